@@ -1,0 +1,17 @@
+# tbr_add_gtest(<name> SOURCES ... LIBS ... [LABELS ...]): a GoogleTest program and its CTest
+# entries. On Linux each test case is its own CTest entry; on Windows (run under Wine when
+# cross-built) the whole program is one entry, because discovering cases would start Wine for
+# every build.
+function(tbr_add_gtest name)
+    cmake_parse_arguments(arg "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest_main)
+    tbr_warnings(${name})
+    if(WIN32)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES LABELS "${arg_LABELS}" TIMEOUT 120)
+    else()
+        gtest_discover_tests(${name} PROPERTIES LABELS "${arg_LABELS}" TIMEOUT 120
+                             DISCOVERY_TIMEOUT 30)
+    endif()
+endfunction()

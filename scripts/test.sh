@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite:
+#   1. the CI build (Qt front end, warnings are errors) and all its tests;
+#   2. the plain C++ parts again under address and undefined-behaviour sanitizers.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+scripts/setup.sh
+
+step() { printf '\n=== %s ===\n' "$*"; }
+
+step "CI build and tests"
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci
+
+step "Sanitizer build and tests"
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+step "All tests passed"
