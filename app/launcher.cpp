@@ -1,0 +1,40 @@
+#include "app/launcher.h"
+
+#include "shell/special_folders.h"
+
+namespace tbr {
+
+void Launcher::onCommand1Click() { services_.showCreateWizard(); }
+
+void Launcher::onCommand4Click() { services_.endProgram(); }
+
+void Launcher::onCommand2Click() {
+    // Any failure on the way (desktop lookup, dialog, editor start) ends in the same message and
+    // leaves the main window waiting; a cancelled dialog ends silently.
+    const Result<std::string> desktop = services_.specialFolder(kCsidlDesktopDirectory);
+    if (!desktop) {
+        services_.tell(kOpenErrorText, kOpenErrorTitle);
+        return;
+    }
+
+    const FileOpenRequest request{kOpenDialogTitle, kTambrelFilterName, kTambrelFilterPattern,
+                                  desktop.value()};
+    const Result<std::optional<std::string>> chosen = services_.chooseFile(request);
+    if (!chosen) {
+        services_.tell(kOpenErrorText, kOpenErrorTitle);
+        return;
+    }
+    if (!chosen.value()) {
+        return;
+    }
+
+    // The path goes to the editor exactly as the dialog gave it: a file name may legitimately
+    // end in a space, so nothing is trimmed.
+    if (!services_.launchEditor(*chosen.value())) {
+        services_.tell(kOpenErrorText, kOpenErrorTitle);
+        return;
+    }
+    services_.endProgram();
+}
+
+}  // namespace tbr

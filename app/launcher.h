@@ -1,0 +1,31 @@
+// What the main window Form1 does when its buttons are clicked. The window itself only draws the
+// controls and forwards the clicks here.
+#pragma once
+
+#include "app/services.h"
+
+namespace tbr {
+
+inline constexpr char kMainWindowTitle[] = "Tambrel Wizard";
+inline constexpr char kOpenDialogTitle[] = "Select Tambrel";
+inline constexpr char kTambrelFilterName[] = "Tambrels";
+inline constexpr char kTambrelFilterPattern[] = "*.tbr";
+inline constexpr char kOpenErrorText[] = "File cannot be accessed. Please check the path.";
+inline constexpr char kOpenErrorTitle[] = "Error!";
+
+class Launcher {
+public:
+    explicit Launcher(Services& services) : services_(services) {}
+
+    // Command1, the create button: the main window makes way for a fresh create wizard.
+    void onCommand1Click();
+    // Command2, the edit button: pick an existing document and hand it to the editor.
+    void onCommand2Click();
+    // Command4, "Close": the program ends at once.
+    void onCommand4Click();
+
+private:
+    Services& services_;
+};
+
+}  // namespace tbr

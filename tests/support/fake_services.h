@@ -1,0 +1,96 @@
+// A recording stand-in for the outside world: every call is logged as one line, and each answer
+// can be set beforehand. Used by the behaviour tests and the front-end tests.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/services.h"
+
+namespace tbr::testing {
+
+inline OsError FakeError(const std::string& message = "injected failure") {
+    return OsError{5, message, "fake"};
+}
+
+class FakeServices : public Services {
+public:
+    // Answers, set by a test before it acts.
+    Result<std::string> desktop = std::string("/home/owner/Desktop");
+    Result<std::string> special = std::string("/home/owner/Desktop/");
+    Status launchResult;
+    Status writeResult;
+    std::vector<std::string> existing;  // paths for which somethingExistsAt is true
+    std::deque<Answer> answers;         // one per ask(); empty: the default button
+    Result<std::optional<std::string>> fileChoice = std::optional<std::string>{};
+    std::optional<std::string> folderChoice;
+
+    // What happened, in order.
+    std::vector<std::string> log;
+    std::vector<std::string> launched;
+    std::vector<std::string> written;
+    bool ended = false;
+
+    Result<std::string> desktopDirectory() override {
+        log.push_back("desktopDirectory");
+        return desktop;
+    }
+    Result<std::string> specialFolder(int csidl) override {
+        log.push_back("specialFolder " + std::to_string(csidl));
+        return special;
+    }
+    Status launchEditor(const std::string& path) override {
+        log.push_back("launchEditor " + path);
+        if (launchResult) {
+            launched.push_back(path);
+        }
+        return launchResult;
+    }
+    bool somethingExistsAt(const std::string& path) override {
+        for (const auto& e : existing) {
+            if (e == path) {
+                return true;
+            }
+        }
+        return false;
+    }
+    Status writeNewDocument(const std::string& path) override {
+        log.push_back("write " + path);
+        if (writeResult) {
+            written.push_back(path);
+        }
+        return writeResult;
+    }
+    Answer ask(const std::string& text, const std::string& title, Answer def) override {
+        log.push_back("ask " + title + " " + text + (def == Answer::Yes ? " [Yes]" : " [No]"));
+        if (answers.empty()) {
+            return def;
+        }
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void tell(const std::string& text, const std::string& title) override {
+        log.push_back("tell " + title + " " + text);
+    }
+    Result<std::optional<std::string>> chooseFile(const FileOpenRequest& r) override {
+        log.push_back("chooseFile " + r.title + "|" + r.filterName + "|" + r.filterPattern + "|" +
+                      r.initialFolder);
+        return fileChoice;
+    }
+    std::optional<std::string> chooseFolder(const std::string& title) override {
+        log.push_back("chooseFolder " + title);
+        return folderChoice;
+    }
+    void showCreateWizard() override { log.push_back("showCreateWizard"); }
+    void showMainWindow() override { log.push_back("showMainWindow"); }
+    void endProgram() override {
+        log.push_back("endProgram");
+        ended = true;
+    }
+};
+
+}  // namespace tbr::testing

@@ -1,0 +1,91 @@
+// What the create wizard Form2 does: its two pages, the location choice, the enabling of
+// "Next >" and "Finish", Browse, Cancel and Finish. The window only draws the state below and
+// forwards the user's events here.
+#pragma once
+
+#include <string>
+
+#include "app/services.h"
+#include "shell/path_separator.h"
+
+namespace tbr {
+
+inline constexpr char kWizardTitle[] = "Create Tambrel";
+inline constexpr char kFolderDialogTitle[] = "Select Directory";
+inline constexpr char kDocumentExtension[] = ".tbr";
+inline constexpr char kEditNowText[] = "Would you like to edit the Tambrel now?";
+inline constexpr char kQueryTitle[] = "Query?";
+inline constexpr char kReplaceText[] =
+    "A Tambrel with this name already exists. Would you like to replace it?";
+// The line break is a lone carriage return; front ends show it as a line break.
+inline constexpr char kCreateErrorText[] =
+    "Error creating Tambrel! \rPlease check the name and path.";
+inline constexpr char kCreateErrorTitle[] = "Error!!!";
+
+enum class WizardPage { Location, Name };
+
+// Everything the wizard window shows that can change. Which controls are visible follows from
+// the page alone.
+struct WizardState {
+    WizardPage page = WizardPage::Location;
+    bool desktopSelected = true;  // Option1 "Windows Desktop"; otherwise Option2 "Other Location"
+    std::string folderText;       // Text1, the folder box
+    std::string nameText;         // Text2, the name box
+    bool folderBoxEnabled = false;
+    bool browseEnabled = false;
+    bool nextEnabled = true;
+    bool finishEnabled = false;
+
+    friend bool operator==(const WizardState&, const WizardState&) = default;
+};
+
+// The front end's side: draw the state, move the focus.
+class WizardView {
+public:
+    virtual ~WizardView() = default;
+    virtual void render(const WizardState& state) = 0;
+    virtual void focusNameBox() = 0;
+};
+
+// Trims leading and trailing spaces (only the space character, as typed text is trimmed).
+std::string TrimSpaces(const std::string& text);
+
+// folder (trimmed, one separator added unless it already ends in one) + trimmed name + ".tbr".
+std::string ComposeTargetPath(const std::string& folder, const std::string& name,
+                              char separator = kPathSeparator);
+
+class CreateWizard {
+public:
+    CreateWizard(Services& services, WizardView& view, char separator = kPathSeparator)
+        : services_(services), view_(view), separator_(separator) {}
+
+    const WizardState& state() const { return state_; }
+
+    // The load step: the folder box receives the desktop directory. When it cannot be found the
+    // box stays empty and "Next >" disabled.
+    void onLoad();
+
+    void onOption1Click();  // "Windows Desktop"
+    void onOption2Click();  // "Other Location"
+    void onText1Change(const std::string& text);  // the folder box, typed by the user
+    void onText2Change(const std::string& text);  // the name box, typed by the user
+    void onCommand1Click();  // "Next >"
+    void onCommand4Click();  // "< Back"
+    void onCommand3Click();  // "Browse..."
+    void onCommand2Click();  // "Cancel"
+    void onCommand5Click();  // "Finish"
+
+private:
+    void setFolderText(const std::string& text);
+    void setNameText(const std::string& text);
+    void render() { view_.render(state_); }
+    // Writes the document at target and hands it on; false when a step failed.
+    bool createAndOffer(const std::string& target);
+
+    Services& services_;
+    WizardView& view_;
+    char separator_;
+    WizardState state_;
+};
+
+}  // namespace tbr
