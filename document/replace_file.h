@@ -1,0 +1,30 @@
+// The one operating-system-specific step of writing a document: putting a complete file in place
+// of whatever file is at a path, so that a failure or a crash leaves either the old file or the
+// new one, never a mix. Implemented once per platform, together with SomethingExistsAt, in
+// write_new_document_posix.cpp and write_new_document_win32.cpp; CMake picks the file.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "common/os_error.h"
+
+namespace tbr {
+
+// Writes `content` to a new temporary file in the folder of targetPath, flushes it to the disk,
+// renames it over targetPath and flushes the folder.
+//
+// - Before the rename, any failure removes the temporary file and leaves targetPath as it was.
+// - A regular file at targetPath is replaced whole. A symbolic link at targetPath is itself
+//   replaced by the new file; whatever it points at is never opened or changed.
+// - A folder or a special file (FIFO, device, socket) at targetPath is refused.
+// - The new file gets the permissions of any newly created file (0666 less the umask), also when
+//   it replaces a file that had other permissions.
+// - A failed flush of the folder after the rename is not reported as a failure: the complete new
+//   file is in place by then and the old one is gone, so "failed" would be false.
+//
+// `source` names the caller in the returned error.
+Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigned char> content,
+                          const char* source);
+
+}  // namespace tbr

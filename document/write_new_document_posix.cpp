@@ -1,0 +1,235 @@
+// Replacing a file without ever losing data, on POSIX systems:
+//   temporary file in the target's folder -> write all -> fsync -> close -> rename over the
+//   target -> fsync the folder.
+// Every step goes through a descriptor of the folder, so the folder that was checked is the one
+// written to, and the target's own name is never opened: a link at the target is never followed.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <ctime>
+
+#include "document/replace_file.h"
+#include "document/write_new_document.h"
+
+namespace tbr {
+namespace {
+
+// Owns a file descriptor; closes it (ignoring the result) unless released first.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+  private:
+    int fd_;
+};
+
+OsError Failure(int code, const char* source, const std::string& what) {
+    return OsError{code, what + ": " + std::strerror(code), source};
+}
+
+struct FolderAndName {
+    std::string folder;
+    std::string name;
+};
+
+// "a/b/c.tbr" -> "a/b" and "c.tbr"; "c.tbr" -> "." and "c.tbr"; "/c.tbr" -> "/" and "c.tbr".
+// A path that ends in '/' gives an empty name.
+FolderAndName SplitPath(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return {".", path};
+    }
+    std::string folder = path.substr(0, slash);
+    if (folder.empty()) {
+        folder = "/";
+    }
+    return {folder, path.substr(slash + 1)};
+}
+
+int OpenRetrying(const char* path, int flags) {
+    int fd;
+    do {
+        fd = ::open(path, flags);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// A short name of fixed length, so that a document name of the longest length the file system
+// allows still leaves room for it: ".tbrwiz-" and six letters or digits.
+std::string TemporaryName(std::uint64_t attempt) {
+    static constexpr char kAlphabet[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    // splitmix64 over the time, the process and the attempt: unlikely to collide, and a
+    // collision only costs another attempt because the file is created exclusively.
+    std::uint64_t x =
+        static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30) ^
+        (static_cast<std::uint64_t>(::getpid()) << 40) ^ (attempt * 0x9E3779B97F4A7C15ULL);
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    x ^= x >> 31;
+    std::string name = ".tbrwiz-";
+    for (int i = 0; i < 6; ++i) {
+        name += kAlphabet[x % (sizeof(kAlphabet) - 1)];
+        x /= sizeof(kAlphabet) - 1;
+    }
+    return name;
+}
+
+// Creates a new, empty temporary file in the folder with the permissions of any new file
+// (0666 less the umask). Returns the descriptor, or -1 with errno set.
+int CreateTemporaryFile(int folder, std::string& name) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        name = TemporaryName(static_cast<std::uint64_t>(attempt));
+        int fd;
+        do {
+            fd = ::openat(folder, name.c_str(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        } while (fd < 0 && errno == EINTR);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Writes all bytes, carrying on after interruptions and short writes. Returns 0 or an errno.
+int WriteAll(int fd, std::span<const unsigned char> bytes) {
+    const unsigned char* next = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (written == 0) {
+            return EIO;  // no progress at all: never loop forever
+        }
+        next += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+int SyncRetrying(int fd) {
+    int rc;
+    do {
+        rc = ::fsync(fd);
+    } while (rc != 0 && errno == EINTR);
+    return rc == 0 ? 0 : errno;
+}
+
+// Writes, flushes and closes the temporary file. Returns 0, or the errno of the failing step and
+// the step's description in `what`.
+int FillAndClose(Descriptor& file, std::span<const unsigned char> content, const char*& what) {
+    if (const int error = WriteAll(file.get(), content); error != 0) {
+        what = "Cannot write the temporary file";
+        return error;
+    }
+    if (const int error = SyncRetrying(file.get()); error != 0) {
+        what = "Cannot flush the temporary file to the disk";
+        return error;
+    }
+    // On Linux the descriptor is gone even when close() reports EINTR, and the data is already
+    // on the disk; every other close error counts.
+    if (::close(file.release()) != 0 && errno != EINTR) {
+        what = "Cannot close the temporary file";
+        return errno;
+    }
+    return 0;
+}
+
+}  // namespace
+
+Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigned char> content,
+                          const char* source) {
+    if (targetPath.empty()) {
+        return Failure(ENOENT, source, "The path is empty");
+    }
+    if (targetPath.find('\0') != std::string::npos) {
+        // The system would silently cut the path at the NUL and write somewhere else.
+        return Failure(EINVAL, source, "The path holds a NUL character");
+    }
+    const auto [folderPath, name] = SplitPath(targetPath);
+    if (name.empty()) {
+        return Failure(EISDIR, source, "'" + targetPath + "' names a folder");
+    }
+
+    Descriptor folder(OpenRetrying(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.valid()) {
+        return Failure(errno, source, "Cannot open the folder '" + folderPath + "'");
+    }
+
+    struct stat existing {};
+    if (::fstatat(folder.get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (S_ISDIR(existing.st_mode)) {
+            return Failure(EISDIR, source, "'" + targetPath + "' is a folder");
+        }
+        if (!S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode)) {
+            return Failure(EINVAL, source,
+                           "'" + targetPath + "' is a FIFO, device or socket, not a regular file");
+        }
+    } else if (errno != ENOENT) {
+        return Failure(errno, source, "Cannot look at '" + targetPath + "'");
+    }
+
+    std::string temporaryName;
+    Descriptor file(CreateTemporaryFile(folder.get(), temporaryName));
+    if (!file.valid()) {
+        return Failure(errno, source, "Cannot create a temporary file in '" + folderPath + "'");
+    }
+
+    const char* what = "";
+    int error = FillAndClose(file, content, what);
+    if (error == 0 &&
+        ::renameat(folder.get(), temporaryName.c_str(), folder.get(), name.c_str()) != 0) {
+        error = errno;
+        what = "Cannot put the new file in place";
+    }
+    if (error != 0) {
+        ::unlinkat(folder.get(), temporaryName.c_str(), 0);  // the old file stays as it was
+        return Failure(error, source, std::string(what) + " ('" + targetPath + "')");
+    }
+
+    // The complete new file is in place and the old one is gone. Flushing the folder makes the
+    // rename survive a power cut. If that flush fails, reporting "failed" would be wrong: the
+    // user would believe the old file still there. The new file's data is on the disk already,
+    // so at worst a power cut right now brings back the old file whole, never a partial one.
+    (void)SyncRetrying(folder.get());
+    return {};
+}
+
+bool SomethingExistsAt(const std::string& path) {
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        return false;
+    }
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+}  // namespace tbr
