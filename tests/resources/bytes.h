@@ -1,0 +1,63 @@
+// Little-endian reads and the parts of ICO and BMP files that the resource tests look at.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace tbr::test {
+
+using Bytes = std::span<const unsigned char>;
+
+inline unsigned le16(Bytes b, std::size_t at) {
+    return b[at] | (b[at + 1] << 8u);
+}
+inline std::uint32_t le32(Bytes b, std::size_t at) {
+    return le16(b, at) | (static_cast<std::uint32_t>(le16(b, at + 2)) << 16u);
+}
+
+// One directory entry of an ICO file.
+struct IcoEntry {
+    unsigned width, height, colourCount, reserved, planes, bitsPerPixel;
+    std::uint32_t size, offset;
+};
+
+inline IcoEntry icoEntry(Bytes b, std::size_t index) {
+    const std::size_t at = 6 + 16 * index;
+    return {b[at] == 0 ? 256u : b[at],
+            b[at + 1] == 0 ? 256u : b[at + 1],
+            b[at + 2],
+            b[at + 3],
+            le16(b, at + 4),
+            le16(b, at + 6),
+            le32(b, at + 8),
+            le32(b, at + 12)};
+}
+
+// The pixels of a 32 x 32, 8-bit icon image whose bitmap header starts at `at`, in display order
+// (top row first). The palette, colour rows and mask rows follow the 40-byte header.
+class Icon32 {
+  public:
+    Icon32(Bytes file, std::size_t at) : file_(file), at_(at) {}
+
+    Bytes palette() const { return file_.subspan(at_ + 40, 1024); }
+    unsigned index(int x, int y) const {
+        return file_[at_ + 40 + 1024 + static_cast<std::size_t>((31 - y) * 32 + x)];
+    }
+    bool transparent(int x, int y) const {
+        const unsigned char maskByte =
+            file_[at_ + 40 + 1024 + 1024 + static_cast<std::size_t>((31 - y) * 4 + x / 8)];
+        return (maskByte & (0x80u >> (x % 8))) != 0;
+    }
+    // The colour of a pixel as red, green, blue.
+    std::uint32_t rgb(int x, int y) const {
+        const Bytes p = palette().subspan(index(x, y) * 4, 4);
+        return (static_cast<std::uint32_t>(p[2]) << 16u) | (p[1] << 8u) | p[0];
+    }
+
+  private:
+    Bytes file_;
+    std::size_t at_;
+};
+
+}  // namespace tbr::test

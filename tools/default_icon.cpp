@@ -1,0 +1,141 @@
+// The default document icon: a pop-up menu of six rows drawn pixel by pixel in the 16 standard
+// colours. Its layout is fixed byte for byte: 32 x 32, one 8-bit image with palette entries 0-15
+// in use, an opaque menu panel in columns 6-25 of rows 2-30 and everything else transparent.
+#include <array>
+#include <string_view>
+
+#include "pictures.h"
+
+namespace tbr::draw {
+namespace {
+
+enum Colour : std::uint8_t {
+    kBlack,
+    kDarkRed,
+    kDarkGreen,
+    kOlive,
+    kNavy,
+    kPurple,
+    kTeal,
+    kSilver,
+    kGrey,
+    kRed,
+    kGreen,
+    kYellow,
+    kBlue,
+    kMagenta,
+    kCyan,
+    kWhite
+};
+
+constexpr std::array<Rgb, 16> kStandardColours{{{0, 0, 0},
+                                                {128, 0, 0},
+                                                {0, 128, 0},
+                                                {128, 128, 0},
+                                                {0, 0, 128},
+                                                {128, 0, 128},
+                                                {0, 128, 128},
+                                                {192, 192, 192},
+                                                {128, 128, 128},
+                                                {255, 0, 0},
+                                                {0, 255, 0},
+                                                {255, 255, 0},
+                                                {0, 0, 255},
+                                                {255, 0, 255},
+                                                {0, 255, 255},
+                                                {255, 255, 255}}};
+
+constexpr int kSize = 32;
+// The opaque panel, in display coordinates (top row first).
+constexpr int kLeft = 6, kRight = 25, kTop = 2, kBottom = 30;
+
+// A 3 x 3 symbol: '#' takes the symbol's colour, '+' its shade, '.' leaves the background.
+struct MenuRow {
+    std::string_view symbol[3];
+    Colour colour;
+    Colour shade;
+    int dots;  // length of the row's dotted text
+};
+
+constexpr std::array<MenuRow, 5> kRows{{
+    {{"###", "##+", "#++"}, kRed, kDarkRed, 5},
+    {{".#.", "#+#", ".#."}, kGreen, kDarkGreen, 4},
+    {{"#..", "##.", "#.."}, kBlue, kNavy, 5},
+    {{"+#+", "###", "+#+"}, kYellow, kOlive, 3},
+    {{"#.#", ".+.", "#.#"}, kMagenta, kPurple, 4},
+}};
+
+class Pixels {
+  public:
+    void set(int x, int y, Colour c) { index_[static_cast<std::size_t>(y * kSize + x)] = c; }
+    void fill(int x0, int y0, int x1, int y1, Colour c) {
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x) {
+                set(x, y, c);
+            }
+        }
+    }
+    void symbol(int x, int y, const std::string_view (&rows)[3], Colour c, Colour shade) {
+        for (int j = 0; j < 3; ++j) {
+            for (int i = 0; i < 3; ++i) {
+                const char ch = rows[j][static_cast<std::size_t>(i)];
+                if (ch != '.') {
+                    set(x + i, y + j, ch == '#' ? c : shade);
+                }
+            }
+        }
+    }
+    void dots(int x, int y, int count, Colour c) {
+        for (int i = 0; i < count; ++i) {
+            set(x + 2 * i, y, c);
+        }
+    }
+    const std::array<std::uint8_t, kSize * kSize>& indexes() const { return index_; }
+
+  private:
+    std::array<std::uint8_t, kSize * kSize> index_{};
+};
+
+}  // namespace
+
+Bytes drawDefaultDocumentIcon() {
+    Pixels p;
+    // The panel with a raised edge: white above and on the left, dark on the right and below.
+    p.fill(kLeft, kTop, kRight, kBottom, kSilver);
+    p.fill(kLeft, kTop, kRight - 1, kTop, kWhite);
+    p.fill(kLeft, kTop, kLeft, kBottom - 1, kWhite);
+    p.fill(kRight - 1, kTop, kRight - 1, kBottom - 1, kGrey);
+    p.fill(kLeft + 1, kBottom - 1, kRight - 1, kBottom - 1, kGrey);
+    p.fill(kRight, kTop, kRight, kBottom, kBlack);
+    p.fill(kLeft, kBottom, kRight, kBottom, kBlack);
+
+    // The highlighted first row: white symbol and text on blue.
+    const int x = kLeft + 1;
+    p.fill(x, kTop + 1, kRight - 2, kTop + 5, kNavy);
+    p.symbol(x + 1, kTop + 2, {"###", "#.#", "###"}, kWhite, kWhite);
+    p.dots(x + 6, kTop + 3, 5, kWhite);
+
+    // Five further rows, one symbol and a dotted text each.
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const int y = kTop + 7 + 4 * static_cast<int>(i);
+        p.symbol(x + 1, y, kRows[i].symbol, kRows[i].colour, kRows[i].shade);
+        p.dots(x + 6, y + 1, kRows[i].dots, kBlack);
+    }
+
+    IndexedImage image;
+    image.size = kSize;
+    std::copy(kStandardColours.begin(), kStandardColours.end(), image.palette.begin());
+    image.indexes.assign(p.indexes().begin(), p.indexes().end());
+    image.transparent.resize(kSize * kSize);
+    for (int y = 0; y < kSize; ++y) {
+        for (int x2 = 0; x2 < kSize; ++x2) {
+            image.transparent[static_cast<std::size_t>(y * kSize + x2)] =
+                y < kTop || y > kBottom || x2 < kLeft || x2 > kRight;
+        }
+    }
+    // This icon's directory entry reads colour count 255, planes 0 and bit depth 0; readers take
+    // the real values from the bitmap header. Every document carries exactly these bytes.
+    return encodeIco({{image, 255, 0, 0}});
+}
+
+}  // namespace tbr::draw

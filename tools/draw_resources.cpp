@@ -1,0 +1,53 @@
+// draw_resources <folder>: draws the program's pictures and writes them into <folder>, replacing
+// files of the same names. The output is the same, byte for byte, on every run and machine; the
+// committed files in resources/ are this program's output.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "pictures.h"
+
+namespace {
+
+bool writeFile(const std::filesystem::path& path, const tbr::draw::Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        std::cerr << "draw_resources: cannot write " << path.string() << "\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: draw_resources <output folder>\n";
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+
+    struct Output {
+        const char* name;
+        tbr::draw::Bytes (*draw)();
+    };
+    const Output outputs[] = {
+        {"banner.bmp", tbr::draw::drawBanner},
+        {"create.ico", tbr::draw::drawCreateIcon},
+        {"edit.ico", tbr::draw::drawEditIcon},
+        {"tbrwiz.ico", tbr::draw::drawAppIcon},
+        {"default_document.ico", tbr::draw::drawDefaultDocumentIcon},
+    };
+    bool ok = true;
+    for (const Output& o : outputs) {
+        ok = writeFile(folder / o.name, o.draw()) && ok;
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,108 @@
+// A small, exact rasteriser for the program's pictures.
+//
+// All geometry is integer: coordinates are in 1/64 pixel ("units"), shapes answer whether a point
+// lies inside them, and a pixel's coverage is the share of its 8 x 8 sample points that fall
+// inside. No floating point touches a pixel, so every compiler and machine draws the same bytes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace tbr::draw {
+
+using Unit = std::int64_t;
+
+inline constexpr Unit kUnitsPerPixel = 64;
+inline constexpr int kSamplesPerAxis = 8;  // 64 samples a pixel
+
+// Pixels to units: px(3) is the left edge of pixel column 3.
+constexpr Unit px(Unit pixels) {
+    return pixels * kUnitsPerPixel;
+}
+
+struct Point {
+    Unit x = 0;
+    Unit y = 0;
+};
+
+struct Rgb {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct Rgba {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    std::uint8_t a = 0;  // straight (not premultiplied) alpha
+    Rgb rgb() const { return {r, g, b}; }
+};
+
+// Mixes two colours: t = 0 gives a, t = den gives b, rounded to nearest.
+Rgb mix(Rgb a, Rgb b, Unit t, Unit den);
+
+// An area: a bounding box in units and an exact inside test. The box may be larger than the area,
+// never smaller.
+struct Shape {
+    Unit x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    std::function<bool(Unit x, Unit y)> inside;
+};
+
+// Basic areas. Rectangles and ellipses take their bounding box; radii are in units.
+Shape rect(Unit x0, Unit y0, Unit x1, Unit y1);
+Shape ellipse(Unit cx, Unit cy, Unit rx, Unit ry);
+Shape roundRect(Unit x0, Unit y0, Unit x1, Unit y1, Unit radius);
+// A polygon, filled by the non-zero winding rule.
+Shape polygon(std::vector<Point> points);
+// A thick line with round ends: every point within `radius` of the segment a-b.
+Shape capsule(Point a, Point b, Unit radius);
+// A thick line with square-cut ends: the rectangle of half-width `radius` along a-b.
+Shape bar(Point a, Point b, Unit radius);
+// A four-pointed star ("sparkle") centred on c: long arms of length `arm`, waist `waist`.
+Shape sparkle(Point c, Unit arm, Unit waist);
+// A five-pointed star centred on c with one point straight up: tips at `outer`, notches at `inner`.
+Shape star(Point c, Unit outer, Unit inner);
+
+Shape unite(std::vector<Shape> parts);
+Shape subtract(Shape a, Shape b);
+Shape intersect(Shape a, Shape b);
+Shape translate(Shape s, Unit dx, Unit dy);
+
+// The colour of a fill at pixel (x, y).
+using Paint = std::function<Rgb(int x, int y)>;
+Paint solid(Rgb c);
+// A linear gradient from colour a at point pa to colour b at point pb, clamped beyond them.
+Paint linear(Point pa, Rgb a, Point pb, Rgb b);
+
+class Canvas {
+  public:
+    Canvas(int width, int height, Rgba background);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    Rgba at(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+
+    // Paints the shape with the paint, each pixel weighted by its coverage times opacity/255.
+    void fill(const Shape& shape, const Paint& paint, int opacity = 255);
+    void fill(const Shape& shape, Rgb colour, int opacity = 255) {
+        fill(shape, solid(colour), opacity);
+    }
+    // Paints, fully, each pixel at least half covered by the shape: crisp edges for small icons.
+    void fillCrisp(const Shape& shape, const Paint& paint);
+    // Sets one pixel, fully opaque, without blending.
+    void set(int x, int y, Rgb colour);
+
+  private:
+    void blend(int x, int y, Rgb colour, int alpha);
+    template <class Apply>
+    void cover(const Shape& shape, Apply apply);
+
+    int width_;
+    int height_;
+    std::vector<Rgba> pixels_;
+};
+
+}  // namespace tbr::draw
