@@ -57,11 +57,7 @@ FolderAndName SplitPath(const std::string& path) {
     if (slash == std::string::npos) {
         return {".", path};
     }
-    std::string folder = path.substr(0, slash);
-    if (folder.empty()) {
-        folder = "/";
-    }
-    return {folder, path.substr(slash + 1)};
+    return {slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1)};
 }
 
 int OpenRetrying(const char* path, int flags) {
