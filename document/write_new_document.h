@@ -20,8 +20,8 @@ namespace tbr {
 // - A symbolic link at targetPath is replaced by the document; where it pointed is never touched.
 // - The document gets the permissions of any new file (0666 less the umask), also when it
 //   replaces a file that had others.
-// - A process killed half-way can leave a hidden temporary file ".tbrwiz-XXXXXX" in the folder,
-//   never a partial document at targetPath.
+// - A process killed half-way can leave a temporary file (".tbrwiz-" and six letters or digits)
+//   in the folder, never a partial document at targetPath.
 Status WriteNewDocument(const std::string& targetPath);
 
 // True when anything at all (file, folder, link, even a dangling one) exists at path.
