@@ -12,7 +12,12 @@ inline constexpr char kEditorProgram[] = "tbredit";
 // The editor's command line: tbredit, a space, and the path in double quotes, unaltered.
 std::string EditorCommandLine(const std::string& path);
 
-// Starts the editor on path. Fails, without a second attempt, when it cannot be started.
+// Starts the editor on path and returns without waiting for it. Fails, without a second attempt,
+// when it cannot be started; the error (source "LaunchEditor") carries the OS's number and reason.
+// Linux: tbredit is found through PATH and gets the path as its one argument, byte for byte, with
+// no shell in between; it runs detached in a session of its own, is never our child (no zombie)
+// and inherits no descriptor beyond standard input, output and error. A path holding a NUL
+// character cannot cross and fails with EINVAL. Details in shell/editor_launch_posix.cpp.
 Status LaunchEditor(const std::string& path);
 
 }  // namespace tbr

@@ -1,0 +1,183 @@
+// Starting the editor on Linux.
+//
+// The editor gets an argument vector, never a shell: argv is {"tbredit", path}, so the path
+// arrives byte for byte whatever it holds. The program is found through PATH (posix_spawnp).
+//
+// The wizard ends right after a successful start and the editor runs on alone, so the start is
+// detached:
+// - a short-lived middle process spawns the editor and exits at once; we reap it, and the editor
+//   is re-parented to init (or the session's subreaper). No zombie is left with us, and the
+//   editor is never our child.
+// - the editor starts a session of its own (setsid): closing the terminal or pressing Ctrl+C
+//   where the wizard was started does not take the editor down with it.
+// - it inherits no descriptor of ours beyond standard input, output and error, not even one that
+//   lacks close-on-exec (every descriptor from 3 up is closed in the new process).
+// - it starts with an empty signal mask and every signal at its default action.
+// posix_spawnp reports a failed exec (not found, not executable, a folder) as an error number;
+// the middle process hands that number back through a pipe before LaunchEditor returns, so a
+// failed start is an error at once and nothing is tried a second time.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+#include "shell/editor_launch.h"
+
+extern char** environ;
+
+namespace tbr {
+namespace {
+
+constexpr const char* kSource = "LaunchEditor";
+
+OsError Error(int code) {
+    return OsError{code, std::generic_category().message(code), kSource};
+}
+
+// What the new process is given besides its arguments: prepared before the fork, because the
+// middle process of a program with threads may only call async-signal-safe functions.
+class SpawnSetup {
+  public:
+    SpawnSetup() {
+        initError_ = posix_spawn_file_actions_init(&actions_);
+        if (initError_ != 0) {
+            return;
+        }
+        actionsReady_ = true;
+        initError_ = posix_spawnattr_init(&attr_);
+        if (initError_ != 0) {
+            return;
+        }
+        attrReady_ = true;
+        initError_ = Configure();
+    }
+    ~SpawnSetup() {
+        if (attrReady_) {
+            posix_spawnattr_destroy(&attr_);
+        }
+        if (actionsReady_) {
+            posix_spawn_file_actions_destroy(&actions_);
+        }
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    int error() const { return initError_; }
+    const posix_spawn_file_actions_t* actions() const { return &actions_; }
+    const posix_spawnattr_t* attr() const { return &attr_; }
+
+  private:
+    int Configure() {
+        if (int rc = posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1)) {
+            return rc;
+        }
+        sigset_t none;
+        sigset_t all;
+        sigemptyset(&none);
+        sigfillset(&all);
+        if (int rc = posix_spawnattr_setsigmask(&attr_, &none)) {
+            return rc;
+        }
+        if (int rc = posix_spawnattr_setsigdefault(&attr_, &all)) {
+            return rc;
+        }
+        const auto flags =
+            static_cast<short>(POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
+        return posix_spawnattr_setflags(&attr_, flags);
+    }
+
+    posix_spawn_file_actions_t actions_{};
+    posix_spawnattr_t attr_{};
+    bool actionsReady_ = false;
+    bool attrReady_ = false;
+    int initError_ = 0;
+};
+
+// Runs in the middle process: only async-signal-safe calls from here on.
+[[noreturn]] void SpawnAndReport(const SpawnSetup& setup, char* const argv[], int reportFd) {
+    pid_t editor = 0;
+    int rc = posix_spawnp(&editor, kEditorProgram, setup.actions(), setup.attr(), argv, environ);
+    const char* bytes = reinterpret_cast<const char*>(&rc);
+    std::size_t left = sizeof rc;
+    while (left > 0) {
+        const ssize_t n = ::write(reportFd, bytes, left);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        bytes += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    _exit(0);
+}
+
+// The middle process's report: posix_spawnp's result, or EIO when it died without reporting.
+int ReadReport(int fd) {
+    int rc = 0;
+    char* bytes = reinterpret_cast<char*>(&rc);
+    std::size_t got = 0;
+    while (got < sizeof rc) {
+        const ssize_t n = ::read(fd, bytes + got, sizeof rc - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return EIO;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return rc;
+}
+
+void Reap(pid_t pid) {
+    // ECHILD: the caller ignores SIGCHLD and the kernel has reaped it already.
+    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
+}  // namespace
+
+Status LaunchEditor(const std::string& path) {
+    // The path cannot cross as an argument with a NUL inside: the editor would open another file.
+    if (path.find('\0') != std::string::npos) {
+        return Error(EINVAL);
+    }
+    SpawnSetup setup;
+    if (setup.error() != 0) {
+        return Error(setup.error());
+    }
+    std::string program = kEditorProgram;
+    std::string argument = path;
+    char* const argv[] = {program.data(), argument.data(), nullptr};
+
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        return Error(errno);
+    }
+    const pid_t middle = ::fork();
+    if (middle == 0) {
+        ::close(report[0]);
+        SpawnAndReport(setup, argv, report[1]);
+    }
+    const int forkError = errno;
+    ::close(report[1]);
+    if (middle < 0) {
+        ::close(report[0]);
+        return Error(forkError);
+    }
+    const int rc = ReadReport(report[0]);
+    ::close(report[0]);
+    Reap(middle);
+    if (rc != 0) {
+        return Error(rc);
+    }
+    return {};
+}
+
+}  // namespace tbr

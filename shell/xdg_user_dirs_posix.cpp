@@ -1,0 +1,209 @@
+#include "shell/xdg_user_dirs.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+
+#include "shell/path_separator.h"
+
+namespace tbr::xdg {
+namespace {
+
+constexpr std::string_view kUserDirsFile = "user-dirs.dirs";
+// A user-dirs.dirs is a few hundred bytes; the cap only guards against a device or a runaway file
+// standing in its place.
+constexpr std::size_t kMaxUserDirsBytes = 1 << 20;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+void SkipBlanks(std::string_view& s) {
+    while (!s.empty() && IsBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+}
+
+bool Consume(std::string_view& s, std::string_view prefix) {
+    if (!s.starts_with(prefix)) {
+        return false;
+    }
+    s.remove_prefix(prefix.size());
+    return true;
+}
+
+// The text of a double-quoted shell word whose opening quote has been consumed, up to its closing
+// quote; std::nullopt when the line ends first. Inside double quotes a backslash escapes only
+// $ ` " and \; before any other character it stands for itself.
+std::optional<std::string> ReadQuoted(std::string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '"') {
+            return out;
+        }
+        if (c == '\\' && i + 1 < s.size()) {
+            const char next = s[i + 1];
+            if (next == '$' || next == '`' || next == '"' || next == '\\') {
+                out += next;
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return std::nullopt;
+}
+
+// The value of one line when it is a usable XDG_<name>_DIR line.
+std::optional<UserDirEntry> ParseLine(std::string_view line, std::string_view name) {
+    SkipBlanks(line);
+    if (!Consume(line, "XDG_") || !Consume(line, name) || !Consume(line, "_DIR")) {
+        return std::nullopt;
+    }
+    SkipBlanks(line);
+    if (!Consume(line, "=")) {
+        return std::nullopt;
+    }
+    SkipBlanks(line);
+    if (!Consume(line, "\"")) {
+        return std::nullopt;
+    }
+    // $HOME counts only as a whole word: "$HOME", "$HOME/...", never "$HOMEDIR/...". An escaped
+    // \$HOME is a literal folder name and therefore not absolute.
+    UserDirEntry entry;
+    for (std::string_view home : {"$HOME", "${HOME}"}) {
+        if (line.starts_with(home) && line.size() > home.size() &&
+            (line[home.size()] == '/' || line[home.size()] == '"')) {
+            line.remove_prefix(home.size());
+            entry.relativeToHome = true;
+            break;
+        }
+    }
+    std::optional<std::string> value = ReadQuoted(line);
+    if (!value || value->find('\0') != std::string::npos) {
+        return std::nullopt;
+    }
+    if (!entry.relativeToHome && (value->empty() || !IsPathSeparator(value->front()))) {
+        return std::nullopt;  // relative: meaningless to a program whose folder is not $HOME
+    }
+    entry.path = std::move(*value);
+    return entry;
+}
+
+OsError Error(int code, std::string message) {
+    return OsError{code, std::move(message), {}};
+}
+
+std::string ErrnoText(int code) {
+    return std::generic_category().message(code);
+}
+
+// The text of the file, "" when it does not exist, or the error that kept it from being read.
+Result<std::string> ReadUserDirsFile(const std::string& path) {
+    // O_NONBLOCK: a FIFO put in the file's place must not hang the lookup.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        const int code = errno;
+        if (code == ENOENT || code == ENOTDIR) {
+            return std::string{};
+        }
+        return Error(code, path + ": " + ErrnoText(code));
+    }
+    std::string text;
+    char buffer[4096];
+    int code = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            text.append(buffer, static_cast<std::size_t>(n));
+            if (text.size() > kMaxUserDirsBytes) {
+                code = EFBIG;
+                break;
+            }
+        } else if (n == 0 || errno == EAGAIN) {
+            break;
+        } else if (errno != EINTR) {
+            code = errno;
+            break;
+        }
+    }
+    ::close(fd);
+    if (code != 0) {
+        return Error(code, path + ": " + ErrnoText(code));
+    }
+    return text;
+}
+
+// The configuration folder, or "" when none can be named.
+std::string ConfigDirectory(const Result<std::string>& home) {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    if (configHome != nullptr && IsPathSeparator(configHome[0])) {
+        return configHome;
+    }
+    return home.ok() ? home.value() + "/.config" : std::string{};
+}
+
+}  // namespace
+
+std::optional<UserDirEntry> FindUserDirEntry(std::string_view fileText, std::string_view name) {
+    std::optional<UserDirEntry> found;
+    while (!fileText.empty()) {
+        const std::size_t end = fileText.find('\n');
+        const std::string_view line = fileText.substr(0, end);
+        fileText.remove_prefix(end == std::string_view::npos ? fileText.size() : end + 1);
+        if (std::optional<UserDirEntry> entry = ParseLine(line, name)) {
+            found = std::move(entry);  // the shell would keep the last assignment, so do we
+        }
+    }
+    return found;
+}
+
+std::string WithoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && EndsWithPathSeparator(path)) {
+        path.pop_back();
+    }
+    return path;
+}
+
+Result<std::string> HomeDirectory(std::string_view description) {
+    const std::string what = "Cannot determine the " + std::string(description) + ": HOME is ";
+    const char* home = std::getenv("HOME");
+    if (home == nullptr) {
+        return Error(ENOENT, what + "not set");
+    }
+    if (home[0] == '\0') {
+        return Error(ENOENT, what + "empty");
+    }
+    if (!IsPathSeparator(home[0])) {
+        return Error(ENOENT, what + "not an absolute path");
+    }
+    return WithoutTrailingSeparators(home);
+}
+
+Result<std::string> LookUpUserDir(const UserDir& dir) {
+    Result<std::string> home = HomeDirectory(dir.description);
+    std::optional<UserDirEntry> entry;
+    if (const std::string configDir = ConfigDirectory(home); !configDir.empty()) {
+        Result<std::string> text = ReadUserDirsFile(configDir + "/" + std::string(kUserDirsFile));
+        if (!text.ok()) {
+            return text.error();
+        }
+        entry = FindUserDirEntry(text.value(), dir.name);
+    }
+    if (entry && !entry->relativeToHome) {
+        return WithoutTrailingSeparators(std::move(entry->path));
+    }
+    if (!home.ok()) {
+        return home.error();
+    }
+    // A home of "/" leaves "" here, so joining never doubles the separator.
+    std::string path = home.value() == "/" ? std::string{} : home.value();
+    path += entry ? entry->path : "/" + std::string(dir.fallbackLeaf);
+    return path.empty() ? std::string(1, kPathSeparator) : WithoutTrailingSeparators(path);
+}
+
+}  // namespace tbr::xdg

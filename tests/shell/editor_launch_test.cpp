@@ -1,0 +1,197 @@
+// LaunchEditor with the stand-in editor (fake_tbredit.cpp) first on PATH.
+#include "shell/editor_launch.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "tests/shell/fake_editor_log.h"
+#include "tests/shell/scoped_env.h"
+
+namespace tbr::testing {
+namespace {
+
+class LaunchEditorTest : public ::testing::Test {
+  protected:
+    // Nothing of ours may remain a child: neither the middle process nor the editor.
+    static void ExpectNoChildren() {
+        errno = 0;
+        EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+        EXPECT_EQ(errno, ECHILD);
+    }
+    std::optional<FakeEditorLog> launchAndRead(const std::string& path) {
+        const Status status = LaunchEditor(path);
+        EXPECT_TRUE(status.ok()) << status.error().message;
+        return status.ok() ? WaitForFakeEditorLog(log_) : std::nullopt;
+    }
+
+    TempDir tmp_;
+    std::string log_ = tmp_ / "editor.log";
+    ScopedEnv path_{"PATH", TBR_FAKE_EDITOR_DIR};
+    ScopedEnv logEnv_{"TBR_FAKE_EDITOR_LOG", log_};
+};
+
+struct NamedPath {
+    const char* name;
+    std::string path;
+};
+
+void PrintTo(const NamedPath& p, std::ostream* os) {
+    *os << p.name;
+}
+
+class HostilePath : public LaunchEditorTest, public ::testing::WithParamInterface<NamedPath> {};
+
+TEST_P(HostilePath, ArrivesByteExactAsTheOneArgument) {
+    const std::string& path = GetParam().path;
+    const std::optional<FakeEditorLog> log = launchAndRead(path);
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log->args, (std::vector<std::string>{"tbredit", path}));
+    EXPECT_FALSE(std::filesystem::exists(tmp_ / "pwned"));
+    ExpectNoChildren();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, HostilePath,
+    ::testing::Values(NamedPath{"Spaces", "/home/u/Desktop/Weekly menu.tbr"},
+                      NamedPath{"Quotes", "/tmp/it's \"quoted\".tbr"},
+                      NamedPath{"CommandSubstitution", "/tmp/$(touch pwned).tbr"},
+                      NamedPath{"Backticks", "/tmp/`touch pwned`.tbr"},
+                      NamedPath{"Semicolon", "/tmp/a;touch pwned"},
+                      NamedPath{"Newline", "/tmp/line\nbreak.tbr"}, NamedPath{"LeadingDash", "-n"},
+                      NamedPath{"LongOption", "--help"},
+                      NamedPath{"NonAscii", "/tmp/Zo\xc3\xab \xe6\x96\x87.tbr"},
+                      NamedPath{"InvalidUtf8", "/tmp/\xff\xfe invalid UTF-8.tbr"},
+                      NamedPath{"Glob", "/tmp/*.tbr"}, NamedPath{"Tilde", "~/a.tbr"},
+                      NamedPath{"Backslashes", "C:\\x\\y.tbr"},
+                      NamedPath{"FormatAndVariable", "/tmp/%s%n$HOME\t.tbr"},
+                      NamedPath{"Empty", ""},
+                      NamedPath{"LongerThanAnyBuffer", "/" + std::string(20000, 'x') + ".tbr"}),
+    [](const ::testing::TestParamInfo<NamedPath>& p) { return std::string(p.param.name); });
+
+TEST_F(LaunchEditorTest, EditorInheritsOnlyStandardDescriptors) {
+    // Descriptors without close-on-exec, as a library might leave them.
+    const int plain = open("/dev/null", O_RDONLY);
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const int high = dup2(plain, 200);
+    ASSERT_GE(plain, 0);
+    ASSERT_EQ(high, 200);
+
+    const std::optional<FakeEditorLog> log = launchAndRead("/tmp/a.tbr");
+    ASSERT_TRUE(log);
+    for (int fd : log->fds) {
+        EXPECT_LE(fd, STDERR_FILENO) << "inherited descriptor " << fd;
+    }
+    for (int fd : {plain, pipeFds[0], pipeFds[1], high}) {
+        close(fd);
+    }
+}
+
+TEST_F(LaunchEditorTest, EditorStartsWithDefaultSignalsInItsOwnSession) {
+    sigset_t block;
+    sigset_t oldMask;
+    sigemptyset(&block);
+    sigaddset(&block, SIGUSR1);
+    ASSERT_EQ(sigprocmask(SIG_BLOCK, &block, &oldMask), 0);
+    struct sigaction ignore {};
+    struct sigaction oldAction {};
+    ignore.sa_handler = SIG_IGN;
+    ASSERT_EQ(sigaction(SIGUSR2, &ignore, &oldAction), 0);
+
+    const std::optional<FakeEditorLog> log = launchAndRead("/tmp/a.tbr");
+    sigprocmask(SIG_SETMASK, &oldMask, nullptr);
+    sigaction(SIGUSR2, &oldAction, nullptr);
+    ASSERT_TRUE(log);
+    EXPECT_EQ(log->blockedSignals & (1ULL << (SIGUSR1 - 1)), 0U);
+    EXPECT_EQ(log->ignoredSignals & (1ULL << (SIGUSR2 - 1)), 0U);
+    EXPECT_EQ(log->sid, log->pid);
+    EXPECT_NE(log->ppid, getpid());
+}
+
+// The launcher process starts the editor and ends at once, as the wizard does; the editor is
+// held back until then, so LaunchEditor cannot have waited for it, and it runs on alone.
+TEST_F(LaunchEditorTest, DoesNotWaitAndTheEditorOutlivesTheLauncher) {
+    const std::string go = tmp_ / "go";
+    ScopedEnv waitEnv("TBR_FAKE_EDITOR_WAIT_FOR", go);
+    const pid_t launcher = fork();
+    ASSERT_GE(launcher, 0);
+    if (launcher == 0) {
+        _exit(LaunchEditor("/tmp/a.tbr").ok() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(launcher, &status, 0), launcher);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(ReadFakeEditorLog(log_));  // still held back
+
+    WriteFile(go, "");
+    const std::optional<FakeEditorLog> log = WaitForFakeEditorLog(log_);
+    ASSERT_TRUE(log);
+    EXPECT_NE(log->ppid, launcher);
+    EXPECT_NE(log->ppid, getpid());
+    ExpectNoChildren();
+}
+
+TEST_F(LaunchEditorTest, EditorRunningAfterTheCallIsNotOurChild) {
+    const std::string go = tmp_ / "go";
+    ScopedEnv waitEnv("TBR_FAKE_EDITOR_WAIT_FOR", go);
+    ASSERT_TRUE(LaunchEditor("/tmp/a.tbr").ok());
+    ExpectNoChildren();
+    WriteFile(go, "");
+    ASSERT_TRUE(WaitForFakeEditorLog(log_));
+}
+
+struct StartFailure {
+    const char* what;
+    void (*prepare)(const std::string& dir);
+    int code;
+};
+
+TEST_F(LaunchEditorTest, FailureToStartIsAnErrorWithTheOsReason) {
+    const StartFailure cases[] = {
+        {"missing", [](const std::string&) {}, ENOENT},
+        {"not executable",
+         [](const std::string& dir) { WriteFile(dir + "/tbredit", "#!/bin/sh\nexit 0\n"); },
+         EACCES},
+        {"a folder",
+         [](const std::string& dir) { std::filesystem::create_directory(dir + "/tbredit"); },
+         EACCES},
+        {"bad interpreter",
+         [](const std::string& dir) {
+             WriteFile(dir + "/tbredit", "#!/nonexistent/interpreter\n");
+             chmod((dir + "/tbredit").c_str(), 0755);
+         },
+         ENOENT},
+    };
+    for (const StartFailure& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        c.prepare(dir.path());
+        ScopedEnv onlyThere("PATH", dir.path());
+        const Status status = LaunchEditor("/tmp/a.tbr");
+        ASSERT_FALSE(status.ok());
+        EXPECT_EQ(status.error().code, c.code);
+        EXPECT_EQ(status.error().message, std::strerror(c.code));
+        EXPECT_EQ(status.error().source, "LaunchEditor");
+        ExpectNoChildren();
+    }
+    EXPECT_FALSE(ReadFakeEditorLog(log_));
+}
+
+TEST_F(LaunchEditorTest, PathWithANulCharacterIsRefused) {
+    const Status status = LaunchEditor(std::string("/tmp/a\0b.tbr", 12));
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().code, EINVAL);
+    EXPECT_EQ(status.error().source, "LaunchEditor");
+    EXPECT_FALSE(ReadFakeEditorLog(log_));
+}
+
+}  // namespace
+}  // namespace tbr::testing
