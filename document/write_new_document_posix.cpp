@@ -178,7 +178,8 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
 
     Descriptor folder(OpenRetrying(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.valid()) {
-        return Failure(errno, source, "Cannot open the folder '" + folderPath + "'");
+        const int code = errno;  // read before building the message can touch it
+        return Failure(code, source, "Cannot open the folder '" + folderPath + "'");
     }
 
     struct stat existing {};
@@ -190,14 +191,15 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
             return Failure(EINVAL, source,
                            "'" + targetPath + "' is a FIFO, device or socket, not a regular file");
         }
-    } else if (errno != ENOENT) {
-        return Failure(errno, source, "Cannot look at '" + targetPath + "'");
+    } else if (const int code = errno; code != ENOENT) {
+        return Failure(code, source, "Cannot look at '" + targetPath + "'");
     }
 
     std::string temporaryName;
     Descriptor file(CreateTemporaryFile(folder.get(), temporaryName));
     if (!file.valid()) {
-        return Failure(errno, source, "Cannot create a temporary file in '" + folderPath + "'");
+        const int code = errno;
+        return Failure(code, source, "Cannot create a temporary file in '" + folderPath + "'");
     }
 
     const char* what = "";
