@@ -3,10 +3,11 @@
 # into the hicolor layout that packaging/CMakeLists.txt installs:
 #   hicolor/<n>x<n>/apps/org.example.tbrwiz.png          from resources/tbrwiz.ico
 #   hicolor/<n>x<n>/mimetypes/application-x-tambrel.png  from resources/default_document.ico
-# The sources are 32-pixel pixel art. Whole multiples (64, 128, 256) are plain pixel repetition;
-# 16 uses a 16-pixel image of the icon file where there is one, else averages 2x2 blocks; 22, 24
-# and 48 repeat each pixel to a common multiple first and then average down, so edges blur by at
-# most half a pixel instead of some pixels coming out wider than others.
+# The sources are 32-pixel pixel art. Whole multiples (64, 128, 256) repeat each pixel, so they
+# stay crisp. The other sizes average the area that each new pixel covers (each pixel repeated up
+# to a common multiple of both sizes, then averaged down): softer, but no row or column of the
+# drawing is dropped, as plain nearest-neighbour would do. A 16-pixel image in the icon file, if
+# one is ever added, is used as it stands.
 # The output is byte-for-byte repeatable; run it again after a change to resources/ and commit.
 #   usage: make-icons.sh [output-folder]     (default: the hicolor folder beside this script)
 set -euo pipefail
@@ -14,7 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 out=${1:-$here/hicolor}
 
-# ImageMagick 6 as Debian ships it; a stand-in named convert earlier on PATH must not be used.
+# ImageMagick 6 by its Debian path, so that nothing else called convert on PATH is used.
 im=/usr/bin/convert
 [ -x "$im" ] || im=$(command -v convert-im6.q16 || true)
 [ -n "$im" ] && [ -x "$im" ] || { echo "make-icons: ImageMagick (convert) not found" >&2; exit 2; }
@@ -47,14 +48,14 @@ scale_icon() { # icon-file output-name context
     local src=$1 name=$2 context=$3
     local big base
     big=$(largest_frame "$src")
-    base=$("$identify" -format '%w' "$src[$big]")
-    "$im" "$src[$big]" -alpha on "PNG32:$tmp/base.png"
+    base=$("$identify" -format '%w' "${src}[$big]")
+    "$im" "${src}[$big]" -alpha on "PNG32:$tmp/base.png"
     for n in "${sizes[@]}"; do
         local dest="$out/${n}x${n}/$context/$name.png"
         local small
         small=$(frame_of_width "$src" "$n")
         if [ -n "$small" ]; then
-            write_png "$src[$small]" -alpha on "$dest"
+            write_png "${src}[$small]" -alpha on "$dest"
         elif [ $((n % base)) -eq 0 ]; then
             write_png "$tmp/base.png" -filter point -resize "${n}x${n}" "$dest"
         else

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The staged desktop entry passes desktop-file-validate and says what the launcher needs: the
+# name, a command that exists, an icon that is installed, and no document types (documents go to
+# the editor, not to the wizard).
+#   usage: launcher_entry.sh <source-dir> <build-dir> <work-dir> <have-program 0|1> <mime-query>
+source "$(dirname "$0")/lib.sh"
+work=$3 have_program=$4
+need desktop-file-validate
+root=$work/stage/usr/local
+entry=$root/share/applications/$APP_ID.desktop
+[ -f "$entry" ] || { fail "no staged desktop entry (did desktop.install_tree run?)"; finish; }
+
+# It prints errors and warnings but exits 0 on warnings: any line other than a hint fails.
+report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
+problems=$(grep -v 'hint:' <<<"$report" || true)
+[ -z "$problems" ] && pass "desktop-file-validate accepts it" || fail "desktop-file-validate: $problems"
+
+key() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$entry"; }
+expect "Type" "$(key Type)" Application
+expect "Name" "$(key Name)" "Tambrel Wizard"
+expect "Icon" "$(key Icon)" "$APP_ID"
+expect "Exec" "$(key Exec)" tbrwiz
+expect "Terminal" "$(key Terminal)" false
+expect "Categories" "$(key Categories)" "Office;"
+expect "MimeType lines" "$(grep -c '^MimeType' "$entry" || true)" 0
+
+icons=$(find "$root/share/icons/hicolor" -path "*/apps/$(key Icon).png" | wc -l)
+[ "$icons" -ge 1 ] && pass "Icon names $icons installed sizes" || fail "Icon $(key Icon) is not installed"
+if [ "$have_program" = 1 ]; then
+    [ -x "$root/bin/$(key Exec)" ] && pass "Exec names the installed program" ||
+        fail "Exec $(key Exec) is not in bin/"
+fi
+finish

@@ -1,0 +1,52 @@
+# shellcheck shell=bash disable=SC2034
+# Shared helpers of the desktop integration checks. Sourced, not run.
+set -euo pipefail
+
+APP_ID=org.example.tbrwiz
+ICON_SIZES=(16 22 24 32 48 64 128 256)
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+skip() { echo "SKIP: $*"; exit 77; }
+finish() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures check(s) failed" >&2
+        exit 1
+    fi
+    echo "all checks passed"
+}
+need() { for c in "$@"; do command -v "$c" >/dev/null || skip "$c is not installed"; done; }
+
+# expect <what> <actual> <wanted>
+expect() {
+    if [ "$2" = "$3" ]; then pass "$1: $2"; else fail "$1: got '$2', want '$3'"; fi
+}
+
+# A new document exactly as the wizard writes it: the default icon, then the text section.
+make_sample_document() { # source-dir output
+    {
+        cat "$1/resources/default_document.ico"
+        printf '\r\n<START TBR>\r\n"USERDEF"\r\n1,"MS Sans Serif","8",0,0\r\n'
+    } >"$2"
+}
+
+# mime_db <dir> <package-xml>...: a MIME database of its own under <dir>/share/mime, built from
+# the freedesktop base types and the given package files, so that no type installed on this
+# machine (a tbrwiz package, say) can hide a fault in ours.
+mime_db() {
+    local dir=$1
+    shift
+    mkdir -p "$dir/share/mime/packages" "$dir/home"
+    cp /usr/share/mime/packages/freedesktop.org.xml "$dir/share/mime/packages/"
+    [ $# -eq 0 ] || cp "$@" "$dir/share/mime/packages/"
+    local log
+    log=$(update-mime-database "$dir/share/mime" 2>&1) || { echo "$log" >&2; return 1; }
+}
+
+# gio_attr <data-dirs> <file> <attribute>: one attribute of a file as a desktop sees it.
+gio_attr() {
+    env XDG_DATA_DIRS="$1" XDG_DATA_HOME="${MIME_HOME:-/nonexistent}" GIO_USE_VFS=local \
+        DBUS_SESSION_BUS_ADDRESS=disabled: timeout 20 gio info -a "$3" "$2" |
+        sed -n "s/^ *$3: //p"
+}
