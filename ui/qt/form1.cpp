@@ -1,0 +1,107 @@
+#include "ui/qt/form1.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/qt/fonts.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/twips.h"
+
+namespace tbr::qt {
+namespace {
+
+constexpr char kCreateLabel[] = "Create a new Tambrel.";
+constexpr char kEditLabel[] = "Edit an existing Tambrel.";
+
+}  // namespace
+
+Form1::Form1(Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      launcher_(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+    setWindowIcon(ApplicationIcon());
+    setFixedSize(Px(5145), Px(5400));
+    setFont(DialogFont());
+
+    // The banner box: white, a thin sunken border, the logo at its natural size top-left.
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(TwipsRect(0, 0, 5145, 1275));
+    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Picture1->setAutoFillBackground(true);
+    QPalette white = Picture1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Picture1->setPalette(white);
+    Picture1->setPixmap(BannerPixmap());
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QString::fromUtf8(kMainWindowTitle));
+
+    Command1 = addPictureButton(TwipsRect(360, 1560, 975, 975), CreateButtonIcon(), kCreateLabel);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Label1 = addLabel(kCreateLabel, Command1, 1680);
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    Command2 = addPictureButton(TwipsRect(360, 2640, 975, 975), EditButtonIcon(), kEditLabel);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Label2 = addLabel(kEditLabel, Command2, 1680);
+    Label2->setObjectName(QStringLiteral("Label2"));
+
+    Command4 = new QPushButton(QStringLiteral("Close"), this);
+    Command4->setObjectName(QStringLiteral("Command4"));
+    Command4->setGeometry(TwipsRect(3720, 4800, 1215, 375));
+    Command4->setAutoDefault(true);  // Enter presses the focused button, as Space does
+
+    // Tab order: Close, create, edit, banner, and round again.
+    setTabOrder(Command4, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Picture1);
+    setTabOrder(Picture1, Command4);
+    Command4->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, [this] { launcher_.onCommand1Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { launcher_.onCommand2Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { launcher_.onCommand4Click(); });
+}
+
+QPushButton* Form1::addPictureButton(const QRect& geometry, const QIcon& icon,
+                                     const QString& name) {
+    auto* button = new QPushButton(this);
+    button->setGeometry(geometry);
+    button->setIcon(icon);
+    button->setIconSize(QSize(32, 32));
+    button->setAccessibleName(name);  // what a screen reader says for a picture-only button
+    button->setToolTip(name);
+    button->setAutoDefault(true);
+    return button;
+}
+
+// A label sized to its text, its vertical centre on the centre of the button it describes.
+QLabel* Form1::addLabel(const QString& text, const QPushButton* beside, int left) {
+    auto* label = new QLabel(text, this);
+    label->setFont(LabelFont());
+    label->adjustSize();
+    const int top = beside->y() + (beside->height() - label->height()) / 2;
+    label->move(Px(left), top);
+    return label;
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    centreOnScreen();
+    QWidget::showEvent(event);
+}
+
+void Form1::centreOnScreen() {
+    const QScreen* s = screen();
+    if (s == nullptr) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+}  // namespace tbr::qt

@@ -1,0 +1,153 @@
+#include "ui/qt/form2.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "ui/qt/fonts.h"
+#include "ui/qt/twips.h"
+
+namespace tbr::qt {
+namespace {
+
+void SetText(QLineEdit* box, const std::string& text) {
+    const QString wanted = QString::fromStdString(text);
+    if (box->text() != wanted) {
+        const QSignalBlocker quiet(box);  // the behaviour already knows this text
+        box->setText(wanted);
+    }
+}
+
+}  // namespace
+
+Form2::Form2(Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      wizard_(services, *this) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QString::fromUtf8(kWizardTitle));
+    setFixedSize(Px(4710), Px(3630));
+    setFont(DialogFont());
+
+    Label1 = new QLabel(QStringLiteral("You are about to create a new Tambrel. Where would you "
+                                       "like your Tambrel located?"),
+                        this);
+    Label1->setWordWrap(true);
+    Label1->setGeometry(TwipsRect(360, 480, 3390, 390));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->resize(Label1->width(), Label1->heightForWidth(Label1->width()));
+
+    Option1 = new QRadioButton(QStringLiteral("Windows Desktop"), this);
+    Option1->setGeometry(TwipsRect(360, 1200, 2415, 255));
+    Option2 = new QRadioButton(QStringLiteral("Other Location"), this);
+    Option2->setGeometry(TwipsRect(360, 1560, 2535, 255));
+    Text1 = addTextBox(TwipsRect(480, 2040, 2775, 315));
+    Command3 = addButton("Browse...", TwipsRect(3360, 2040, 975, 375));
+    Command1 = addButton("Next >", TwipsRect(2160, 3120, 1095, 375));
+
+    Label2 = new QLabel(QStringLiteral("Please type a name for your Tambrel"), this);
+    Label2->setGeometry(TwipsRect(360, 240, 3015, 375));
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Text2 = addTextBox(TwipsRect(360, 600, 3975, 315));
+    Command4 = addButton("< Back", TwipsRect(1080, 3120, 1095, 375));
+    Command5 = addButton("Finish", TwipsRect(2160, 3120, 1095, 375));
+    Command2 = addButton("Cancel", TwipsRect(3480, 3120, 1095, 375));
+
+    const char* names[] = {"Label1",   "Option1", "Option2", "Text1",    "Command3", "Command1",
+                           "Label2",   "Text2",   "Command4", "Command5", "Command2"};
+    QWidget* controls[] = {Label1,   Option1, Option2,  Text1,    Command3, Command1,
+                           Label2,   Text2,   Command4, Command5, Command2};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        controls[i]->setObjectName(QString::fromLatin1(names[i]));
+    }
+    Text1->setAccessibleName(QStringLiteral("Folder"));
+    Text2->setAccessibleName(Label2->text());
+
+    // Tab order: Next, the options, the folder box, Browse, the name box, Back, Finish, Cancel.
+    QWidget* tabOrder[] = {Command1, Option1, Option2,  Text1,    Command3,
+                           Text2,    Command4, Command5, Command2, Command1};
+    for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    }
+
+    connectEvents();
+    wizard_.onLoad();
+}
+
+QPushButton* Form2::addButton(const char* caption, const QRect& geometry) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    button->setGeometry(geometry);
+    button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+    return button;
+}
+
+QLineEdit* Form2::addTextBox(const QRect& geometry) {
+    auto* box = new QLineEdit(this);
+    box->setGeometry(geometry);
+    return box;
+}
+
+void Form2::connectEvents() {
+    connect(Option1, &QRadioButton::clicked, this, [this] { wizard_.onOption1Click(); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { wizard_.onOption2Click(); });
+    // Arrow keys move the selection between the options without a click.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !wizard_.state().desktopSelected) {
+            wizard_.onOption1Click();
+        }
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && wizard_.state().desktopSelected) {
+            wizard_.onOption2Click();
+        }
+    });
+    connect(Text1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { wizard_.onText1Change(text.toStdString()); });
+    connect(Text2, &QLineEdit::textChanged, this,
+            [this](const QString& text) { wizard_.onText2Change(text.toStdString()); });
+    // "Finish" is the default button of the name page: Enter in the name box presses it.
+    connect(Text2, &QLineEdit::returnPressed, this, [this] { wizard_.onCommand5Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { wizard_.onCommand1Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { wizard_.onCommand4Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { wizard_.onCommand3Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { wizard_.onCommand2Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { wizard_.onCommand5Click(); });
+}
+
+void Form2::render(const WizardState& state) {
+    const bool location = state.page == WizardPage::Location;
+    for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Option1),
+                       static_cast<QWidget*>(Option2), static_cast<QWidget*>(Text1),
+                       static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command1)}) {
+        w->setVisible(location);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Text2),
+                       static_cast<QWidget*>(Command4), static_cast<QWidget*>(Command5)}) {
+        w->setVisible(!location);
+    }
+    {
+        const QSignalBlocker quiet1(Option1);
+        const QSignalBlocker quiet2(Option2);
+        (state.desktopSelected ? Option1 : Option2)->setChecked(true);
+    }
+    SetText(Text1, state.folderText);
+    SetText(Text2, state.nameText);
+    Text1->setEnabled(state.folderBoxEnabled);
+    Command3->setEnabled(state.browseEnabled);
+    Command1->setEnabled(state.nextEnabled);
+    Command5->setEnabled(state.finishEnabled);
+}
+
+void Form2::focusNameBox() { Text2->setFocus(); }
+
+void Form2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        Command1->setFocus();
+    }
+}
+
+}  // namespace tbr::qt

@@ -1,0 +1,78 @@
+#include "ui/qt/qt_services.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "document/write_new_document.h"
+#include "shell/desktop_directory.h"
+#include "shell/editor_launch.h"
+#include "shell/special_folders.h"
+#include "ui/qt/window_switcher.h"
+
+namespace tbr::qt {
+
+QString ForDisplay(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+Result<std::string> QtServices::desktopDirectory() {
+    return GetDesktopDirectory(WindowHandle{});
+}
+
+Result<std::string> QtServices::specialFolder(int csidl) {
+    return cSpecialFolders().GetSpecialFolder(csidl);
+}
+
+Status QtServices::launchEditor(const std::string& path) { return LaunchEditor(path); }
+
+bool QtServices::somethingExistsAt(const std::string& path) { return SomethingExistsAt(path); }
+
+Status QtServices::writeNewDocument(const std::string& path) { return WriteNewDocument(path); }
+
+Answer QtServices::ask(const std::string& text, const std::string& title, Answer defaultAnswer) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), ForDisplay(text),
+                    QMessageBox::Yes | QMessageBox::No, owner_);
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void QtServices::tell(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), ForDisplay(text),
+                    QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+Result<std::optional<std::string>> QtServices::chooseFile(const FileOpenRequest& request) {
+    QFileDialog dialog(owner_, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialFolder));
+    dialog.setObjectName(QStringLiteral("OpenDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilter(QString::fromStdString(request.filterName + " (" +
+                                                request.filterPattern + ")"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::optional<std::string>{};
+    }
+    return std::optional<std::string>{dialog.selectedFiles().constFirst().toStdString()};
+}
+
+std::optional<std::string> QtServices::chooseFolder(const std::string& title) {
+    QFileDialog dialog(owner_, QString::fromStdString(title));
+    dialog.setObjectName(QStringLiteral("FolderDialog"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+void QtServices::showCreateWizard() { switcher_.showCreateWizard(); }
+void QtServices::showMainWindow() { switcher_.showMainWindow(); }
+void QtServices::endProgram() { switcher_.endProgram(); }
+
+}  // namespace tbr::qt

@@ -1,0 +1,33 @@
+// Shows one window at a time: the main window or the create wizard, each created afresh with its
+// own services, and ends the program.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+namespace tbr::qt {
+
+class WindowSwitcher {
+public:
+    // quit ends the program's event loop; tests pass a recorder instead.
+    explicit WindowSwitcher(std::function<void()> quit);
+    ~WindowSwitcher();
+    WindowSwitcher(const WindowSwitcher&) = delete;
+    WindowSwitcher& operator=(const WindowSwitcher&) = delete;
+
+    void showMainWindow();    // unloads the current window, then shows a fresh Form1
+    void showCreateWizard();  // unloads the current window, then shows a fresh Form2
+    void endProgram();
+
+    QWidget* current() const { return current_; }
+
+private:
+    template <class Form>
+    void replaceWith();
+
+    std::function<void()> quit_;
+    QPointer<QWidget> current_;
+};
+
+}  // namespace tbr::qt
