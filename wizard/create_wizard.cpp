@@ -116,7 +116,13 @@ void CreateWizard::onCommand5Click() {
     setNameText(target);
     render();
 
-    if (!createAndOffer(target)) {
+    // A name is a file name: a separator in it would reach into another folder, possibly one
+    // the user never chose (a "../" climbs out of the chosen folder).
+    const bool nameHasSeparator = typedName.find_first_of({'/', separator_}) != std::string::npos;
+    if (nameHasSeparator) {
+        services_.tell(kCreateErrorText, kCreateErrorTitle);
+    }
+    if (nameHasSeparator || !createAndOffer(target)) {
         // Put back what the user typed, so that Finish can simply be pressed again once the
         // cause is mended (the full path would otherwise be composed into a second path).
         setNameText(typedName);
