@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine, in the environment that wine-prefix.sh started for its
+# build, and under a timeout (TBR_WINE_TIMEOUT seconds) so that a stuck modal box cannot hang.
+#   wine-run.sh <program.exe> [arguments...]
+# The build is the nearest folder above the program that holds CMakeCache.txt; TBR_WINE_STATE
+# names the state folder directly. CMake uses this script as the cross-compiling emulator.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+exe=${1:?program}
+shift
+
+state=${TBR_WINE_STATE:-}
+if [ -z "$state" ]; then
+    dir=$(cd "$(dirname "$exe")" && pwd)
+    while [ "$dir" != / ] && [ ! -e "$dir/CMakeCache.txt" ]; do
+        dir=$(dirname "$dir")
+    done
+    [ -e "$dir/CMakeCache.txt" ] || { echo "wine-run: no build folder above $exe" >&2; exit 2; }
+    state="$dir/wine"
+fi
+. "$here/wine-env.sh" "$state"
+if [ ! -e "$state/ready" ]; then
+    echo "wine-run: no Wine environment in $state; start it with: $here/wine-prefix.sh start $state" >&2
+    exit 2
+fi
+
+# The program's output goes through files: Wine's helper processes inherit the program's output
+# handles and may outlive it for a moment, which would keep a pipe (and ctest) waiting.
+out=$(mktemp)
+err=$(mktemp)
+timeout -k 5 "$TBR_WINE_TIMEOUT" wine "$exe" "$@" </dev/null >"$out" 2>"$err"
+rc=$?
+cat "$out"
+cat "$err" >&2
+rm -f "$out" "$err"
+[ $rc -eq 124 ] && echo "wine-run: $exe timed out after $TBR_WINE_TIMEOUT s" >&2
+exit $rc

@@ -1,0 +1,91 @@
+#include "ui/win32/banner.h"
+
+#include "ui/win32/twips.h"
+
+namespace tbr::win32 {
+namespace {
+
+HBITMAP BannerBitmap(HWND banner) {
+    return reinterpret_cast<HBITMAP>(GetWindowLongPtrW(banner, GWLP_USERDATA));
+}
+
+void DrawPicture(HWND banner, HDC dc) {
+    const HBITMAP bitmap = BannerBitmap(banner);
+    BITMAP info{};
+    if (bitmap == nullptr || GetObjectW(bitmap, sizeof(info), &info) == 0) {
+        return;
+    }
+    const UINT dpi = GetDpiForWindow(banner);
+    const int width = ScaledPixels(info.bmWidth, dpi);
+    const int height = ScaledPixels(info.bmHeight, dpi);
+    const HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ previous = SelectObject(source, bitmap);
+    if (width == info.bmWidth && height == info.bmHeight) {
+        BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    } else {
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchBlt(dc, 0, 0, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    }
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+LRESULT on_wm_paint(HWND banner) {
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(banner, &paint);
+    RECT client{};
+    GetClientRect(banner, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawPicture(banner, dc);
+    if (GetFocus() == banner) {
+        DrawFocusRect(dc, &client);
+    }
+    EndPaint(banner, &paint);
+    return 0;
+}
+
+LRESULT on_wm_focus_changed(HWND banner) {
+    InvalidateRect(banner, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT on_wm_lbuttondown(HWND banner) {
+    // Like any control that can take the focus, a click gives it the focus; nothing else happens.
+    SetFocus(banner);
+    return 0;
+}
+
+LRESULT CALLBACK BannerProcedure(HWND banner, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            return on_wm_paint(banner);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            return on_wm_focus_changed(banner);
+        case WM_LBUTTONDOWN:
+            return on_wm_lbuttondown(banner);
+        default:
+            return DefWindowProcW(banner, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void RegisterBannerClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = BannerProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.lpszClassName = kBannerClass;
+    RegisterClassExW(&windowClass);
+}
+
+void SetBannerBitmap(HWND banner, HBITMAP bitmap) {
+    SetWindowLongPtrW(banner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bitmap));
+    InvalidateRect(banner, nullptr, TRUE);
+}
+
+}  // namespace tbr::win32

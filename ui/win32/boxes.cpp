@@ -1,0 +1,106 @@
+#include "ui/win32/boxes.h"
+
+#include <cderr.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <vector>
+
+namespace tbr::win32 {
+namespace {
+
+// Room for the longest path Windows knows (32,767 characters) and its NUL.
+constexpr DWORD kLongPathBuffer = 32768;
+
+std::wstring TextBeforeNul(const std::vector<wchar_t>& buffer) {
+    return std::wstring(buffer.data(), wcsnlen(buffer.data(), buffer.size()));
+}
+
+}  // namespace
+
+std::wstring MessageBoxText(const std::string& text) {
+    const std::wstring wide = WideText(text);
+    std::wstring shown;
+    shown.reserve(wide.size() + 4);
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        shown += wide[i];
+        if (wide[i] == L'\r' && (i + 1 == wide.size() || wide[i + 1] != L'\n')) {
+            shown += L'\n';
+        }
+    }
+    return shown;
+}
+
+Answer AskYesNo(HWND owner, const std::string& text, const std::string& title,
+                Answer defaultAnswer) {
+    const UINT defaultButton = defaultAnswer == Answer::No ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
+    const int pressed = MessageBoxW(owner, MessageBoxText(text).c_str(), WideText(title).c_str(),
+                                    MB_YESNO | MB_APPLMODAL | defaultButton);
+    // A box that could not be shown counts as No: nothing is replaced and nothing is started.
+    return pressed == IDYES ? Answer::Yes : Answer::No;
+}
+
+void Tell(HWND owner, const std::string& text, const std::string& title) {
+    MessageBoxW(owner, MessageBoxText(text).c_str(), WideText(title).c_str(), MB_OK | MB_APPLMODAL);
+}
+
+Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRequest& request) {
+    static constexpr char kSource[] = "GetOpenFileNameW";
+    // One filter pair; the string's own terminator closes the list with a second NUL.
+    const std::wstring filter =
+        WideText(request.filterName) + L'\0' + WideText(request.filterPattern) + L'\0';
+    const std::wstring initialFolder = WideText(request.initialFolder);
+    const std::wstring title = WideText(request.title);
+    std::vector<wchar_t> file(kLongPathBuffer, L'\0');
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.hInstance = GetModuleHandleW(nullptr);
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = kLongPathBuffer;
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+    dialog.lpstrTitle = title.c_str();
+    // The current folder stays where it was: the editor is looked for there, too.
+    dialog.Flags =
+        OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+    if (GetOpenFileNameW(&dialog)) {
+        Result<std::string> path = Utf8FromWide(TextBeforeNul(file), kSource);
+        if (!path) {
+            return path.error();
+        }
+        return std::optional<std::string>(std::move(path).value());
+    }
+    const DWORD code = CommDlgExtendedError();
+    if (code == 0 || code == FNERR_BUFFERTOOSMALL) {
+        return std::optional<std::string>();  // cancelled, or a path no buffer takes: silent
+    }
+    return OsError{static_cast<int>(code),
+                   "The file dialog failed (common dialog error " + std::to_string(code) + ")",
+                   kSource};
+}
+
+std::optional<std::string> ChooseFolder(HWND owner, const std::string& title) {
+    const std::wstring wideTitle = WideText(title);
+    wchar_t displayName[MAX_PATH] = {};
+    BROWSEINFOW browse{};
+    browse.hwndOwner = owner;
+    browse.pidlRoot = nullptr;  // the whole tree, from the desktop down
+    browse.pszDisplayName = displayName;
+    browse.lpszTitle = wideTitle.c_str();
+    browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
+    const PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+    if (chosen == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<wchar_t> path(kLongPathBuffer, L'\0');
+    if (!SHGetPathFromIDListEx(chosen, path.data(), kLongPathBuffer, GPFIDL_DEFAULT)) {
+        path[0] = L'\0';  // a folder without a path empties the folder box
+    }
+    CoTaskMemFree(chosen);
+    return Utf8Text(TextBeforeNul(path));
+}
+
+}  // namespace tbr::win32

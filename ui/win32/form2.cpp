@@ -1,0 +1,309 @@
+#include "ui/win32/form2.h"
+
+namespace tbr::win32 {
+namespace {
+
+constexpr int kClientWidth = 4710;  // twips: 314 x 242 pixels at 96 DPI
+constexpr int kClientHeight = 3630;
+
+// In tab order (Next, the selected option, folder box, Browse, name box, Back, Finish, Cancel).
+// Each label comes just before the control it names, which is where screen readers look.
+constexpr ControlSpec kControls[] = {
+    {Form2::kCommand1,
+     L"BUTTON",
+     L"Next >",
+     BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+     0,
+     {2160, 3120, 1095, 375}},
+    {Form2::kLabel1,
+     L"STATIC",
+     L"You are about to create a new Tambrel. Where would you like your Tambrel located?",
+     SS_LEFT | SS_NOPREFIX | WS_GROUP,
+     0,
+     {360, 480, 3390, 390}},
+    {Form2::kOption1,
+     L"BUTTON",
+     L"Windows Desktop",
+     BS_RADIOBUTTON | WS_TABSTOP | WS_GROUP,
+     0,
+     {360, 1200, 2415, 255}},
+    {Form2::kOption2, L"BUTTON", L"Other Location", BS_RADIOBUTTON, 0, {360, 1560, 2535, 255}},
+    {Form2::kText1,
+     L"EDIT",
+     L"",
+     ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
+     WS_EX_CLIENTEDGE,
+     {480, 2040, 2775, 315}},
+    {Form2::kCommand3,
+     L"BUTTON",
+     L"Browse...",
+     BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+     0,
+     {3360, 2040, 975, 375}},
+    {Form2::kLabel2,
+     L"STATIC",
+     L"Please type a name for your Tambrel",
+     SS_LEFT | SS_NOPREFIX | WS_GROUP,
+     0,
+     {360, 240, 3015, 375}},
+    {Form2::kText2,
+     L"EDIT",
+     L"",
+     ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
+     WS_EX_CLIENTEDGE,
+     {360, 600, 3975, 315}},
+    {Form2::kCommand4,
+     L"BUTTON",
+     L"< Back",
+     BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+     0,
+     {1080, 3120, 1095, 375}},
+    {Form2::kCommand5,
+     L"BUTTON",
+     L"Finish",
+     BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+     0,
+     {2160, 3120, 1095, 375}},
+    {Form2::kCommand2,
+     L"BUTTON",
+     L"Cancel",
+     BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+     0,
+     {3480, 3120, 1095, 375}},
+};
+
+constexpr int kLocationPage[] = {Form2::kLabel1, Form2::kOption1,  Form2::kOption2,
+                                 Form2::kText1,  Form2::kCommand3, Form2::kCommand1};
+constexpr int kNamePage[] = {Form2::kLabel2, Form2::kText2, Form2::kCommand4, Form2::kCommand5};
+
+}  // namespace
+
+Form2::Form2(HINSTANCE instance, Navigator& navigator)
+    : WindowServices(navigator), instance_(instance), wizard_(*this, *this) {}
+
+Form2::~Form2() {
+    unload();
+}
+
+void Form2::show() {
+    unload();
+    unloading_ = false;
+    window_ = CreateModelessDialog(instance_, {L"Create Tambrel", true}, DialogProcedure, this);
+    if (window_ == nullptr) {
+        return;
+    }
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void Form2::unload() {
+    if (window_ != nullptr && IsWindow(window_)) {
+        unloading_ = true;
+        DestroyWindow(window_);
+    }
+    window_ = nullptr;
+}
+
+INT_PTR CALLBACK Form2::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        RememberDialogObject(window, reinterpret_cast<void*>(lParam));
+    }
+    auto* self = static_cast<Form2*>(DialogObject(window));
+    if (self == nullptr) {
+        return FALSE;
+    }
+    switch (message) {
+        case WM_INITDIALOG:
+            return self->on_wm_initdialog(window);
+        case WM_COMMAND:
+            return self->on_wm_command(LOWORD(wParam), HIWORD(wParam));
+        case WM_CLOSE:
+            return self->on_wm_close();
+        case WM_DESTROY:
+            return self->on_wm_destroy();
+        case WM_DPICHANGED:
+            return self->on_wm_dpichanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        default:
+            return FALSE;
+    }
+}
+
+INT_PTR Form2::on_wm_initdialog(HWND window) {
+    window_ = window;
+    TakeOverDpiScaling(window);
+    createControls();
+    layout(GetDpiForWindow(window));
+    wizard_.onLoad();
+    FocusControl(window, control(kCommand1));
+    return FALSE;  // the focus is set
+}
+
+INT_PTR Form2::on_wm_command(int id, int code) {
+    if (code == EN_CHANGE) {
+        onTextChanged(id);
+    } else if (code == BN_CLICKED) {
+        onClicked(id);  // Escape's IDCANCEL and Enter's IDOK end up here and do nothing
+    }
+    return TRUE;
+}
+
+INT_PTR Form2::on_wm_close() {
+    DestroyWindow(window_);
+    return TRUE;
+}
+
+INT_PTR Form2::on_wm_destroy() {
+    window_ = nullptr;
+    if (!unloading_) {
+        navigator().windowClosed();  // closed through the window system: no window is left
+    }
+    return FALSE;
+}
+
+INT_PTR Form2::on_wm_dpichanged(UINT dpi, const RECT& suggested) {
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layout(dpi);
+    return TRUE;
+}
+
+void Form2::onClicked(int id) {
+    switch (id) {
+        case kCommand1:
+            wizard_.onCommand1Click();
+            break;
+        case kCommand2:
+            wizard_.onCommand2Click();
+            break;
+        case kCommand3:
+            wizard_.onCommand3Click();
+            break;
+        case kCommand4:
+            wizard_.onCommand4Click();
+            break;
+        case kCommand5:
+            wizard_.onCommand5Click();
+            break;
+        case kOption1:
+            wizard_.onOption1Click();
+            break;
+        case kOption2:
+            wizard_.onOption2Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void Form2::onTextChanged(int id) {
+    if (rendering_ || (id != kText1 && id != kText2)) {
+        return;
+    }
+    const std::string text = Utf8Text(WindowText(control(id)));
+    if (id == kText1) {
+        wizard_.onText1Change(text);
+    } else {
+        wizard_.onText2Change(text);
+    }
+}
+
+void Form2::createControls() {
+    for (const ControlSpec& spec : kControls) {
+        CreateControl(window_, spec);
+    }
+    // The boxes hold any length of text; Enter presses "Finish" where it is shown and enabled.
+    SendMessageW(control(kText1), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(control(kText2), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(window_, DM_SETDEFID, kCommand5, 0);
+}
+
+void Form2::layout(UINT dpi) {
+    fonts_.create(dpi);
+    SetClientSizeInTwips(window_, kClientWidth, kClientHeight, dpi);
+    for (const ControlSpec& spec : kControls) {
+        const HWND child = control(spec.id);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.dialog()), FALSE);
+        RECT place = TwipsToPixels(spec.place, dpi);
+        if (spec.id == kLabel1) {  // word-wrapped, as high as its lines
+            place.bottom = place.top + WrappedTextHeight(child, fonts_.dialog(), spec.text,
+                                                         place.right - place.left);
+        }
+        PlaceControl(child, place);
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Form2::render(const WizardState& state) {
+    if (window_ == nullptr) {
+        return;
+    }
+    const HWND focusBefore = GetFocus();
+    rendering_ = true;
+    showPage(state.page);
+    SetWindowTextIfDifferent(control(kText1), WideText(state.folderText));
+    SetWindowTextIfDifferent(control(kText2), WideText(state.nameText));
+    setChecked(kOption1, state.desktopSelected);
+    setChecked(kOption2, !state.desktopSelected);
+    setEnabled(kText1, state.folderBoxEnabled);
+    setEnabled(kCommand3, state.browseEnabled);
+    setEnabled(kCommand1, state.nextEnabled);
+    setEnabled(kCommand5, state.finishEnabled);
+    rendering_ = false;
+    keepFocusUsable(focusBefore);
+}
+
+void Form2::focusNameBox() {
+    if (window_ != nullptr) {
+        FocusControl(window_, control(kText2));
+    }
+}
+
+// Going forward hides the location page before the name page appears; going back shows the
+// location page before the name page goes.
+void Form2::showPage(WizardPage page) {
+    const bool location = page == WizardPage::Location;
+    auto apply = [this](const auto& ids, bool visible) {
+        for (const int id : ids) {
+            ShowWindow(control(id), visible ? SW_SHOWNA : SW_HIDE);
+        }
+    };
+    if (location) {
+        apply(kLocationPage, true);
+        apply(kNamePage, false);
+    } else {
+        apply(kLocationPage, false);
+        apply(kNamePage, true);
+    }
+}
+
+void Form2::setEnabled(int id, bool enabled) {
+    const HWND child = control(id);
+    if ((IsWindowEnabled(child) != FALSE) != enabled) {
+        EnableWindow(child, enabled ? TRUE : FALSE);
+    }
+}
+
+// Of the two options only the selected one is a tab stop; the arrow keys move between them.
+void Form2::setChecked(int id, bool checked) {
+    const HWND option = control(id);
+    SendMessageW(option, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
+    style = checked ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    SetWindowLongPtrW(option, GWL_STYLE, style);
+}
+
+// A control that was hidden or disabled while it had the focus hands it on to the next control
+// in the tab order, as the keyboard would otherwise be left without a target.
+void Form2::keepFocusUsable(HWND focusBefore) {
+    if (focusBefore == nullptr || GetParent(focusBefore) != window_) {
+        return;
+    }
+    if (IsWindowVisible(focusBefore) && IsWindowEnabled(focusBefore)) {
+        return;
+    }
+    if (const HWND next = GetNextDlgTabItem(window_, focusBefore, FALSE)) {
+        FocusControl(window_, next);
+    }
+}
+
+}  // namespace tbr::win32

@@ -1,0 +1,91 @@
+#include "ui/win32/program.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+namespace tbr::win32 {
+
+Program::Program(HINSTANCE instance) : instance_(instance) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+    // The folder dialog needs COM in a single-threaded apartment.
+    comReady_ =
+        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+
+Program::~Program() {
+    form1_.reset();
+    form2_.reset();
+    if (comReady_) {
+        CoUninitialize();
+    }
+}
+
+void Program::start() {
+    showMainWindow();
+}
+
+int Program::run() {
+    MSG message{};
+    while (!ended_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        dispatch(message);
+    }
+    return 0;
+}
+
+void Program::dispatch(MSG& message) {
+    const HWND window = currentWindow();
+    if (window != nullptr && IsDialogMessageW(window, &message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+HWND Program::currentWindow() const {
+    if (form2_ && form2_->ownerWindow() != nullptr) {
+        return form2_->ownerWindow();
+    }
+    if (form1_ && form1_->ownerWindow() != nullptr) {
+        return form1_->ownerWindow();
+    }
+    return nullptr;
+}
+
+// The main window is gone before the wizard appears; the two are never on screen together.
+void Program::showCreateWizard() {
+    if (form1_) {
+        form1_->unload();
+    }
+    form2_ = std::make_unique<Form2>(instance_, *this);
+    form2_->show();
+}
+
+void Program::showMainWindow() {
+    if (form2_) {
+        form2_->unload();
+    }
+    form1_ = std::make_unique<Form1>(instance_, *this);
+    form1_->show();
+}
+
+// No further event handling: the windows go without a word and the loop stops.
+void Program::endProgram() {
+    ended_ = true;
+    if (form1_) {
+        form1_->unload();
+    }
+    if (form2_) {
+        form2_->unload();
+    }
+    PostQuitMessage(0);
+}
+
+void Program::windowClosed() {
+    ended_ = true;
+    PostQuitMessage(0);
+}
+
+}  // namespace tbr::win32

@@ -1,0 +1,46 @@
+// The program: which of the two windows is shown, the switch between them, the message loop
+// (through the dialog manager, for the keyboard) and the end.
+#pragma once
+
+#include <memory>
+
+#include "ui/win32/form1.h"
+#include "ui/win32/form2.h"
+
+namespace tbr::win32 {
+
+class Program final : public Navigator {
+  public:
+    explicit Program(HINSTANCE instance);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program() override;
+
+    // Loads and shows the main window; the program does nothing else on its own.
+    void start();
+    // The message loop, until the program ends; returns the exit code.
+    int run();
+    // Handles one message as the loop does. Tests drive the windows with it.
+    void dispatch(MSG& message);
+
+    bool ended() const { return ended_; }
+    HWND currentWindow() const;
+    Form1* mainWindow() const { return form1_.get(); }
+    Form2* wizard() const { return form2_.get(); }
+
+    void showCreateWizard() override;
+    void showMainWindow() override;
+    void endProgram() override;
+    void windowClosed() override;
+
+  private:
+    HINSTANCE instance_;
+    bool comReady_ = false;
+    bool ended_ = false;
+    // A window object stays alive after its window is unloaded, until the next switch: the
+    // switch is asked for from inside that window's own handler.
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form2> form2_;
+};
+
+}  // namespace tbr::win32

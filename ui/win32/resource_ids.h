@@ -1,0 +1,7 @@
+// Resource numbers shared by the .rc files and the code.
+#pragma once
+
+#define TBR_IDI_APPLICATION 1  // the program's and the main window's icon (lowest number)
+#define TBR_IDI_CREATE 2       // Command1 on the main window
+#define TBR_IDI_EDIT 3         // Command2 on the main window
+#define TBR_IDB_BANNER 4       // the main window's banner
