@@ -4,9 +4,13 @@
 
 namespace tbr {
 
-void Launcher::onCommand1Click() { services_.showCreateWizard(); }
+void Launcher::onCommand1Click() {
+    services_.showCreateWizard();
+}
 
-void Launcher::onCommand4Click() { services_.endProgram(); }
+void Launcher::onCommand4Click() {
+    services_.endProgram();
+}
 
 void Launcher::onCommand2Click() {
     // Any failure on the way (desktop lookup, dialog, editor start) ends in the same message and

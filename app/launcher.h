@@ -14,7 +14,7 @@ inline constexpr char kOpenErrorText[] = "File cannot be accessed. Please check 
 inline constexpr char kOpenErrorTitle[] = "Error!";
 
 class Launcher {
-public:
+  public:
     explicit Launcher(Services& services) : services_(services) {}
 
     // Command1, the create button: the main window makes way for a fresh create wizard.
@@ -24,7 +24,7 @@ public:
     // Command4, "Close": the program ends at once.
     void onCommand4Click();
 
-private:
+  private:
     Services& services_;
 };
 

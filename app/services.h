@@ -21,7 +21,7 @@ struct FileOpenRequest {
 };
 
 class Services {
-public:
+  public:
     virtual ~Services() = default;
 
     // Shell.

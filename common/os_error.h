@@ -18,15 +18,16 @@ struct OsError {
 
 // Success, or the error of the step that failed.
 class [[nodiscard]] Status {
-public:
+  public:
     Status() = default;
-    Status(OsError error) : error_(std::move(error)), failed_(true) {}  // NOLINT: implicit on purpose
+    Status(OsError error)
+        : error_(std::move(error)), failed_(true) {}  // NOLINT: implicit on purpose
 
     bool ok() const { return !failed_; }
     explicit operator bool() const { return ok(); }
     const OsError& error() const { return error_; }
 
-private:
+  private:
     OsError error_;
     bool failed_ = false;
 };
@@ -34,9 +35,9 @@ private:
 // A value, or the error that prevented it.
 template <class T>
 class [[nodiscard]] Result {
-public:
-    Result(T value) : v_(std::move(value)) {}         // NOLINT: implicit on purpose
-    Result(OsError error) : v_(std::move(error)) {}   // NOLINT: implicit on purpose
+  public:
+    Result(T value) : v_(std::move(value)) {}        // NOLINT: implicit on purpose
+    Result(OsError error) : v_(std::move(error)) {}  // NOLINT: implicit on purpose
 
     bool ok() const { return v_.index() == 0; }
     explicit operator bool() const { return ok(); }
@@ -45,7 +46,7 @@ public:
     const OsError& error() const { return std::get<1>(v_); }
     Status status() const { return ok() ? Status{} : Status{error()}; }
 
-private:
+  private:
     std::variant<T, OsError> v_;
 };
 

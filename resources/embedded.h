@@ -7,10 +7,11 @@
 
 namespace tbr::resources {
 
-std::span<const unsigned char> DefaultDocumentIcon();  // 2238-byte ICO: first section of every new document
-std::span<const unsigned char> Banner();               // 317 x 81, 24-bit uncompressed BMP, 77,166 bytes
-std::span<const unsigned char> CreateIcon();           // 32 x 32, 256 colours: blank page with a sparkle
-std::span<const unsigned char> EditIcon();             // 32 x 32, 256 colours: menu card with a pen
-std::span<const unsigned char> AppIcon();              // 32 x 32, 256 colours: menu card with a magic wand
+std::span<const unsigned char>
+DefaultDocumentIcon();                        // 2238-byte ICO: first section of every new document
+std::span<const unsigned char> Banner();      // 317 x 81, 24-bit uncompressed BMP, 77,166 bytes
+std::span<const unsigned char> CreateIcon();  // 32 x 32, 256 colours: blank page with a sparkle
+std::span<const unsigned char> EditIcon();    // 32 x 32, 256 colours: menu card with a pen
+std::span<const unsigned char> AppIcon();     // 32 x 32, 256 colours: menu card with a magic wand
 
 }  // namespace tbr::resources

@@ -91,7 +91,9 @@ void CreateWizard::onCommand3Click() {
     }
 }
 
-void CreateWizard::onCommand2Click() { services_.showMainWindow(); }
+void CreateWizard::onCommand2Click() {
+    services_.showMainWindow();
+}
 
 void CreateWizard::onCommand5Click() {
     if (state_.page != WizardPage::Name || !state_.finishEnabled) {

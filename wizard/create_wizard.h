@@ -41,7 +41,7 @@ struct WizardState {
 
 // The front end's side: draw the state, move the focus.
 class WizardView {
-public:
+  public:
     virtual ~WizardView() = default;
     virtual void render(const WizardState& state) = 0;
     virtual void focusNameBox() = 0;
@@ -55,7 +55,7 @@ std::string ComposeTargetPath(const std::string& folder, const std::string& name
                               char separator = kPathSeparator);
 
 class CreateWizard {
-public:
+  public:
     CreateWizard(Services& services, WizardView& view, char separator = kPathSeparator)
         : services_(services), view_(view), separator_(separator) {}
 
@@ -65,17 +65,17 @@ public:
     // box stays empty and "Next >" disabled.
     void onLoad();
 
-    void onOption1Click();  // "Windows Desktop"
-    void onOption2Click();  // "Other Location"
+    void onOption1Click();                        // "Windows Desktop"
+    void onOption2Click();                        // "Other Location"
     void onText1Change(const std::string& text);  // the folder box, typed by the user
     void onText2Change(const std::string& text);  // the name box, typed by the user
-    void onCommand1Click();  // "Next >"
-    void onCommand4Click();  // "< Back"
-    void onCommand3Click();  // "Browse..."
-    void onCommand2Click();  // "Cancel"
-    void onCommand5Click();  // "Finish"
+    void onCommand1Click();                       // "Next >"
+    void onCommand4Click();                       // "< Back"
+    void onCommand3Click();                       // "Browse..."
+    void onCommand2Click();                       // "Cancel"
+    void onCommand5Click();                       // "Finish"
 
-private:
+  private:
     void setFolderText(const std::string& text);
     void setNameText(const std::string& text);
     void render() { view_.render(state_); }

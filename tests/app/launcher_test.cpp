@@ -30,7 +30,9 @@ struct OpenCase {
     std::vector<std::string> log;
 };
 
-void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const OpenCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class OpenExisting : public ::testing::TestWithParam<OpenCase> {};
 
@@ -47,22 +49,38 @@ TEST_P(OpenExisting, EndsInTheRightPlace) {
 const std::string kDocs = "/home/my docs/it's \"a\" $(menu).tbr ";
 INSTANTIATE_TEST_SUITE_P(
     Road, OpenExisting,
-    ::testing::Values(
-        OpenCase{"ChosenFileGoesToTheEditorUnchangedAndTheProgramEnds",
-                 std::string("/home/u/Desktop/"), std::optional<std::string>(kDocs), Status{},
-                 {"specialFolder 16", kDialog + "/home/u/Desktop/", "launchEditor " + kDocs,
-                  "endProgram"}},
-        OpenCase{"CancelDoesNothing", std::string("/d/"), std::optional<std::string>{}, Status{},
-                 {"specialFolder 16", kDialog + "/d/"}},
-        OpenCase{"NoDesktopLetsTheDialogChoose", std::string(""),
-                 std::optional<std::string>{}, Status{}, {"specialFolder 16", kDialog}},
-        OpenCase{"LookupFailureShowsTheMessage", FakeError(), std::optional<std::string>{},
-                 Status{}, {"specialFolder 16", kError}},
-        OpenCase{"DialogFailureShowsTheMessage", std::string("/d/"), FakeError(), Status{},
-                 {"specialFolder 16", kDialog + "/d/", kError}},
-        OpenCase{"EditorMissingShowsTheMessageAndKeepsRunning", std::string("/d/"),
-                 std::optional<std::string>("/d/a.tbr"), FakeError(),
-                 {"specialFolder 16", kDialog + "/d/", "launchEditor /d/a.tbr", kError}}),
+    ::testing::Values(OpenCase{"ChosenFileGoesToTheEditorUnchangedAndTheProgramEnds",
+                               std::string("/home/u/Desktop/"),
+                               std::optional<std::string>(kDocs),
+                               Status{},
+                               {"specialFolder 16", kDialog + "/home/u/Desktop/",
+                                "launchEditor " + kDocs, "endProgram"}},
+                      OpenCase{"CancelDoesNothing",
+                               std::string("/d/"),
+                               std::optional<std::string>{},
+                               Status{},
+                               {"specialFolder 16", kDialog + "/d/"}},
+                      OpenCase{"NoDesktopLetsTheDialogChoose",
+                               std::string(""),
+                               std::optional<std::string>{},
+                               Status{},
+                               {"specialFolder 16", kDialog}},
+                      OpenCase{"LookupFailureShowsTheMessage",
+                               FakeError(),
+                               std::optional<std::string>{},
+                               Status{},
+                               {"specialFolder 16", kError}},
+                      OpenCase{"DialogFailureShowsTheMessage",
+                               std::string("/d/"),
+                               FakeError(),
+                               Status{},
+                               {"specialFolder 16", kDialog + "/d/", kError}},
+                      OpenCase{
+                          "EditorMissingShowsTheMessageAndKeepsRunning",
+                          std::string("/d/"),
+                          std::optional<std::string>("/d/a.tbr"),
+                          FakeError(),
+                          {"specialFolder 16", kDialog + "/d/", "launchEditor /d/a.tbr", kError}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace

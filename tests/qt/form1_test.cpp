@@ -12,7 +12,7 @@ using tbr::testing::FakeServices;
 
 class Form1Test : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void windowIsFixedWithoutMinimiseOrMaximise() {
         FakeServices services;
         Form1 form(services);
@@ -76,10 +76,9 @@ private slots:
         Form1 form(services);
         ShowAndActivate(form);
         QCOMPARE(QApplication::focusWidget(), form.Command4);
-        for (QWidget* next : {static_cast<QWidget*>(form.Command1),
-                              static_cast<QWidget*>(form.Command2),
-                              static_cast<QWidget*>(form.Picture1),
-                              static_cast<QWidget*>(form.Command4)}) {
+        for (QWidget* next :
+             {static_cast<QWidget*>(form.Command1), static_cast<QWidget*>(form.Command2),
+              static_cast<QWidget*>(form.Picture1), static_cast<QWidget*>(form.Command4)}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }

@@ -30,7 +30,7 @@ struct Wizard {
 
 class Form2Test : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void controlsSitWhereTheLayoutPutsThem_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
@@ -78,9 +78,9 @@ private slots:
         QVERIFY(!f.Command3->isEnabled());
         QVERIFY(f.Command1->isEnabled());
         QVERIFY(!f.Command5->isEnabled());
-        for (QWidget* hidden : {static_cast<QWidget*>(f.Label2), static_cast<QWidget*>(f.Text2),
-                                static_cast<QWidget*>(f.Command4),
-                                static_cast<QWidget*>(f.Command5)}) {
+        for (QWidget* hidden :
+             {static_cast<QWidget*>(f.Label2), static_cast<QWidget*>(f.Text2),
+              static_cast<QWidget*>(f.Command4), static_cast<QWidget*>(f.Command5)}) {
             QVERIFY(!hidden->isVisible());
         }
         QCOMPARE(w.focus(), f.Command1);
@@ -159,8 +159,9 @@ private slots:
         QTest::keyClicks(f.Text2, " Notes ");
         w.services.writeResult = tbr::testing::FakeError();
         QTest::mouseClick(f.Command5, Qt::LeftButton);
-        QCOMPARE(w.services.log.back(),
-                 std::string("tell Error!!! Error creating Tambrel! \rPlease check the name and path."));
+        QCOMPARE(
+            w.services.log.back(),
+            std::string("tell Error!!! Error creating Tambrel! \rPlease check the name and path."));
         QCOMPARE(f.Text2->text(), QStringLiteral(" Notes "));
         QVERIFY(f.Text2->isVisible());
         QVERIFY(f.Command5->isEnabled());

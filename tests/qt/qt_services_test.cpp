@@ -37,13 +37,15 @@ void WhenModalAppears(std::function<void(QWidget*)> check) {
 
 class QtServicesTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void questionHasNoIconAndAnswersWithItsDefault_data() {
         QTest::addColumn<int>("defaultAnswer");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("expected");
-        QTest::newRow("Enter takes Yes") << int(Answer::Yes) << int(Qt::Key_Return) << int(Answer::Yes);
-        QTest::newRow("Enter takes No") << int(Answer::No) << int(Qt::Key_Return) << int(Answer::No);
+        QTest::newRow("Enter takes Yes")
+            << int(Answer::Yes) << int(Qt::Key_Return) << int(Answer::Yes);
+        QTest::newRow("Enter takes No")
+            << int(Answer::No) << int(Qt::Key_Return) << int(Answer::No);
         QTest::newRow("Escape is No") << int(Answer::Yes) << int(Qt::Key_Escape) << int(Answer::No);
         QTest::newRow("Tab Space is No") << int(Answer::Yes) << int(Qt::Key_Tab) << int(Answer::No);
     }
@@ -67,8 +69,8 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
             }
         });
-        const Answer answer =
-            services.ask("Would you like to edit the Tambrel now?", "Query?", Answer(defaultAnswer));
+        const Answer answer = services.ask("Would you like to edit the Tambrel now?", "Query?",
+                                           Answer(defaultAnswer));
         QCOMPARE(int(answer), expected);
         QCOMPARE(seenTitle, QStringLiteral("Query?"));
         QCOMPARE(seenText, QStringLiteral("Would you like to edit the Tambrel now?"));
@@ -90,7 +92,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         });
         services.tell("Error creating Tambrel! \rPlease check the name and path.", "Error!!!");
-        QCOMPARE(seenText, QStringLiteral("Error creating Tambrel! \nPlease check the name and path."));
+        QCOMPARE(seenText,
+                 QStringLiteral("Error creating Tambrel! \nPlease check the name and path."));
         QCOMPARE(seenButtons, 1);
     }
 
@@ -112,7 +115,8 @@ private slots:
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("a b.tbr"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        const auto chosen = services.chooseFile({"Select Tambrel", "Tambrels", "*.tbr", dir.path().toStdString() + "/"});
+        const auto chosen = services.chooseFile(
+            {"Select Tambrel", "Tambrels", "*.tbr", dir.path().toStdString() + "/"});
         QVERIFY(chosen.ok());
         QVERIFY(chosen.value().has_value());
         QCOMPARE(QFileInfo(QString::fromStdString(*chosen.value())).canonicalFilePath(),
@@ -139,7 +143,8 @@ private slots:
         });
         const auto chosen = services.chooseFolder("Select Directory");
         QVERIFY(chosen.has_value());
-        QCOMPARE(QDir(QString::fromStdString(*chosen)).canonicalPath(), QDir(dir.path()).canonicalPath());
+        QCOMPARE(QDir(QString::fromStdString(*chosen)).canonicalPath(),
+                 QDir(dir.path()).canonicalPath());
 
         WhenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         QVERIFY(!services.chooseFolder("Select Directory").has_value());

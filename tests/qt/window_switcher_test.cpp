@@ -19,7 +19,7 @@ class WindowSwitcherTest : public QObject {
     Q_OBJECT
     QTemporaryDir home_;
 
-private slots:
+  private slots:
     void initTestCase() {
         qputenv("HOME", home_.path().toUtf8());
         qunsetenv("XDG_CONFIG_HOME");

@@ -17,7 +17,7 @@ inline OsError FakeError(const std::string& message = "injected failure") {
 }
 
 class FakeServices : public Services {
-public:
+  public:
     // Answers, set by a test before it acts.
     Result<std::string> desktop = std::string("/home/owner/Desktop");
     Result<std::string> special = std::string("/home/owner/Desktop/");

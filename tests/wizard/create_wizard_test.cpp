@@ -45,7 +45,8 @@ TEST(ComposeTargetPath, FollowsTheFolderNameAndExtensionRules) {
         {"\tD:\\Work\t", "N", '\\', "\tD:\\Work\t\\N.tbr"},  // only spaces are trimmed
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ComposeTargetPath(c.folder, c.name, c.sep), c.target) << c.folder << "|" << c.name;
+        EXPECT_EQ(ComposeTargetPath(c.folder, c.name, c.sep), c.target)
+            << c.folder << "|" << c.name;
     }
 }
 
@@ -73,8 +74,8 @@ TEST(CreateWizard, EnablingFollowsTheTrimmedText) {
         const char* text;
         bool enabled;
     };
-    const Case cases[] = {{"", false}, {"   ", false}, {" D:\\Work", true}, {"D:\\Work ", true},
-                          {"x", true}, {"\t", true}};
+    const Case cases[] = {{"", false},         {"   ", false}, {" D:\\Work", true},
+                          {"D:\\Work ", true}, {"x", true},    {"\t", true}};
     for (const Case& c : cases) {
         Wizard w;
         w.wizard.onLoad();
@@ -160,7 +161,9 @@ const std::string kReplace = std::string("ask Query? ") + kReplaceText + " [No]"
 const std::string kError = std::string("tell Error!!! ") + kCreateErrorText;
 const std::string kDesk = "C:\\Users\\owner\\Desktop\\Notes.tbr";
 
-void PrintTo(const FinishCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FinishCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Finish : public ::testing::TestWithParam<FinishCase> {};
 
@@ -199,34 +202,116 @@ TEST_P(Finish, DoesEachStepInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Road, Finish,
     ::testing::Values(
-        FinishCase{"DesktopAnswerNo", false, "D:\\Elsewhere", " Notes ",
-                   std::string("C:\\Users\\owner\\Desktop"), false, {Answer::No}, {}, {},
-                   {"desktopDirectory", "write " + kDesk, kEdit, "endProgram"}, true},
-        FinishCase{"DesktopAnswerYesStartsTheEditor", false, "x", "Notes",
-                   std::string("C:\\Users\\owner\\Desktop"), false, {Answer::Yes}, {}, {},
-                   {"desktopDirectory", "write " + kDesk, kEdit, "launchEditor " + kDesk,
-                    "endProgram"},
+        FinishCase{"DesktopAnswerNo",
+                   false,
+                   "D:\\Elsewhere",
+                   " Notes ",
+                   std::string("C:\\Users\\owner\\Desktop"),
+                   false,
+                   {Answer::No},
+                   {},
+                   {},
+                   {"desktopDirectory", "write " + kDesk, kEdit, "endProgram"},
                    true},
-        FinishCase{"OtherLocationIgnoresTheDesktop", true, "  D:\\Work\\  ", "Notes", FakeError(),
-                   false, {Answer::No}, {}, {},
-                   {"write D:\\Work\\Notes.tbr", kEdit, "endProgram"}, true},
-        FinishCase{"DesktopLookupFails", false, "x", "Notes", FakeError(), false, {}, {}, {},
-                   {"desktopDirectory", kError}, false},
-        FinishCase{"WriteFails", true, "D:\\Missing", "Notes", FakeError(), false, {}, FakeError(),
-                   {}, {"write D:\\Missing\\Notes.tbr", kError}, false},
-        FinishCase{"EditorMissingAfterYes", true, "D:\\Work", "Notes", FakeError(), false,
-                   {Answer::Yes}, {}, FakeError(),
+        FinishCase{
+            "DesktopAnswerYesStartsTheEditor",
+            false,
+            "x",
+            "Notes",
+            std::string("C:\\Users\\owner\\Desktop"),
+            false,
+            {Answer::Yes},
+            {},
+            {},
+            {"desktopDirectory", "write " + kDesk, kEdit, "launchEditor " + kDesk, "endProgram"},
+            true},
+        FinishCase{"OtherLocationIgnoresTheDesktop",
+                   true,
+                   "  D:\\Work\\  ",
+                   "Notes",
+                   FakeError(),
+                   false,
+                   {Answer::No},
+                   {},
+                   {},
+                   {"write D:\\Work\\Notes.tbr", kEdit, "endProgram"},
+                   true},
+        FinishCase{"DesktopLookupFails",
+                   false,
+                   "x",
+                   "Notes",
+                   FakeError(),
+                   false,
+                   {},
+                   {},
+                   {},
+                   {"desktopDirectory", kError},
+                   false},
+        FinishCase{"WriteFails",
+                   true,
+                   "D:\\Missing",
+                   "Notes",
+                   FakeError(),
+                   false,
+                   {},
+                   FakeError(),
+                   {},
+                   {"write D:\\Missing\\Notes.tbr", kError},
+                   false},
+        FinishCase{"EditorMissingAfterYes",
+                   true,
+                   "D:\\Work",
+                   "Notes",
+                   FakeError(),
+                   false,
+                   {Answer::Yes},
+                   {},
+                   FakeError(),
                    {"write D:\\Work\\Notes.tbr", kEdit, "launchEditor D:\\Work\\Notes.tbr", kError},
                    false},
-        FinishCase{"NameWithASlashIsRefused", true, "D:\\Work", "../Notes", FakeError(), false,
-                   {}, {}, {}, {kError}, false},
-        FinishCase{"NameWithABackslashIsRefused", true, "D:\\Work", "sub\\Notes", FakeError(),
-                   false, {}, {}, {}, {kError}, false},
-        FinishCase{"ExistingDocumentKeptOnNo", true, "D:\\Work", " Notes", FakeError(), true,
-                   {Answer::No}, {}, {}, {kReplace}, false},
-        FinishCase{"ExistingDocumentReplacedOnYes", false, "x", "Notes",
-                   std::string("C:\\Users\\owner\\Desktop\\"), true, {Answer::Yes, Answer::No},
-                   {}, {}, {"desktopDirectory", kReplace, "write " + kDesk, kEdit, "endProgram"},
+        FinishCase{"NameWithASlashIsRefused",
+                   true,
+                   "D:\\Work",
+                   "../Notes",
+                   FakeError(),
+                   false,
+                   {},
+                   {},
+                   {},
+                   {kError},
+                   false},
+        FinishCase{"NameWithABackslashIsRefused",
+                   true,
+                   "D:\\Work",
+                   "sub\\Notes",
+                   FakeError(),
+                   false,
+                   {},
+                   {},
+                   {},
+                   {kError},
+                   false},
+        FinishCase{"ExistingDocumentKeptOnNo",
+                   true,
+                   "D:\\Work",
+                   " Notes",
+                   FakeError(),
+                   true,
+                   {Answer::No},
+                   {},
+                   {},
+                   {kReplace},
+                   false},
+        FinishCase{"ExistingDocumentReplacedOnYes",
+                   false,
+                   "x",
+                   "Notes",
+                   std::string("C:\\Users\\owner\\Desktop\\"),
+                   true,
+                   {Answer::Yes, Answer::No},
+                   {},
+                   {},
+                   {"desktopDirectory", kReplace, "write " + kDesk, kEdit, "endProgram"},
                    true}),
     [](const auto& p) { return std::string(p.param.name); });
 

@@ -13,7 +13,7 @@ namespace tbr::qt {
 
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form1(Services& services, QWidget* parent = nullptr);
 
     // The controls, by the names the rest of the system uses for them.
@@ -24,10 +24,10 @@ public:
     QLabel* Label2 = nullptr;
     QPushButton* Command4 = nullptr;  // "Close"
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QPushButton* addPictureButton(const QRect& geometry, const QIcon& icon, const QString& name);
     QLabel* addLabel(const QString& text, const QPushButton* beside, int left);
     void centreOnScreen();

@@ -55,10 +55,10 @@ Form2::Form2(Services& services, QWidget* parent)
     Command5 = addButton("Finish", TwipsRect(2160, 3120, 1095, 375));
     Command2 = addButton("Cancel", TwipsRect(3480, 3120, 1095, 375));
 
-    const char* names[] = {"Label1",   "Option1", "Option2", "Text1",    "Command3", "Command1",
-                           "Label2",   "Text2",   "Command4", "Command5", "Command2"};
-    QWidget* controls[] = {Label1,   Option1, Option2,  Text1,    Command3, Command1,
-                           Label2,   Text2,   Command4, Command5, Command2};
+    const char* names[] = {"Label1", "Option1", "Option2",  "Text1",    "Command3", "Command1",
+                           "Label2", "Text2",   "Command4", "Command5", "Command2"};
+    QWidget* controls[] = {Label1, Option1, Option2,  Text1,    Command3, Command1,
+                           Label2, Text2,   Command4, Command5, Command2};
     for (std::size_t i = 0; i < std::size(names); ++i) {
         controls[i]->setObjectName(QString::fromLatin1(names[i]));
     }
@@ -66,7 +66,7 @@ Form2::Form2(Services& services, QWidget* parent)
     Text2->setAccessibleName(Label2->text());
 
     // Tab order: Next, the options, the folder box, Browse, the name box, Back, Finish, Cancel.
-    QWidget* tabOrder[] = {Command1, Option1, Option2,  Text1,    Command3,
+    QWidget* tabOrder[] = {Command1, Option1,  Option2,  Text1,    Command3,
                            Text2,    Command4, Command5, Command2, Command1};
     for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
         setTabOrder(tabOrder[i], tabOrder[i + 1]);
@@ -140,7 +140,9 @@ void Form2::render(const WizardState& state) {
     Command5->setEnabled(state.finishEnabled);
 }
 
-void Form2::focusNameBox() { Text2->setFocus(); }
+void Form2::focusNameBox() {
+    Text2->setFocus();
+}
 
 void Form2::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -15,7 +15,7 @@ namespace tbr::qt {
 
 class Form2 : public QWidget, private WizardView {
     Q_OBJECT
-public:
+  public:
     explicit Form2(Services& services, QWidget* parent = nullptr);
 
     const WizardState& state() const { return wizard_.state(); }
@@ -35,10 +35,10 @@ public:
     // Both pages.
     QPushButton* Command2 = nullptr;  // "Cancel"
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void render(const WizardState& state) override;
     void focusNameBox() override;
     QPushButton* addButton(const char* caption, const QRect& geometry);

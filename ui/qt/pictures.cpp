@@ -36,9 +36,17 @@ QIcon DecodeIcon(std::span<const unsigned char> bytes) {
 
 }  // namespace
 
-QPixmap BannerPixmap() { return Decode(resources::Banner(), "BMP"); }
-QIcon CreateButtonIcon() { return DecodeIcon(resources::CreateIcon()); }
-QIcon EditButtonIcon() { return DecodeIcon(resources::EditIcon()); }
-QIcon ApplicationIcon() { return DecodeIcon(resources::AppIcon()); }
+QPixmap BannerPixmap() {
+    return Decode(resources::Banner(), "BMP");
+}
+QIcon CreateButtonIcon() {
+    return DecodeIcon(resources::CreateIcon());
+}
+QIcon EditButtonIcon() {
+    return DecodeIcon(resources::EditIcon());
+}
+QIcon ApplicationIcon() {
+    return DecodeIcon(resources::AppIcon());
+}
 
 }  // namespace tbr::qt

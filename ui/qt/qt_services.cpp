@@ -26,11 +26,17 @@ Result<std::string> QtServices::specialFolder(int csidl) {
     return cSpecialFolders().GetSpecialFolder(csidl);
 }
 
-Status QtServices::launchEditor(const std::string& path) { return LaunchEditor(path); }
+Status QtServices::launchEditor(const std::string& path) {
+    return LaunchEditor(path);
+}
 
-bool QtServices::somethingExistsAt(const std::string& path) { return SomethingExistsAt(path); }
+bool QtServices::somethingExistsAt(const std::string& path) {
+    return SomethingExistsAt(path);
+}
 
-Status QtServices::writeNewDocument(const std::string& path) { return WriteNewDocument(path); }
+Status QtServices::writeNewDocument(const std::string& path) {
+    return WriteNewDocument(path);
+}
 
 Answer QtServices::ask(const std::string& text, const std::string& title, Answer defaultAnswer) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), ForDisplay(text),
@@ -52,8 +58,8 @@ Result<std::optional<std::string>> QtServices::chooseFile(const FileOpenRequest&
     dialog.setObjectName(QStringLiteral("OpenDialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilter(QString::fromStdString(request.filterName + " (" +
-                                                request.filterPattern + ")"));
+    dialog.setNameFilter(
+        QString::fromStdString(request.filterName + " (" + request.filterPattern + ")"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::optional<std::string>{};
     }
@@ -71,8 +77,14 @@ std::optional<std::string> QtServices::chooseFolder(const std::string& title) {
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-void QtServices::showCreateWizard() { switcher_.showCreateWizard(); }
-void QtServices::showMainWindow() { switcher_.showMainWindow(); }
-void QtServices::endProgram() { switcher_.endProgram(); }
+void QtServices::showCreateWizard() {
+    switcher_.showCreateWizard();
+}
+void QtServices::showMainWindow() {
+    switcher_.showMainWindow();
+}
+void QtServices::endProgram() {
+    switcher_.endProgram();
+}
 
 }  // namespace tbr::qt

@@ -18,7 +18,7 @@ QString ForDisplay(const std::string& text);
 // A child of the window it serves, so it lives exactly as long as that window.
 class QtServices : public QObject, public Services {
     Q_OBJECT
-public:
+  public:
     explicit QtServices(WindowSwitcher& switcher) : switcher_(switcher) {}
 
     // The window that owns this window's boxes and dialogs.
@@ -37,7 +37,7 @@ public:
     void showMainWindow() override;
     void endProgram() override;
 
-private:
+  private:
     WindowSwitcher& switcher_;
     QPointer<QWidget> owner_;
 };

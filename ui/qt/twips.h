@@ -8,7 +8,9 @@ namespace tbr::qt {
 // so 15 twips make a pixel and Qt scales the result on high-resolution screens.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));

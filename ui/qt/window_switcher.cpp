@@ -8,7 +8,9 @@ namespace tbr::qt {
 
 WindowSwitcher::WindowSwitcher(std::function<void()> quit) : quit_(std::move(quit)) {}
 
-WindowSwitcher::~WindowSwitcher() { delete current_.data(); }
+WindowSwitcher::~WindowSwitcher() {
+    delete current_.data();
+}
 
 template <class Form>
 void WindowSwitcher::replaceWith() {
@@ -29,9 +31,13 @@ void WindowSwitcher::replaceWith() {
     form->show();
 }
 
-void WindowSwitcher::showMainWindow() { replaceWith<Form1>(); }
+void WindowSwitcher::showMainWindow() {
+    replaceWith<Form1>();
+}
 
-void WindowSwitcher::showCreateWizard() { replaceWith<Form2>(); }
+void WindowSwitcher::showCreateWizard() {
+    replaceWith<Form2>();
+}
 
 void WindowSwitcher::endProgram() {
     if (current_) {

@@ -9,7 +9,7 @@
 namespace tbr::qt {
 
 class WindowSwitcher {
-public:
+  public:
     // quit ends the program's event loop; tests pass a recorder instead.
     explicit WindowSwitcher(std::function<void()> quit);
     ~WindowSwitcher();
@@ -22,7 +22,7 @@ public:
 
     QWidget* current() const { return current_; }
 
-private:
+  private:
     template <class Form>
     void replaceWith();
 
