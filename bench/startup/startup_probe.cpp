@@ -1,0 +1,223 @@
+// startup_probe: how long a program takes from its start until its main window is mapped on the
+// X server, and its resident memory at that moment, against a baseline program; the two run
+// alternately (program, baseline, program, ...) after one warm-up each. Prints Markdown. For
+// reference it also reports the processor time used until the mapping, and the time and memory
+// when something is first drawn into the window.
+//
+//   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R] [--verbose]
+//                 TITLE PROGRAM BASELINE
+//
+// Both programs are started without arguments and must show a top-level window titled TITLE.
+// Run it on an X server without a window manager (xvfb-run -a); bench/startup/run.sh does.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "proc_sample.h"
+#include "summary.h"
+#include "window_watch.h"
+
+extern char** environ;
+
+namespace tbr::bench {
+namespace {
+
+struct Options {
+    int runs = 10;
+    double timeout_s = 30;
+    bool verbose = false;
+    Goals goals;
+    std::string title;
+    std::string program;
+    std::string baseline;
+};
+
+[[noreturn]] void Usage() {
+    std::fprintf(stderr,
+                 "usage: startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] "
+                 "[--memory-goal R] [--verbose] TITLE PROGRAM BASELINE\n");
+    std::exit(2);
+}
+
+double Number(const char* text) {
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text || *end != '\0' || !(value > 0)) {
+        Usage();
+    }
+    return value;
+}
+
+Options Parse(int argc, char** argv) {
+    Options options;
+    int i = 1;
+    for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
+        const std::string flag = argv[i];
+        if (flag == "--verbose") {
+            options.verbose = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            Usage();
+        }
+        const double value = Number(argv[++i]);
+        if (flag == "--runs") {
+            options.runs = static_cast<int>(value);
+        } else if (flag == "--timeout") {
+            options.timeout_s = value;
+        } else if (flag == "--time-goal") {
+            options.goals.time_ratio = value;
+        } else if (flag == "--memory-goal") {
+            options.goals.memory_ratio = value;
+        } else {
+            Usage();
+        }
+    }
+    if (argc - i != 3 || options.runs < 1) {
+        Usage();
+    }
+    options.title = argv[i];
+    options.program = argv[i + 1];
+    options.baseline = argv[i + 2];
+    return options;
+}
+
+std::string BaseName(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Starts `path` without arguments; its output goes to /dev/null unless verbose.
+pid_t Spawn(const std::string& path, bool verbose) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!verbose) {
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    }
+    char* const argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    pid_t pid = -1;
+    const int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) {
+        std::fprintf(stderr, "startup_probe: cannot start %s: %s\n", path.c_str(),
+                     std::strerror(error));
+        std::exit(1);
+    }
+    return pid;
+}
+
+void End(pid_t pid, bool exited) {
+    if (exited) {
+        return;
+    }
+    kill(pid, SIGKILL);
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
+const char* Why(WaitOutcome outcome) {
+    switch (outcome) {
+        case WaitOutcome::kTimedOut:
+            return "no window in time";
+        case WaitOutcome::kGaveUp:
+            return "the program ended before its window was mapped";
+        case WaitOutcome::kServerLost:
+            return "lost the X server";
+        case WaitOutcome::kUnsupported:
+            return "the X server cannot tell";
+        case WaitOutcome::kSeen:
+            break;
+    }
+    return "";
+}
+
+void Fail(const std::string& path, const char* why) {
+    std::fprintf(stderr, "startup_probe: %s: %s\n", path.c_str(), why);
+    std::exit(1);
+}
+
+// One start of a program: until its window is mapped and first drawn, then killed and gone.
+Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& path,
+               ProgramRuns& runs) {
+    const auto timeout_ns = static_cast<std::int64_t>(options.timeout_s * 1e9);
+    const std::int64_t start = MonotonicNs();
+    const pid_t pid = Spawn(path, options.verbose);
+    bool exited = false;
+    const auto running = [pid, &exited] {
+        exited = exited || waitpid(pid, nullptr, WNOHANG) == pid;
+        return !exited;
+    };
+    MappedWindow window;
+    const WaitOutcome mapped =
+        watch.waitForMap(options.title, pid, start + timeout_ns, running, &window);
+    if (mapped != WaitOutcome::kSeen) {
+        End(pid, exited);
+        Fail(path, Why(mapped));
+    }
+    // The figures of the moment first, while it lasts; everything else after.
+    const auto memory = ReadMemory(pid);
+    const auto cpu_ns = ReadCpuNs(pid);
+    watch.size(window.id, &runs.width, &runs.height);
+    std::int64_t drawn_ns = 0;
+    const WaitOutcome drawn = watch.waitForDraw(window.id, start + timeout_ns, &drawn_ns);
+    const auto drawn_memory = drawn == WaitOutcome::kSeen ? ReadMemory(pid) : std::nullopt;
+    End(pid, exited);
+    if (!memory) {
+        Fail(path, "cannot read its memory");
+    }
+    if (watch.waitForDestroy(window.id, MonotonicNs() + timeout_ns) != WaitOutcome::kSeen) {
+        Fail(path, "its window stays after its end");
+    }
+    Sample sample;
+    sample.ms = static_cast<double>(window.mapped_ns - start) / 1e6;
+    sample.cpu_ms = cpu_ns ? static_cast<double>(*cpu_ns) / 1e6 : 0;
+    sample.memory = *memory;
+    if (drawn_memory) {
+        sample.drawn_ms = static_cast<double>(drawn_ns - start) / 1e6;
+        sample.drawn_rss_kib = drawn_memory->vm_rss_kib;
+    }
+    return sample;
+}
+
+}  // namespace
+}  // namespace tbr::bench
+
+int main(int argc, char** argv) {
+    using namespace tbr::bench;
+    const Options options = Parse(argc, argv);
+    std::string error;
+    const auto watch = WindowWatch::Connect(&error);
+    if (!watch) {
+        std::fprintf(stderr, "startup_probe: %s\n", error.c_str());
+        return 1;
+    }
+    ProgramRuns program{BaseName(options.program), 0, 0, {}};
+    ProgramRuns baseline{BaseName(options.baseline), 0, 0, {}};
+    // Warm-up: loads the libraries, fonts and caches into memory for both alike.
+    RunOnce(*watch, options, options.program, program);
+    RunOnce(*watch, options, options.baseline, baseline);
+    for (int i = 0; i < options.runs; ++i) {
+        for (ProgramRuns* runs : {&program, &baseline}) {
+            const std::string& path = runs == &program ? options.program : options.baseline;
+            const Sample s = RunOnce(*watch, options, path, *runs);
+            runs->samples.push_back(s);
+            if (options.verbose) {
+                std::fprintf(stderr,
+                             "run %d %s: mapped %.1f ms (%.1f ms processor), VmRSS %ld KiB; "
+                             "drawn %.1f ms, VmRSS %ld KiB\n",
+                             i + 1, runs->name.c_str(), s.ms, s.cpu_ms, s.memory.vm_rss_kib,
+                             s.drawn_ms, s.drawn_rss_kib);
+            }
+        }
+    }
+    std::fputs(Summarize(program, baseline, options.goals).c_str(), stdout);
+    return 0;
+}
