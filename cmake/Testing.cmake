@@ -10,6 +10,10 @@ function(tbr_add_gtest name)
     if(WIN32)
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES LABELS "${arg_LABELS}" TIMEOUT 120)
+        if(CMAKE_CROSSCOMPILING)
+            # Under Wine, in the environment that tests/win32 starts once per ctest run.
+            set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+        endif()
     else()
         gtest_discover_tests(${name} PROPERTIES LABELS "${arg_LABELS}" TIMEOUT 120
                              DISCOVERY_TIMEOUT 30)

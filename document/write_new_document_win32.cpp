@@ -248,6 +248,11 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return Failure(kErrorIsFolder, source, "'" + targetPath + "' is a folder");
     }
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        // Windows refuses to move over a read-only file; say so before anything is written, and
+        // on every system that might not.
+        return Failure(ERROR_ACCESS_DENIED, source, "'" + targetPath + "' is read-only");
+    }
 
     std::wstring temporary;
     const HANDLE file = CreateTemporaryFile(path.substr(0, lastSeparator + 1), temporary);

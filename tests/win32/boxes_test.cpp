@@ -1,0 +1,244 @@
+// The windows' boxes and dialogs, answered by a timer from inside their modal loops: Finish's
+// question and error, the replace question, the file-open dialog, the folder dialog.
+#include "tests/win32/window_test_support.h"
+
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include "app/launcher.h"
+#include "document/new_document.h"
+#include "shell/desktop_directory.h"
+#include "wizard/create_wizard.h"
+
+namespace tbr::testing {
+namespace {
+
+using win32::Form1;
+using win32::Form2;
+
+class Boxes : public WindowTest {
+  protected:
+    // The wizard on its name page, the folder given, the name typed.
+    void toNamePage(const std::wstring& folder, const std::wstring& name) {
+        click(main(Form1::kCommand1));
+        ASSERT_NE(form2(), nullptr);
+        click(wizard(Form2::kOption2));
+        type(wizard(Form2::kText1), folder);
+        click(wizard(Form2::kCommand1));
+        type(wizard(Form2::kText2), name);
+    }
+
+    void finish() { click(wizard(Form2::kCommand5)); }
+
+    void expectAllAnswered() {
+        EXPECT_EQ(boxes_.pending(), 0u);
+        for (const std::wstring& box : boxes_.unexpected()) {
+            ADD_FAILURE() << "unexpected box " << Narrow(box);
+        }
+    }
+
+    ScratchFolder scratch_;
+};
+
+TEST_F(Boxes, FinishAsksWhetherToEditWithTheFullPathShown) {
+    toNamePage(L" " + scratch_.path() + L" ", L" Notes ");
+    const std::wstring target = scratch_ / L"Notes.tbr";
+    std::wstring nameBoxDuringQuestion;
+    boxes_.expect([&](const Box& box) {
+        EXPECT_EQ(box.title, L"Query?");
+        EXPECT_EQ(box.text, L"Would you like to edit the Tambrel now?");
+        EXPECT_EQ(Buttons(box.window), (std::vector<int>{IDYES, IDNO}));
+        EXPECT_EQ(DefaultButton(box.window), IDYES);
+        EXPECT_FALSE(ShowsIcon(box.window));
+        EXPECT_EQ(GetWindow(box.window, GW_OWNER), form2());
+        nameBoxDuringQuestion = TextOf(wizard(Form2::kText2));
+        Press(box.window, IDNO);
+    });
+    finish();
+    expectAllAnswered();
+    EXPECT_EQ(nameBoxDuringQuestion, target);
+    const auto expected = NewDocumentBytes();
+    EXPECT_EQ(ReadBytes(target),
+              std::string(reinterpret_cast<const char*>(expected.data()), expected.size()));
+    EXPECT_TRUE(program_.ended());
+    EXPECT_TRUE(quitPosted());
+    EXPECT_EQ(program_.currentWindow(), nullptr);
+}
+
+TEST_F(Boxes, YesStartsTheEditorOnTheNewDocumentAndEnds) {
+    StandInEditor editor(scratch_);
+    toNamePage(scratch_.path(), L"Weekly menu");
+    boxes_.expect([](const Box& box) { Press(box.window, IDYES); });
+    finish();
+    expectAllAnswered();
+    const std::string target = Narrow(scratch_ / L"Weekly menu.tbr");
+    EXPECT_EQ(editor.record(),
+              (std::vector<std::string>{"tbredit \"" + target + "\"", "tbredit", target}));
+    EXPECT_TRUE(program_.ended());
+}
+
+// The creation error: its text, with the line break shown as one, OK alone, no icon; the wizard
+// stays open on its name page.
+TEST_F(Boxes, AFolderThatDoesNotExistShowsTheCreationError) {
+    toNamePage(scratch_ / L"missing", L"Notes");
+    boxes_.expect([&](const Box& box) {
+        EXPECT_EQ(box.title, L"Error!!!");
+        EXPECT_EQ(box.text, L"Error creating Tambrel! \r\nPlease check the name and path.");
+        EXPECT_EQ(Buttons(box.window), std::vector<int>{IDOK});
+        EXPECT_FALSE(ShowsIcon(box.window));
+        Press(box.window, IDOK);
+    });
+    finish();
+    expectAllAnswered();
+    EXPECT_FALSE(program_.ended());
+    ASSERT_NE(form2(), nullptr);
+    EXPECT_TRUE(Visible(wizard(Form2::kText2)));
+    EXPECT_TRUE(FolderEntries(scratch_.path()).empty());
+}
+
+// Windows reports NUL as present everywhere; it is still no document to replace, and nothing is
+// ever written into the device.
+TEST_F(Boxes, AReservedNameEndsInTheCreationErrorWithoutAQuestion) {
+    for (const wchar_t* name : {L"NUL", L"con", L"COM1", L"a:b", L"what?"}) {
+        if (form2() == nullptr) {
+            click(main(Form1::kCommand1));
+        }
+        if (!Visible(wizard(Form2::kText2))) {
+            click(wizard(Form2::kOption2));
+            type(wizard(Form2::kText1), scratch_.path());
+            click(wizard(Form2::kCommand1));
+        }
+        type(wizard(Form2::kText2), name);
+        boxes_.expect([&](const Box& box) {
+            EXPECT_EQ(box.title, L"Error!!!") << Narrow(name);
+            Press(box.window, IDOK);
+        });
+        finish();
+        expectAllAnswered();
+        EXPECT_FALSE(program_.ended());
+        EXPECT_TRUE(FolderEntries(scratch_.path()).empty()) << Narrow(name);
+    }
+}
+
+TEST_F(Boxes, AnExistingDocumentIsReplacedOnlyAfterAYes) {
+    const std::wstring target = scratch_ / L"Notes.tbr";
+    WriteBytes(target, "keep me");
+    toNamePage(scratch_.path(), L"Notes");
+    boxes_.expect([&](const Box& box) {
+        EXPECT_EQ(box.title, L"Query?");
+        EXPECT_EQ(box.text, Wide(kReplaceText));
+        EXPECT_EQ(DefaultButton(box.window), IDNO);
+        EXPECT_FALSE(ShowsIcon(box.window));
+        Press(box.window, IDNO);
+    });
+    finish();
+    expectAllAnswered();
+    EXPECT_EQ(ReadBytes(target), "keep me");
+    EXPECT_FALSE(program_.ended());
+    EXPECT_EQ(TextOf(wizard(Form2::kText2)), L"Notes");
+}
+
+TEST_F(Boxes, EnterInTheNameBoxPressesFinish) {
+    toNamePage(scratch_ / L"missing", L"Notes");
+    ASSERT_EQ(GetFocus(), wizard(Form2::kText2));
+    boxes_.expect([](const Box& box) { Press(box.window, IDOK); });
+    press(VK_RETURN);
+    expectAllAnswered();
+}
+
+// The file-open dialog: owned by the main window, titled, one filter, starting on the desktop,
+// no read-only box. Cancel changes nothing and shows nothing.
+TEST_F(Boxes, TheFileDialogOpensOnTheDesktopAndCancelsQuietly) {
+    const Result<std::string> desktop = GetDesktopDirectory(WindowHandle{});
+    ASSERT_TRUE(desktop);
+    const HWND window = form1();
+    boxes_.expect([&](const Box& box) {
+        EXPECT_EQ(box.title, L"Select Tambrel");
+        EXPECT_EQ(GetWindow(box.window, GW_OWNER), window);
+        wchar_t folder[MAX_PATH] = {};
+        SendMessageW(box.window, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+        EXPECT_EQ(Narrow(folder), desktop.value());
+        const HWND filter = GetDlgItem(box.window, cmb1);
+        EXPECT_EQ(SendMessageW(filter, CB_GETCOUNT, 0, 0), 1);
+        EXPECT_EQ(TextOf(filter).substr(0, 8), L"Tambrels");
+        const HWND readOnly = GetDlgItem(box.window, chx1);
+        EXPECT_TRUE(readOnly == nullptr || !Visible(readOnly));
+        Press(box.window, IDCANCEL);
+    });
+    click(main(Form1::kCommand2));
+    expectAllAnswered();
+    EXPECT_FALSE(program_.ended());
+    EXPECT_EQ(form1(), window);
+}
+
+// Types a document's path into the file dialog and opens it.
+void ChooseInFileDialog(const Box& box, const std::wstring& document) {
+    SendMessageW(box.window, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(document.c_str()));
+    SendMessageW(box.window, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(document.c_str()));
+    Press(box.window, IDOK);
+}
+
+// A chosen document goes to the editor whole, and the program ends.
+TEST_F(Boxes, AChosenDocumentGoesToTheEditor) {
+    const std::wstring document = scratch_ / L"Weekly menu.tbr";
+    WriteBytes(document, "x");
+    StandInEditor editor(scratch_);
+    boxes_.expect([&](const Box& box) { ChooseInFileDialog(box, document); });
+    click(main(Form1::kCommand2));
+    expectAllAnswered();
+    EXPECT_TRUE(program_.ended());
+    const std::string path = Narrow(document);
+    EXPECT_EQ(editor.record(),
+              (std::vector<std::string>{"tbredit \"" + path + "\"", "tbredit", path}));
+}
+
+// Without an editor the main window's error box appears and the program goes on.
+TEST_F(Boxes, AMissingEditorShowsTheOpenError) {
+    const std::wstring document = scratch_ / L"Notes.tbr";
+    WriteBytes(document, "x");
+    StandInEditor editor(scratch_, /*installed=*/false);
+    boxes_.expect([&](const Box& box) { ChooseInFileDialog(box, document); });
+    boxes_.expect([&](const Box& box) {
+        EXPECT_EQ(box.title, L"Error!");
+        EXPECT_EQ(box.text, Wide(kOpenErrorText));
+        EXPECT_EQ(Buttons(box.window), std::vector<int>{IDOK});
+        EXPECT_FALSE(ShowsIcon(box.window));
+        EXPECT_EQ(GetWindow(box.window, GW_OWNER), form1());
+        Press(box.window, IDOK);
+    });
+    click(main(Form1::kCommand2));
+    expectAllAnswered();
+    EXPECT_FALSE(program_.ended());
+    EXPECT_TRUE(Visible(form1()));
+}
+
+// The folder dialog: owned by the wizard, showing "Select Directory"; cancel keeps the folder
+// box, a choice replaces it.
+TEST_F(Boxes, TheFolderDialogFillsTheFolderBox) {
+    click(main(Form1::kCommand1));
+    click(wizard(Form2::kOption2));
+    type(wizard(Form2::kText1), L"C:\\Before");
+    const HWND window = form2();
+    bool sawTitle = false;
+    boxes_.expect([&](const Box& box) {
+        EXPECT_EQ(GetWindow(box.window, GW_OWNER), window);
+        for (HWND child = GetWindow(box.window, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            sawTitle = sawTitle || TextOf(child) == L"Select Directory";
+        }
+        Press(box.window, IDCANCEL);
+    });
+    click(wizard(Form2::kCommand3));
+    expectAllAnswered();
+    EXPECT_TRUE(sawTitle);
+    EXPECT_EQ(TextOf(wizard(Form2::kText1)), L"C:\\Before");
+
+    boxes_.expect([](const Box& box) { Press(box.window, IDOK); });
+    click(wizard(Form2::kCommand3));
+    expectAllAnswered();
+    EXPECT_NE(TextOf(wizard(Form2::kText1)), L"C:\\Before");
+    EXPECT_EQ(Enabled(wizard(Form2::kCommand1)), !TextOf(wizard(Form2::kText1)).empty());
+}
+
+}  // namespace
+}  // namespace tbr::testing

@@ -1,0 +1,161 @@
+// The main window as the user meets it: its layout at 96 DPI, the focus, the keyboard, and what
+// its buttons and the window system's close do.
+#include "tests/win32/window_test_support.h"
+
+namespace tbr::testing {
+namespace {
+
+using win32::Form1;
+
+struct Expected {
+    int id;
+    RECT place;  // pixels at 96 DPI: left, top, right, bottom
+    const wchar_t* text;
+};
+
+class MainWindow : public WindowTest {};
+
+TEST_F(MainWindow, IsLaidOutAsTheTablesSay) {
+    ASSERT_NE(form1(), nullptr);
+    ASSERT_EQ(GetDpiForWindow(form1()), 96u);
+    EXPECT_EQ(TextOf(form1()), L"Tambrel Wizard");
+    const RECT client = ClientOf(form1());
+    EXPECT_EQ(client.right, 343);
+    EXPECT_EQ(client.bottom, 360);
+
+    const Expected controls[] = {
+        {Form1::kPicture1, {0, 0, 343, 85}, L"Tambrel Wizard"},
+        {Form1::kCommand1, {24, 104, 89, 169}, L"Create a new Tambrel."},
+        {Form1::kCommand2, {24, 176, 89, 241}, L"Edit an existing Tambrel."},
+        {Form1::kCommand4, {248, 320, 329, 345}, L"Close"},
+    };
+    for (const Expected& control : controls) {
+        const RECT place = PlaceOf(main(control.id));
+        EXPECT_EQ(place.left, control.place.left) << control.id;
+        EXPECT_EQ(place.top, control.place.top) << control.id;
+        EXPECT_EQ(place.right, control.place.right) << control.id;
+        EXPECT_EQ(place.bottom, control.place.bottom) << control.id;
+        EXPECT_EQ(TextOf(main(control.id)), control.text) << control.id;
+        EXPECT_TRUE(Visible(main(control.id)) && Enabled(main(control.id))) << control.id;
+    }
+    // The banner's thin sunken border leaves 339 x 81 pixels inside.
+    const RECT inner = ClientOf(main(Form1::kPicture1));
+    EXPECT_EQ(inner.right, 339);
+    EXPECT_EQ(inner.bottom, 81);
+}
+
+// Each label is as large as its text in Arial 11.25 pt and sits on its button's middle line.
+TEST_F(MainWindow, LabelsSitBesideTheirButtons) {
+    const struct {
+        int label;
+        int button;
+        int tableWidth;
+        const wchar_t* text;
+    } labels[] = {{Form1::kLabel1, Form1::kCommand1, 167, L"Create a new Tambrel."},
+                  {Form1::kLabel2, Form1::kCommand2, 178, L"Edit an existing Tambrel."}};
+    for (const auto& label : labels) {
+        const RECT place = PlaceOf(main(label.label));
+        const RECT button = PlaceOf(main(label.button));
+        EXPECT_EQ(TextOf(main(label.label)), label.text);
+        EXPECT_EQ(place.left, 112);
+        EXPECT_EQ(place.bottom - place.top, 17);
+        // Arial's width of the text; the table's width came from another renderer.
+        EXPECT_GE(place.right - place.left, label.tableWidth * 8 / 10);
+        EXPECT_LE(place.right - place.left, label.tableWidth * 11 / 10);
+        EXPECT_NEAR(place.top + place.bottom, button.top + button.bottom, 1);
+        const LOGFONTW font = FontOf(main(label.label));
+        EXPECT_STREQ(font.lfFaceName, L"Arial");
+        EXPECT_EQ(font.lfHeight, -15);  // 11.25 pt at 96 DPI
+        EXPECT_EQ(font.lfWeight, FW_NORMAL);
+    }
+    EXPECT_STREQ(FontOf(main(Form1::kCommand4)).lfFaceName, L"MS Shell Dlg");
+    EXPECT_EQ(FontOf(main(Form1::kCommand4)).lfHeight, -11);  // 8 pt
+}
+
+TEST_F(MainWindow, HasAFixedBorderAnIconAndItsPictures) {
+    const LONG style = GetWindowLongW(form1(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_NE(SendMessageW(form1(), WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(form1(), WM_GETICON, ICON_SMALL, 0), 0);
+    for (const int button : {Form1::kCommand1, Form1::kCommand2}) {
+        EXPECT_TRUE(GetWindowLongW(main(button), GWL_STYLE) & BS_ICON);
+        const auto icon =
+            reinterpret_cast<HICON>(SendMessageW(main(button), BM_GETIMAGE, IMAGE_ICON, 0));
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP mask{};
+        GetObjectW(info.hbmMask, sizeof(mask), &mask);
+        EXPECT_EQ(mask.bmWidth, 32);
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+    }
+}
+
+TEST_F(MainWindow, IsCentredOnTheScreen) {
+    RECT frame{};
+    GetWindowRect(form1(), &frame);
+    MONITORINFO monitor{sizeof(monitor), {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(form1(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    EXPECT_NEAR(frame.left + frame.right, monitor.rcMonitor.left + monitor.rcMonitor.right, 1);
+    EXPECT_NEAR(frame.top + frame.bottom, monitor.rcMonitor.top + monitor.rcMonitor.bottom, 1);
+}
+
+TEST_F(MainWindow, TabWalksCloseCreateEditBanner) {
+    ASSERT_EQ(GetFocus(), main(Form1::kCommand4));
+    const std::vector<HWND> forward{main(Form1::kCommand4), main(Form1::kCommand1),
+                                    main(Form1::kCommand2), main(Form1::kPicture1)};
+    EXPECT_EQ(tabRound(), forward);
+    const std::vector<HWND> backward{main(Form1::kCommand4), main(Form1::kPicture1),
+                                     main(Form1::kCommand2), main(Form1::kCommand1)};
+    EXPECT_EQ(tabRound(true), backward);
+}
+
+TEST_F(MainWindow, SpaceOnCloseEndsTheProgram) {
+    const HWND window = form1();
+    press(VK_SPACE);
+    EXPECT_TRUE(program_.ended());
+    EXPECT_TRUE(quitPosted());
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(program_.currentWindow(), nullptr);
+}
+
+TEST_F(MainWindow, ClosingThroughTheWindowSystemEndsTheProgram) {
+    const HWND window = form1();
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    pump();
+    EXPECT_TRUE(program_.ended());
+    EXPECT_TRUE(quitPosted());
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(MainWindow, TheCreateButtonMakesWayForTheWizard) {
+    const HWND window = form1();
+    click(main(Form1::kCommand1));
+    EXPECT_FALSE(IsWindow(window));
+    ASSERT_NE(form2(), nullptr);
+    EXPECT_TRUE(Visible(form2()));
+    EXPECT_FALSE(program_.ended());
+    EXPECT_EQ(program_.currentWindow(), form2());
+}
+
+TEST_F(MainWindow, LabelsAndBannerStartNothing) {
+    for (const int id : {Form1::kLabel1, Form1::kLabel2, Form1::kPicture1}) {
+        SendMessageW(main(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(main(id), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        pump();
+        EXPECT_FALSE(program_.ended());
+        EXPECT_EQ(form2(), nullptr);
+    }
+    // The banner takes the focus like any tab stop, and Space there does nothing either.
+    EXPECT_EQ(GetFocus(), main(Form1::kPicture1));
+    press(VK_SPACE);
+    EXPECT_FALSE(program_.ended());
+    EXPECT_TRUE(boxes_.unexpected().empty());
+}
+
+}  // namespace
+}  // namespace tbr::testing

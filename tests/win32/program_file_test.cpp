@@ -1,0 +1,121 @@
+// tbrwiz.exe as a file: its version record, its pictures, and that it needs no DLL beyond the
+// ones every Windows has. The program's path is the first argument (a Linux path under Wine).
+#include <algorithm>
+#include <cstring>
+
+#include "tests/win32/win32_test_support.h"
+
+namespace tbr::testing {
+namespace {
+
+std::wstring programPath;
+
+std::wstring VersionString(const std::vector<char>& record, const wchar_t* name) {
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueW(record.data(), query.c_str(), &value, &length) || length == 0) {
+        return L"(missing)";
+    }
+    return std::wstring(static_cast<const wchar_t*>(value), length - 1);
+}
+
+TEST(ProgramFile, CarriesTheVersionRecord) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(programPath.c_str(), &ignored);
+    ASSERT_GT(size, 0u) << Narrow(programPath);
+    std::vector<char> record(size);
+    ASSERT_TRUE(GetFileVersionInfoW(programPath.c_str(), 0, size, record.data()));
+    EXPECT_EQ(VersionString(record, L"ProductName"), L"Tambrels Wizard");
+    EXPECT_EQ(VersionString(record, L"FileVersion"), L"1.00");
+    EXPECT_EQ(VersionString(record, L"ProductVersion"), L"1.00");
+    EXPECT_EQ(VersionString(record, L"InternalName"), L"tbrwiz");
+    EXPECT_EQ(VersionString(record, L"OriginalFilename"), L"tbrwiz.exe");
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);  // 1.0
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+}
+
+TEST(ProgramFile, CarriesItsIconsBannerAndManifest) {
+    const HMODULE program = LoadLibraryExW(
+        programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(program, nullptr);
+    for (const int icon : {1, 2, 3}) {
+        EXPECT_NE(FindResourceW(program, MAKEINTRESOURCEW(icon), MAKEINTRESOURCEW(14)), nullptr)
+            << icon;  // RT_GROUP_ICON
+    }
+    const HRSRC banner = FindResourceW(program, MAKEINTRESOURCEW(4), MAKEINTRESOURCEW(2));
+    ASSERT_NE(banner, nullptr);  // RT_BITMAP: the BMP file without its 14-byte file header
+    EXPECT_EQ(SizeofResource(program, banner), 77166u - 14u);
+    const HRSRC manifest = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(manifest, nullptr);
+    const std::string text(static_cast<const char*>(LockResource(LoadResource(program, manifest))),
+                           SizeofResource(program, manifest));
+    EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(text.find("PerMonitorV2"), std::string::npos);
+    EXPECT_NE(text.find("<longPathAware"), std::string::npos);
+    FreeLibrary(program);
+}
+
+// The names of the DLLs in a PE file's import table.
+std::vector<std::string> ImportedDlls(const std::string& file) {
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(file.data() + dos->e_lfanew);
+    const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(nt);
+    auto offsetOf = [&](DWORD rva) -> std::size_t {
+        for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+            const IMAGE_SECTION_HEADER& s = sections[i];
+            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.SizeOfRawData) {
+                return rva - s.VirtualAddress + s.PointerToRawData;
+            }
+        }
+        return 0;
+    };
+    std::vector<std::string> names;
+    const DWORD importRva =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* entry =
+             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(file.data() + offsetOf(importRva));
+         entry->Name != 0; ++entry) {
+        std::string name = file.data() + offsetOf(entry->Name);
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](char c) { return static_cast<char>(std::tolower(c)); });
+        names.push_back(name);
+    }
+    return names;
+}
+
+TEST(ProgramFile, NeedsOnlyTheDllsThatComeWithWindows) {
+    const std::optional<std::string> file = ReadBytes(programPath);
+    ASSERT_TRUE(file);
+    const std::vector<std::string> dlls = ImportedDlls(*file);
+    EXPECT_FALSE(dlls.empty());
+    const std::vector<std::string> windows = {"kernel32.dll", "user32.dll",   "gdi32.dll",
+                                              "comctl32.dll", "comdlg32.dll", "shell32.dll",
+                                              "ole32.dll",    "advapi32.dll", "msvcrt.dll"};
+    for (const std::string& dll : dlls) {
+        EXPECT_NE(std::find(windows.begin(), windows.end(), dll), windows.end()) << dll;
+    }
+}
+
+}  // namespace
+}  // namespace tbr::testing
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <path of tbrwiz.exe>\n", argv[0]);
+        return 2;
+    }
+    std::wstring path = tbr::testing::Wide(argv[1]);
+    if (!path.empty() && path[0] == L'/') {  // a Linux path, seen from Wine through drive Z:
+        std::replace(path.begin(), path.end(), L'/', L'\\');
+        path = L"Z:" + path;
+    }
+    tbr::testing::programPath = path;
+    return RUN_ALL_TESTS();
+}
