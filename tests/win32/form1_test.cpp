@@ -104,6 +104,11 @@ TEST_F(MainWindow, IsCentredOnTheScreen) {
     EXPECT_NEAR(frame.top + frame.bottom, monitor.rcMonitor.top + monitor.rcMonitor.bottom, 1);
 }
 
+TEST_F(MainWindow, IsTheActiveWindow) {
+    EXPECT_EQ(GetActiveWindow(), form1());
+    EXPECT_EQ(GetForegroundWindow(), form1());
+}
+
 TEST_F(MainWindow, TabWalksCloseCreateEditBanner) {
     ASSERT_EQ(GetFocus(), main(Form1::kCommand4));
     const std::vector<HWND> forward{main(Form1::kCommand4), main(Form1::kCommand1),

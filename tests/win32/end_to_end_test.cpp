@@ -1,0 +1,223 @@
+// The real tbrwiz.exe, driven from another process as a user would: create a document and open
+// it in the stand-in editor, open an existing one, cancel and close. The program's path is the
+// first argument (a Linux path under Wine).
+#include "tests/win32/win32_test_support.h"
+
+#include <dlgs.h>
+
+#include <algorithm>
+
+#include "document/new_document.h"
+#include "shell/desktop_directory.h"
+
+namespace tbr::testing {
+namespace {
+
+std::wstring programPath;
+
+// Control numbers of the program's windows (ui/win32/form1.h, form2.h).
+constexpr int kMainCreate = 101, kMainEdit = 102, kMainClose = 104;
+constexpr int kWizardNext = 201, kWizardOption2 = 204, kWizardFolder = 205, kWizardName = 208,
+              kWizardFinish = 210, kWizardCancel = 211;
+
+class RunningProgram {
+  public:
+    RunningProgram() {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        std::wstring commandLine = L"\"" + programPath + L"\"";
+        started_ = CreateProcessW(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                  0, nullptr, nullptr, &startup, &process_) != FALSE;
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+    ~RunningProgram() {
+        if (started_) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process_.hProcess, 99);  // a failed test must not leave it
+            }
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+    }
+
+    bool started() const { return started_; }
+
+    // The program's visible top-level window with this title, once it is there.
+    HWND window(const wchar_t* title, DWORD milliseconds = 15000) const {
+        const ULONGLONG end = GetTickCount64() + milliseconds;
+        do {
+            for (HWND found = FindWindowExW(nullptr, nullptr, nullptr, title); found != nullptr;
+                 found = FindWindowExW(nullptr, found, nullptr, title)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(found, &owner);
+                if (owner == process_.dwProcessId && IsWindowVisible(found)) {
+                    return found;
+                }
+            }
+            Sleep(20);
+        } while (GetTickCount64() < end);
+        return nullptr;
+    }
+
+    // The program's exit code once it has ended, or -1 when it is still running.
+    long exitCode(DWORD milliseconds = 15000) const {
+        if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) {
+            return -1;
+        }
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return static_cast<long>(code);
+    }
+
+  private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
+
+// Clicks are posted: a click that opens a modal box only returns once the box is gone.
+void Click(HWND window, int id) {
+    PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
+}
+
+void SetText(HWND control, const std::wstring& text) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
+std::string NewDocument() {
+    const auto bytes = NewDocumentBytes();
+    return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+TEST(EndToEnd, CreatesADocumentOnTheDesktopAndOpensItInTheEditor) {
+    ScratchFolder scratch;
+    StandInEditor editor(scratch);
+    const Result<std::string> desktop = GetDesktopDirectory(WindowHandle{});
+    ASSERT_TRUE(desktop);
+    const std::wstring target =
+        Wide(desktop.value()) + L"\\End to end " + std::to_wstring(GetCurrentProcessId()) + L".tbr";
+    DeleteFileW(target.c_str());
+
+    RunningProgram program;
+    ASSERT_TRUE(program.started());
+    const HWND main = program.window(L"Tambrel Wizard");
+    ASSERT_NE(main, nullptr);
+    Click(main, kMainCreate);
+    const HWND wizard = program.window(L"Create Tambrel");
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_FALSE(IsWindow(main));
+    Click(wizard, kWizardNext);
+    const std::wstring name = target.substr(target.find_last_of(L'\\') + 1);
+    SetText(GetDlgItem(wizard, kWizardName), L" " + name.substr(0, name.size() - 4) + L" ");
+    Click(wizard, kWizardFinish);
+    const HWND question = program.window(L"Query?");
+    ASSERT_NE(question, nullptr);
+    PostMessageW(question, WM_COMMAND, IDYES, 0);
+
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(ReadBytes(target), NewDocument());
+    const std::string path = Narrow(target);
+    EXPECT_EQ(editor.record(),
+              (std::vector<std::string>{"tbredit \"" + path + "\"", "tbredit", path}));
+    DeleteFileW(target.c_str());
+}
+
+TEST(EndToEnd, OpensAnExistingDocumentInTheEditor) {
+    ScratchFolder scratch;
+    StandInEditor editor(scratch);
+    const std::wstring document = scratch / L"Weekly menu.tbr";
+    WriteBytes(document, "x");
+
+    RunningProgram program;
+    ASSERT_TRUE(program.started());
+    const HWND main = program.window(L"Tambrel Wizard");
+    ASSERT_NE(main, nullptr);
+    Click(main, kMainEdit);
+    const HWND dialog = program.window(L"Select Tambrel");
+    ASSERT_NE(dialog, nullptr);
+    for (const int id : {edt1, cmb13}) {
+        if (const HWND box = GetDlgItem(dialog, id)) {
+            const HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
+            SetText(edit != nullptr ? edit : box, document);
+        }
+    }
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+
+    EXPECT_EQ(program.exitCode(), 0);
+    const std::string path = Narrow(document);
+    EXPECT_EQ(editor.record(),
+              (std::vector<std::string>{"tbredit \"" + path + "\"", "tbredit", path}));
+}
+
+TEST(EndToEnd, CreatesInAnotherFolderAndEndsOnNo) {
+    ScratchFolder scratch;
+    StandInEditor editor(scratch);
+    RunningProgram program;
+    ASSERT_TRUE(program.started());
+    const HWND main = program.window(L"Tambrel Wizard");
+    ASSERT_NE(main, nullptr);
+    Click(main, kMainCreate);
+    const HWND wizard = program.window(L"Create Tambrel");
+    ASSERT_NE(wizard, nullptr);
+    Click(wizard, kWizardOption2);
+    SetText(GetDlgItem(wizard, kWizardFolder), scratch.path() + L"\\");
+    Click(wizard, kWizardNext);
+    SetText(GetDlgItem(wizard, kWizardName), L"Notes");
+    Click(wizard, kWizardFinish);
+    const HWND question = program.window(L"Query?");
+    ASSERT_NE(question, nullptr);
+    PostMessageW(question, WM_COMMAND, IDNO, 0);
+
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(ReadBytes(scratch / L"Notes.tbr"), NewDocument());
+    EXPECT_TRUE(editor.record(std::chrono::milliseconds(300)).empty());
+}
+
+TEST(EndToEnd, CancelReturnsToTheMainWindowAndCloseEnds) {
+    RunningProgram program;
+    ASSERT_TRUE(program.started());
+    const HWND first = program.window(L"Tambrel Wizard");
+    ASSERT_NE(first, nullptr);
+    Click(first, kMainCreate);
+    const HWND wizard = program.window(L"Create Tambrel");
+    ASSERT_NE(wizard, nullptr);
+    Click(wizard, kWizardCancel);
+    const HWND again = program.window(L"Tambrel Wizard");
+    ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(IsWindow(wizard));
+    EXPECT_EQ(program.exitCode(0), -1);
+    Click(again, kMainClose);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+TEST(EndToEnd, ClosingTheWizardThroughTheWindowSystemEnds) {
+    RunningProgram program;
+    ASSERT_TRUE(program.started());
+    const HWND main = program.window(L"Tambrel Wizard");
+    ASSERT_NE(main, nullptr);
+    Click(main, kMainCreate);
+    const HWND wizard = program.window(L"Create Tambrel");
+    ASSERT_NE(wizard, nullptr);
+    PostMessageW(wizard, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace tbr::testing
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <path of tbrwiz.exe>\n", argv[0]);
+        return 2;
+    }
+    std::wstring path = tbr::testing::Wide(argv[1]);
+    if (!path.empty() && path[0] == L'/') {  // a Linux path, seen from Wine through drive Z:
+        std::replace(path.begin(), path.end(), L'/', L'\\');
+        path = L"Z:" + path;
+    }
+    tbr::testing::programPath = path;
+    return RUN_ALL_TESTS();
+}
