@@ -2,6 +2,9 @@
 # Runs one Windows program under Wine, in the environment that wine-prefix.sh started for its
 # build, and under a timeout (TBR_WINE_TIMEOUT seconds) so that a stuck modal box cannot hang.
 #   wine-run.sh <program.exe> [arguments...]
+# TBR_WINE_DPI=<dots per inch> runs the program at that display resolution (Wine reads it at
+# each program's start); the default comes back afterwards. Such runs must not overlap with
+# others that show windows.
 # The build is the nearest folder above the program that holds CMakeCache.txt; TBR_WINE_STATE
 # names the state folder directly. CMake uses this script as the cross-compiling emulator.
 set -uo pipefail
@@ -22,6 +25,13 @@ fi
 if [ ! -e "$state/ready" ]; then
     echo "wine-run: no Wine environment in $state; start it with: $here/wine-prefix.sh start $state" >&2
     exit 2
+fi
+
+desktop_key='HKCU\Control Panel\Desktop'
+if [ -n "${TBR_WINE_DPI:-}" ]; then
+    timeout -k 5 30 wine reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$TBR_WINE_DPI" /f \
+        </dev/null >/dev/null 2>&1
+    trap 'timeout -k 5 30 wine reg delete "$desktop_key" /v LogPixels /f </dev/null >/dev/null 2>&1' EXIT
 fi
 
 # The program's output goes through files: Wine's helper processes inherit the program's output
