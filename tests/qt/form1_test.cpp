@@ -32,6 +32,8 @@ class Form1Test : public QObject {
         QTest::newRow("create") << "Command1" << QRect(24, 104, 65, 65);
         QTest::newRow("edit") << "Command2" << QRect(24, 176, 65, 65);
         QTest::newRow("close") << "Command4" << QRect(248, 320, 81, 25);
+        QTest::newRow("create label") << "Label1" << QRect(112, 128, 167, 17);
+        QTest::newRow("edit label") << "Label2" << QRect(112, 200, 178, 17);
     }
     void controlsSitWhereTheLayoutPutsThem() {
         QFETCH(QString, name);
@@ -55,6 +57,7 @@ class Form1Test : public QObject {
             QVERIFY(std::abs(labelMiddle2 - buttonMiddle2) <= 1);
             QCOMPARE(label->font().family(), QStringLiteral("Arial"));
             QCOMPARE(label->font().pointSizeF(), 11.25);
+            QVERIFY2(label->sizeHint().width() <= label->width(), "the text does not fit");
             QCOMPARE(button->accessibleName(), label->text());
             QVERIFY(button->text().isEmpty());
             QCOMPARE(button->iconSize(), QSize(32, 32));

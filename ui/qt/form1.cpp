@@ -42,12 +42,12 @@ Form1::Form1(Services& services, QWidget* parent)
 
     Command1 = addPictureButton(TwipsRect(360, 1560, 975, 975), CreateButtonIcon(), kCreateLabel);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Label1 = addLabel(kCreateLabel, Command1, 1680);
+    Label1 = addLabel(kCreateLabel, Command1, 1680, 2505);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     Command2 = addPictureButton(TwipsRect(360, 2640, 975, 975), EditButtonIcon(), kEditLabel);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Label2 = addLabel(kEditLabel, Command2, 1680);
+    Label2 = addLabel(kEditLabel, Command2, 1680, 2670);
     Label2->setObjectName(QStringLiteral("Label2"));
 
     Command4 = new QPushButton(QStringLiteral("Close"), this);
@@ -79,11 +79,13 @@ QPushButton* Form1::addPictureButton(const QRect& geometry, const QIcon& icon,
     return button;
 }
 
-// A label sized to its text, its vertical centre on the centre of the button it describes.
-QLabel* Form1::addLabel(const QString& text, const QPushButton* beside, int left) {
+// A label sized to its text in Arial 11.25 pt (the width is given; measuring the text here would
+// put the font machinery's start-up before the window's first appearance), its vertical centre on
+// the centre of the button it describes.
+QLabel* Form1::addLabel(const QString& text, const QPushButton* beside, int left, int width) {
     auto* label = new QLabel(text, this);
     label->setFont(LabelFont());
-    label->adjustSize();
+    label->resize(Px(width), Px(255));
     const int top = beside->y() + (beside->height() - label->height()) / 2;
     label->move(Px(left), top);
     return label;

@@ -29,7 +29,7 @@ class Form1 : public QWidget {
 
   private:
     QPushButton* addPictureButton(const QRect& geometry, const QIcon& icon, const QString& name);
-    QLabel* addLabel(const QString& text, const QPushButton* beside, int left);
+    QLabel* addLabel(const QString& text, const QPushButton* beside, int left, int width);
     void centreOnScreen();
 
     Launcher launcher_;

@@ -1,8 +1,9 @@
 #include "ui/qt/pictures.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
+#include <QImage>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <span>
 
 #include "resources/embedded.h"
@@ -10,34 +11,122 @@
 namespace tbr::qt {
 namespace {
 
-QPixmap Decode(std::span<const unsigned char> bytes, const char* format) {
-    QPixmap pixmap;
-    pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), format);
-    return pixmap;
+// The pictures are decoded here rather than by Qt's image readers: reading the banner with
+// format detection loads every installed image plugin, and the ICO plugin's mask handling makes
+// Qt build a colour lookup table first; together about a tenth of the program's start-up.
+
+using Bytes = std::span<const unsigned char>;
+
+// A little-endian number of `n` bytes at `at`; the caller has checked the bounds.
+std::uint32_t Le(Bytes b, std::size_t at, int n) {
+    std::uint32_t value = 0;
+    for (int i = n - 1; i >= 0; --i) {
+        value = (value << 8) | b[at + static_cast<std::size_t>(i)];
+    }
+    return value;
 }
 
-// Every image of an icon file, so that the window system can pick the size it needs.
-QIcon DecodeIcon(std::span<const unsigned char> bytes) {
-    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<qsizetype>(bytes.size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "ICO");
+std::size_t RowBytes(std::size_t width, std::size_t bits) {
+    return (width * bits + 31) / 32 * 4;
+}
+
+// One image of an icon file: a device-independent bitmap of 1, 4 or 8 bits with a palette, or of
+// 24 or 32 bits, of twice the image's height: the colours, then the transparency mask, both
+// bottom-up. Null when the bytes do not hold such an image.
+QImage DecodeIconImage(Bytes b) {
+    if (b.size() < 40 || Le(b, 0, 4) < 40 || Le(b, 16, 4) != 0) {
+        return {};
+    }
+    const std::size_t width = Le(b, 4, 4);
+    const std::size_t height = Le(b, 8, 4) / 2;
+    const std::size_t bits = Le(b, 14, 2);
+    const bool palette = bits == 1 || bits == 4 || bits == 8;
+    if (width == 0 || height == 0 || width > 256 || height > 256 ||
+        (!palette && bits != 24 && bits != 32)) {
+        return {};
+    }
+    std::size_t colours = Le(b, 32, 4);
+    if (colours == 0 || colours > (std::size_t{1} << bits)) {
+        colours = palette ? std::size_t{1} << bits : 0;
+    }
+    const std::size_t table = Le(b, 0, 4);
+    const std::size_t pixels = table + (palette ? colours * 4 : 0);
+    const std::size_t mask = pixels + RowBytes(width, bits) * height;
+    if (mask + RowBytes(width, 1) * height > b.size()) {
+        return {};
+    }
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32);
+    for (std::size_t y = 0; y < height; ++y) {
+        const std::size_t row = pixels + RowBytes(width, bits) * (height - 1 - y);
+        const std::size_t mask_row = mask + RowBytes(width, 1) * (height - 1 - y);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
+        for (std::size_t x = 0; x < width; ++x) {
+            QRgb colour = 0;
+            if (palette) {
+                const std::size_t bit = x * bits;
+                const unsigned index =
+                    (b[row + bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+                const std::size_t entry = table + 4 * std::min<std::size_t>(index, colours - 1);
+                colour = qRgb(b[entry + 2], b[entry + 1], b[entry]);
+            } else {
+                const std::size_t at = row + x * (bits / 8);
+                colour = qRgba(b[at + 2], b[at + 1], b[at], bits == 32 ? b[at + 3] : 255);
+            }
+            const bool transparent = ((b[mask_row + x / 8] >> (7 - x % 8)) & 1) != 0;
+            out[x] = transparent && bits != 32 ? 0 : colour;
+        }
+    }
+    return image;
+}
+
+// Every image of an icon file, so that the window system can pick the size it needs. Images
+// stored as PNG go to Qt's built-in PNG reader.
+QIcon DecodeIcon(Bytes bytes) {
     QIcon icon;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        reader.jumpToImage(i);
-        const QImage image = reader.read();
-        if (!image.isNull()) {
-            icon.addPixmap(QPixmap::fromImage(image));
+    if (bytes.size() < 6 || Le(bytes, 0, 2) != 0 || Le(bytes, 2, 2) != 1) {
+        return icon;
+    }
+    const std::size_t count = Le(bytes, 4, 2);
+    for (std::size_t i = 0; i < count && 6 + 16 * (i + 1) <= bytes.size(); ++i) {
+        const std::size_t size = Le(bytes, 6 + 16 * i + 8, 4);
+        const std::size_t offset = Le(bytes, 6 + 16 * i + 12, 4);
+        if (offset > bytes.size() || size > bytes.size() - offset) {
+            continue;
+        }
+        const Bytes image = bytes.subspan(offset, size);
+        const bool png = size >= 4 && image[0] == 0x89 && image[1] == 'P' && image[2] == 'N';
+        const QImage decoded = png ? QImage::fromData(image.data(), static_cast<int>(size), "PNG")
+                                   : DecodeIconImage(image);
+        if (!decoded.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(decoded));
         }
     }
     return icon;
 }
 
+// A 24-bit uncompressed BMP file, rows bottom-up. Null for anything else.
+QPixmap DecodeBmp(Bytes b) {
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || Le(b, 14, 4) < 40 || Le(b, 28, 2) != 24 ||
+        Le(b, 30, 4) != 0) {
+        return {};
+    }
+    const std::size_t width = Le(b, 18, 4);
+    const auto height = static_cast<std::int32_t>(Le(b, 22, 4));
+    const std::size_t offset = Le(b, 10, 4);
+    const std::size_t rows = static_cast<std::size_t>(height < 0 ? -height : height);
+    if (width == 0 || width > 32767 || rows == 0 || rows > 32767 || offset > b.size() ||
+        RowBytes(width, 24) * rows > b.size() - offset) {
+        return {};
+    }
+    const QImage stored(b.data() + offset, static_cast<int>(width), static_cast<int>(rows),
+                        static_cast<qsizetype>(RowBytes(width, 24)), QImage::Format_BGR888);
+    return QPixmap::fromImage(height > 0 ? stored.mirrored() : stored.copy());
+}
+
 }  // namespace
 
 QPixmap BannerPixmap() {
-    return Decode(resources::Banner(), "BMP");
+    return DecodeBmp(resources::Banner());
 }
 QIcon CreateButtonIcon() {
     return DecodeIcon(resources::CreateIcon());
