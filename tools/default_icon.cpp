@@ -1,9 +1,11 @@
 // The default document icon: a pop-up menu of six rows drawn pixel by pixel in the 16 standard
 // colours. Its layout is fixed byte for byte: 32 x 32, one 8-bit image with palette entries 0-15
 // in use, an opaque menu panel in columns 6-25 of rows 2-30 and everything else transparent.
+#include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "icon_palette.h"
 #include "pictures.h"
 
 namespace tbr::draw {
@@ -27,23 +29,6 @@ enum Colour : std::uint8_t {
     kCyan,
     kWhite
 };
-
-constexpr std::array<Rgb, 16> kStandardColours{{{0, 0, 0},
-                                                {128, 0, 0},
-                                                {0, 128, 0},
-                                                {128, 128, 0},
-                                                {0, 0, 128},
-                                                {128, 0, 128},
-                                                {0, 128, 128},
-                                                {192, 192, 192},
-                                                {128, 128, 128},
-                                                {255, 0, 0},
-                                                {0, 255, 0},
-                                                {255, 255, 0},
-                                                {0, 0, 255},
-                                                {255, 0, 255},
-                                                {0, 255, 255},
-                                                {255, 255, 255}}};
 
 constexpr int kSize = 32;
 // The opaque panel, in display coordinates (top row first).
@@ -124,7 +109,8 @@ Bytes drawDefaultDocumentIcon() {
 
     IndexedImage image;
     image.size = kSize;
-    std::copy(kStandardColours.begin(), kStandardColours.end(), image.palette.begin());
+    // The 16 standard colours, the same as the first 16 entries of the icons' palette.
+    std::copy_n(iconPalette().begin(), 16, image.palette.begin());
     image.indexes.assign(p.indexes().begin(), p.indexes().end());
     image.transparent.resize(kSize * kSize);
     for (int y = 0; y < kSize; ++y) {
