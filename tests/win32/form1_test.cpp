@@ -128,6 +128,15 @@ TEST_F(MainWindow, SpaceOnCloseEndsTheProgram) {
     EXPECT_EQ(program_.currentWindow(), nullptr);
 }
 
+// There is no cancel button: Escape does nothing. Enter presses the focused button.
+TEST_F(MainWindow, EscapeDoesNothingAndEnterPressesTheFocusedButton) {
+    press(VK_ESCAPE);
+    EXPECT_FALSE(program_.ended());
+    EXPECT_EQ(GetFocus(), main(Form1::kCommand4));
+    press(VK_RETURN);
+    EXPECT_TRUE(program_.ended());
+}
+
 TEST_F(MainWindow, ClosingThroughTheWindowSystemEndsTheProgram) {
     const HWND window = form1();
     SendMessageW(window, WM_CLOSE, 0, 0);

@@ -131,6 +131,17 @@ TEST_F(Wizard, SpaceOnNextGoesToTheNamePage) {
               all({Form2::kText2, Form2::kCommand4, Form2::kCommand5, Form2::kCommand2}));
 }
 
+TEST_F(Wizard, EscapeDoesNothingAndEnterPressesTheFocusedButton) {
+    press(VK_ESCAPE);
+    expectPage(true);
+    EXPECT_NE(form2(), nullptr);
+    press(VK_RETURN);  // on "Next >"
+    expectPage(false);
+    press(VK_ESCAPE);
+    expectPage(false);
+    EXPECT_NE(form2(), nullptr);
+}
+
 TEST_F(Wizard, TheEnablingRulesFollowTheTrimmedText) {
     click(wizard(Form2::kOption2));
     const struct {

@@ -55,7 +55,11 @@ constexpr ControlSpec kControls[] = {
 }  // namespace
 
 Form1::Form1(HINSTANCE instance, Navigator& navigator)
-    : WindowServices(navigator), instance_(instance), launcher_(*this) {
+    : WindowServices(navigator),
+      instance_(instance),
+      launcher_(*this),
+      banner_(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(TBR_IDB_BANNER),
+                                              IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
     RegisterBannerClass(instance);
 }
 
@@ -113,10 +117,6 @@ INT_PTR CALLBACK Form1::DialogProcedure(HWND window, UINT message, WPARAM wParam
 INT_PTR Form1::on_wm_initdialog(HWND window) {
     window_ = window;
     TakeOverDpiScaling(window);
-    banner_ = banner_ != nullptr
-                  ? banner_
-                  : static_cast<HBITMAP>(LoadImageW(instance_, MAKEINTRESOURCEW(TBR_IDB_BANNER),
-                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     createControls();
     layout(GetDpiForWindow(window));
     FocusControl(window, control(kCommand4));
