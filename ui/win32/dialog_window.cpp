@@ -11,31 +11,31 @@ constexpr short kTemplateDefaultPosition = static_cast<short>(0x8000);
 
 // A dialog template without controls: header, no menu, the standard class, the title. No font is
 // named: every control gets its font from the window, at the window's DPI.
-std::vector<DWORD> EmptyDialogTemplate(const DialogSpec& spec) {
+std::vector<DWORD> EmptyDialogTemplate(const DialogTemplate& dialog) {
     DLGTEMPLATE header{};
     header.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     header.dwExtendedStyle = WS_EX_APPWINDOW;
     header.cdit = 0;
-    header.x = spec.systemPlacesIt ? kTemplateDefaultPosition : 0;
-    header.y = spec.systemPlacesIt ? kTemplateDefaultPosition : 0;
+    header.x = dialog.systemPlacesIt ? kTemplateDefaultPosition : 0;
+    header.y = dialog.systemPlacesIt ? kTemplateDefaultPosition : 0;
     header.cx = 100;  // replaced once the window knows its DPI
     header.cy = 100;
 
-    const std::size_t titleLength = std::wcslen(spec.title) + 1;
+    const std::size_t titleLength = std::wcslen(dialog.title) + 1;
     const std::size_t bytes = sizeof(header) + 2 * sizeof(WORD) + titleLength * sizeof(wchar_t);
     std::vector<DWORD> storage((bytes + sizeof(DWORD) - 1) / sizeof(DWORD), 0);
     auto* at = reinterpret_cast<unsigned char*>(storage.data());
     std::memcpy(at, &header, sizeof(header));
     at += sizeof(header) + 2 * sizeof(WORD);  // menu 0 and class 0: none and the standard one
-    std::memcpy(at, spec.title, titleLength * sizeof(wchar_t));
+    std::memcpy(at, dialog.title, titleLength * sizeof(wchar_t));
     return storage;
 }
 
 }  // namespace
 
-HWND CreateModelessDialog(HINSTANCE instance, const DialogSpec& spec, DLGPROC procedure,
+HWND CreateModelessDialog(HINSTANCE instance, const DialogTemplate& dialog, DLGPROC procedure,
                           void* self) {
-    const std::vector<DWORD> storage = EmptyDialogTemplate(spec);
+    const std::vector<DWORD> storage = EmptyDialogTemplate(dialog);
     return CreateDialogIndirectParamW(instance,
                                       reinterpret_cast<const DLGTEMPLATE*>(storage.data()), nullptr,
                                       procedure, reinterpret_cast<LPARAM>(self));
@@ -49,12 +49,12 @@ void* DialogObject(HWND dialog) {
     return reinterpret_cast<void*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-HWND CreateControl(HWND dialog, const ControlSpec& spec) {
+HWND CreateControl(HWND dialog, const ControlLayout& layout) {
     const HINSTANCE instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     return CreateWindowExW(
-        spec.exStyle, spec.windowClass, spec.text, WS_CHILD | WS_VISIBLE | spec.style, 0, 0, 0, 0,
-        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        layout.exStyle, layout.windowClass, layout.text, WS_CHILD | WS_VISIBLE | layout.style, 0, 0,
+        0, 0, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
 }
 
 void PlaceControl(HWND control, const RECT& pixels) {

@@ -10,7 +10,7 @@
 namespace tbr::win32 {
 
 // One child control: its id, window class, text, styles and place on the window.
-struct ControlSpec {
+struct ControlLayout {
     int id;
     const wchar_t* windowClass;
     const wchar_t* text;
@@ -19,20 +19,21 @@ struct ControlSpec {
     TwipRect place;
 };
 
-struct DialogSpec {
+// The window itself: its title and where it first appears.
+struct DialogTemplate {
     const wchar_t* title;
     bool systemPlacesIt;  // the window system's default position instead of the top-left corner
 };
 
 // Creates the (hidden) dialog; `self` reaches the procedure with WM_INITDIALOG.
-HWND CreateModelessDialog(HINSTANCE instance, const DialogSpec& spec, DLGPROC procedure,
+HWND CreateModelessDialog(HINSTANCE instance, const DialogTemplate& dialog, DLGPROC procedure,
                           void* self);
 
 // The object that WM_INITDIALOG handed in (stored with the window).
 void RememberDialogObject(HWND dialog, void* self);
 void* DialogObject(HWND dialog);
 
-HWND CreateControl(HWND dialog, const ControlSpec& spec);
+HWND CreateControl(HWND dialog, const ControlLayout& layout);
 void PlaceControl(HWND control, const RECT& pixels);
 // Sizes the window so that its client area is width x height twips at dpi.
 void SetClientSizeInTwips(HWND window, int width, int height, UINT dpi);

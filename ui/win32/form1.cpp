@@ -13,7 +13,7 @@ constexpr wchar_t kEditCaption[] = L"Edit an existing Tambrel.";
 
 // In tab order: "Close", the two picture buttons, the banner; the labels take no focus. A
 // picture button's text is not drawn; it is the button's name for screen readers.
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {Form1::kCommand4,
      L"BUTTON",
      L"Close",
@@ -163,8 +163,8 @@ INT_PTR Form1::on_wm_dpichanged(UINT dpi, const RECT& suggested) {
 }
 
 void Form1::createControls() {
-    for (const ControlSpec& spec : kControls) {
-        CreateControl(window_, spec);
+    for (const ControlLayout& entry : kControls) {
+        CreateControl(window_, entry);
     }
     SetBannerBitmap(control(kPicture1), banner_);
 }
@@ -172,12 +172,12 @@ void Form1::createControls() {
 void Form1::layout(UINT dpi) {
     fonts_.create(dpi);
     SetClientSizeInTwips(window_, kClientWidth, kClientHeight, dpi);
-    for (const ControlSpec& spec : kControls) {
-        const HWND child = control(spec.id);
-        const bool isLabel = spec.id == kLabel1 || spec.id == kLabel2;
+    for (const ControlLayout& entry : kControls) {
+        const HWND child = control(entry.id);
+        const bool isLabel = entry.id == kLabel1 || entry.id == kLabel2;
         SendMessageW(child, WM_SETFONT,
                      reinterpret_cast<WPARAM>(isLabel ? fonts_.label() : fonts_.dialog()), FALSE);
-        PlaceControl(child, TwipsToPixels(spec.place, dpi));
+        PlaceControl(child, TwipsToPixels(entry.place, dpi));
     }
     placeLabel(kLabel1, kCommand1);
     placeLabel(kLabel2, kCommand2);

@@ -8,7 +8,7 @@ constexpr int kClientHeight = 3630;
 
 // In tab order (Next, the selected option, folder box, Browse, name box, Back, Finish, Cancel).
 // Each label comes just before the control it names, which is where screen readers look.
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {Form2::kCommand1,
      L"BUTTON",
      L"Next >",
@@ -208,8 +208,8 @@ void Form2::onTextChanged(int id) {
 }
 
 void Form2::createControls() {
-    for (const ControlSpec& spec : kControls) {
-        CreateControl(window_, spec);
+    for (const ControlLayout& entry : kControls) {
+        CreateControl(window_, entry);
     }
     // The boxes hold any length of text; Enter presses "Finish" where it is shown and enabled.
     SendMessageW(control(kText1), EM_SETLIMITTEXT, 0, 0);
@@ -220,12 +220,12 @@ void Form2::createControls() {
 void Form2::layout(UINT dpi) {
     fonts_.create(dpi);
     SetClientSizeInTwips(window_, kClientWidth, kClientHeight, dpi);
-    for (const ControlSpec& spec : kControls) {
-        const HWND child = control(spec.id);
+    for (const ControlLayout& entry : kControls) {
+        const HWND child = control(entry.id);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.dialog()), FALSE);
-        RECT place = TwipsToPixels(spec.place, dpi);
-        if (spec.id == kLabel1) {  // word-wrapped, as high as its lines
-            place.bottom = place.top + WrappedTextHeight(child, fonts_.dialog(), spec.text,
+        RECT place = TwipsToPixels(entry.place, dpi);
+        if (entry.id == kLabel1) {  // word-wrapped, as high as its lines
+            place.bottom = place.top + WrappedTextHeight(child, fonts_.dialog(), entry.text,
                                                          place.right - place.left);
         }
         PlaceControl(child, place);
