@@ -16,8 +16,9 @@ std::vector<DWORD> EmptyDialogTemplate(const DialogTemplate& dialog) {
     header.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     header.dwExtendedStyle = WS_EX_APPWINDOW;
     header.cdit = 0;
-    header.x = dialog.systemPlacesIt ? kTemplateDefaultPosition : 0;
-    header.y = dialog.systemPlacesIt ? kTemplateDefaultPosition : 0;
+    const bool systemPlacesIt = dialog.placement == Placement::SystemDefault;
+    header.x = systemPlacesIt ? kTemplateDefaultPosition : 0;  // else placed once it has its size
+    header.y = systemPlacesIt ? kTemplateDefaultPosition : 0;
     header.cx = 100;  // replaced once the window knows its DPI
     header.cy = 100;
 
@@ -55,6 +56,41 @@ HWND CreateControl(HWND dialog, const ControlLayout& layout) {
     return CreateWindowExW(
         layout.exStyle, layout.windowClass, layout.text, WS_CHILD | WS_VISIBLE | layout.style, 0, 0,
         0, 0, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
+}
+
+void CreateControls(HWND dialog, const DialogTemplate& look) {
+    for (const ControlLayout& layout : look.controls) {
+        CreateControl(dialog, layout);
+    }
+}
+
+void LayOutControls(HWND dialog, const DialogTemplate& look, const WindowFonts& fonts, UINT dpi) {
+    SetClientSizeInTwips(dialog, look.clientWidth, look.clientHeight, dpi);
+    for (const ControlLayout& layout : look.controls) {
+        const HWND child = GetDlgItem(dialog, layout.id);
+        const HFONT font = layout.font == ControlFont::Label ? fonts.label() : fonts.dialog();
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        RECT place = TwipsToPixels(layout.place, dpi);
+        if (layout.wrapsText) {
+            place.bottom =
+                place.top + WrappedTextHeight(child, font, layout.text, place.right - place.left);
+        }
+        PlaceControl(child, place);
+    }
+}
+
+void CentreOnScreen(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const RECT& screen = monitor.rcMonitor;
+    SetWindowPos(window, nullptr, screen.left + (screen.right - screen.left - width) / 2,
+                 screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PlaceControl(HWND control, const RECT& pixels) {

@@ -4,11 +4,11 @@
 
 #include "app/launcher.h"
 #include "ui/win32/dialog_window.h"
-#include "ui/win32/window_services.h"
 
 namespace tbr::win32 {
 
-class Form1 final : public WindowServices {
+// show() loads the window afresh, centres it on the screen and shows it, the focus on "Close".
+class Form1 final : public DialogWindow<Form1> {
   public:
     enum ControlId : int {
         kCommand1 = 101,  // create
@@ -20,37 +20,16 @@ class Form1 final : public WindowServices {
     };
 
     Form1(HINSTANCE instance, Navigator& navigator);
-    Form1(const Form1&) = delete;
-    Form1& operator=(const Form1&) = delete;
     ~Form1() override;
 
-    // Loads the window afresh, centres it on the screen and shows it, the focus on "Close".
-    void show();
-    // Destroys the window; the program goes on (another window follows).
-    void unload();
-
-    HWND ownerWindow() const override { return window_; }
-    HWND control(int id) const { return GetDlgItem(window_, id); }
-
   private:
-    static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
-    INT_PTR on_wm_initdialog(HWND window);
+    friend class DialogWindow<Form1>;
+    INT_PTR on_wm_initdialog();
     INT_PTR on_wm_command(int id, int code);
-    INT_PTR on_wm_close();
-    INT_PTR on_wm_destroy();
-    INT_PTR on_wm_dpichanged(UINT dpi, const RECT& suggested);
-
-    void createControls();
-    void layout(UINT dpi);
+    void layOutOwnParts(UINT dpi);
     void placeLabel(int labelId, int buttonId);
-    void centreOnScreen();
 
-    HINSTANCE instance_;
     Launcher launcher_;
-    HWND window_ = nullptr;
-    bool unloading_ = false;
-    WindowFonts fonts_;
     ScaledIcon createIcon_;
     ScaledIcon editIcon_;
     ScaledIcon bigIcon_;

@@ -3,9 +3,6 @@
 namespace tbr::win32 {
 namespace {
 
-constexpr int kClientWidth = 4710;  // twips: 314 x 242 pixels at 96 DPI
-constexpr int kClientHeight = 3630;
-
 // In tab order (Next, the selected option, folder box, Browse, name box, Back, Finish, Cancel).
 // Each label comes just before the control it names, which is where screen readers look.
 constexpr ControlLayout kControls[] = {
@@ -20,7 +17,9 @@ constexpr ControlLayout kControls[] = {
      L"You are about to create a new Tambrel. Where would you like your Tambrel located?",
      SS_LEFT | SS_NOPREFIX | WS_GROUP,
      0,
-     {360, 480, 3390, 390}},
+     {360, 480, 3390, 390},
+     ControlFont::Dialog,
+     true},
     {Form2::kOption1,
      L"BUTTON",
      L"Windows Desktop",
@@ -76,65 +75,22 @@ constexpr int kLocationPage[] = {Form2::kLabel1, Form2::kOption1,  Form2::kOptio
                                  Form2::kText1,  Form2::kCommand3, Form2::kCommand1};
 constexpr int kNamePage[] = {Form2::kLabel2, Form2::kText2, Form2::kCommand4, Form2::kCommand5};
 
+// The client area is 4710 x 3630 twips: 314 x 242 pixels at 96 DPI.
+constexpr DialogTemplate kWindow{L"Create Tambrel", Placement::SystemDefault, 4710, 3630,
+                                 kControls};
+
 }  // namespace
 
 Form2::Form2(HINSTANCE instance, Navigator& navigator)
-    : WindowServices(navigator), instance_(instance), wizard_(*this, *this) {}
+    : DialogWindow(instance, navigator, kWindow), wizard_(*this, *this) {}
 
-Form2::~Form2() {
-    unload();
-}
-
-void Form2::show() {
-    unload();
-    unloading_ = false;
-    window_ = CreateModelessDialog(instance_, {L"Create Tambrel", true}, DialogProcedure, this);
-    if (window_ == nullptr) {
-        return;
-    }
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
-}
-
-void Form2::unload() {
-    if (window_ != nullptr && IsWindow(window_)) {
-        unloading_ = true;
-        DestroyWindow(window_);
-    }
-    window_ = nullptr;
-}
-
-INT_PTR CALLBACK Form2::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        RememberDialogObject(window, reinterpret_cast<void*>(lParam));
-    }
-    auto* self = static_cast<Form2*>(DialogObject(window));
-    if (self == nullptr) {
-        return FALSE;
-    }
-    switch (message) {
-        case WM_INITDIALOG:
-            return self->on_wm_initdialog(window);
-        case WM_COMMAND:
-            return self->on_wm_command(LOWORD(wParam), HIWORD(wParam));
-        case WM_CLOSE:
-            return self->on_wm_close();
-        case WM_DESTROY:
-            return self->on_wm_destroy();
-        case WM_DPICHANGED:
-            return self->on_wm_dpichanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        default:
-            return FALSE;
-    }
-}
-
-INT_PTR Form2::on_wm_initdialog(HWND window) {
-    window_ = window;
-    TakeOverDpiScaling(window);
-    createControls();
-    layout(GetDpiForWindow(window));
+INT_PTR Form2::on_wm_initdialog() {
+    // The boxes hold any length of text; Enter presses "Finish" where it is shown and enabled.
+    SendMessageW(control(kText1), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(control(kText2), EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(window(), DM_SETDEFID, kCommand5, 0);
     wizard_.onLoad();
-    FocusControl(window, control(kCommand1));
+    FocusControl(window(), control(kCommand1));
     return FALSE;  // the focus is set
 }
 
@@ -144,26 +100,6 @@ INT_PTR Form2::on_wm_command(int id, int code) {
     } else if (code == BN_CLICKED) {
         onClicked(id);  // Escape's IDCANCEL and Enter's IDOK end up here and do nothing
     }
-    return TRUE;
-}
-
-INT_PTR Form2::on_wm_close() {
-    DestroyWindow(window_);
-    return TRUE;
-}
-
-INT_PTR Form2::on_wm_destroy() {
-    window_ = nullptr;
-    if (!unloading_) {
-        navigator().windowClosed();  // closed through the window system: no window is left
-    }
-    return FALSE;
-}
-
-INT_PTR Form2::on_wm_dpichanged(UINT dpi, const RECT& suggested) {
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    layout(dpi);
     return TRUE;
 }
 
@@ -207,34 +143,8 @@ void Form2::onTextChanged(int id) {
     }
 }
 
-void Form2::createControls() {
-    for (const ControlLayout& entry : kControls) {
-        CreateControl(window_, entry);
-    }
-    // The boxes hold any length of text; Enter presses "Finish" where it is shown and enabled.
-    SendMessageW(control(kText1), EM_SETLIMITTEXT, 0, 0);
-    SendMessageW(control(kText2), EM_SETLIMITTEXT, 0, 0);
-    SendMessageW(window_, DM_SETDEFID, kCommand5, 0);
-}
-
-void Form2::layout(UINT dpi) {
-    fonts_.create(dpi);
-    SetClientSizeInTwips(window_, kClientWidth, kClientHeight, dpi);
-    for (const ControlLayout& entry : kControls) {
-        const HWND child = control(entry.id);
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.dialog()), FALSE);
-        RECT place = TwipsToPixels(entry.place, dpi);
-        if (entry.id == kLabel1) {  // word-wrapped, as high as its lines
-            place.bottom = place.top + WrappedTextHeight(child, fonts_.dialog(), entry.text,
-                                                         place.right - place.left);
-        }
-        PlaceControl(child, place);
-    }
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
 void Form2::render(const WizardState& state) {
-    if (window_ == nullptr) {
+    if (window() == nullptr) {
         return;
     }
     const HWND focusBefore = GetFocus();
@@ -253,8 +163,8 @@ void Form2::render(const WizardState& state) {
 }
 
 void Form2::focusNameBox() {
-    if (window_ != nullptr) {
-        FocusControl(window_, control(kText2));
+    if (window() != nullptr) {
+        FocusControl(window(), control(kText2));
     }
 }
 
@@ -295,14 +205,14 @@ void Form2::setChecked(int id, bool checked) {
 // A control that was hidden or disabled while it had the focus hands it on to the next control
 // in the tab order, as the keyboard would otherwise be left without a target.
 void Form2::keepFocusUsable(HWND focusBefore) {
-    if (focusBefore == nullptr || GetParent(focusBefore) != window_) {
+    if (focusBefore == nullptr || GetParent(focusBefore) != window()) {
         return;
     }
     if (IsWindowVisible(focusBefore) && IsWindowEnabled(focusBefore)) {
         return;
     }
-    if (const HWND next = GetNextDlgTabItem(window_, focusBefore, FALSE)) {
-        FocusControl(window_, next);
+    if (const HWND next = GetNextDlgTabItem(window(), focusBefore, FALSE)) {
+        FocusControl(window(), next);
     }
 }
 
