@@ -2,11 +2,17 @@
 // border. It can take the focus (then it shows a focus rectangle) but reacts to nothing.
 #pragma once
 
-#include "common/wide_text_win32.h"
+#include "ui/win32/dialog_window.h"
 
 namespace tbr::win32 {
 
 inline constexpr wchar_t kBannerClass[] = L"TbrBanner";
+
+// The banner as an entry of a window's control table: a tab stop in a thin sunken frame. Its text
+// is not drawn; it is the banner's name for screen readers.
+constexpr ControlLayout BannerControl(int id, const wchar_t* name, TwipRect place) {
+    return {id, kBannerClass, name, WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE, place};
+}
 
 // Registers the banner's window class for this module (again is harmless).
 void RegisterBannerClass(HINSTANCE instance);

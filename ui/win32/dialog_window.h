@@ -26,6 +26,33 @@ struct ControlLayout {
     bool wrapsText = false;  // word-wrapped and as high as its lines, whatever the table's height
 };
 
+// The kinds of control the windows are made of, as table entries.
+constexpr ControlLayout PushButton(int id, const wchar_t* text, TwipRect place) {
+    return {id, L"BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, place};
+}
+// Shows an icon; its text is not drawn but is the button's name for screen readers.
+constexpr ControlLayout PictureButton(int id, const wchar_t* name, TwipRect place) {
+    return {id, L"BUTTON", name, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP, 0, place};
+}
+// The first option of a group starts the group; the arrow keys move between its options.
+constexpr ControlLayout FirstOption(int id, const wchar_t* text, TwipRect place) {
+    return {id, L"BUTTON", text, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, 0, place};
+}
+constexpr ControlLayout Option(int id, const wchar_t* text, TwipRect place) {
+    return {id, L"BUTTON", text, BS_AUTORADIOBUTTON, 0, place};
+}
+constexpr ControlLayout TextBox(int id, TwipRect place) {
+    return {id, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE, place};
+}
+constexpr ControlLayout Label(int id, const wchar_t* text, TwipRect place,
+                              ControlFont font = ControlFont::Dialog) {
+    return {id, L"STATIC", text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, place, font};
+}
+constexpr ControlLayout WrappedLabel(int id, const wchar_t* text, TwipRect place) {
+    return {id,    L"STATIC",           text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0,
+            place, ControlFont::Dialog, true};
+}
+
 // Where a window first appears.
 enum class Placement { SystemDefault, CentredOnScreen };
 

@@ -9,47 +9,14 @@ namespace {
 constexpr wchar_t kCreateCaption[] = L"Create a new Tambrel.";
 constexpr wchar_t kEditCaption[] = L"Edit an existing Tambrel.";
 
-// In tab order: "Close", the two picture buttons, the banner; the labels take no focus. A
-// picture button's text is not drawn; it is the button's name for screen readers.
+// In tab order: "Close", the two picture buttons, the banner; the labels take no focus.
 constexpr ControlLayout kControls[] = {
-    {Form1::kCommand4,
-     L"BUTTON",
-     L"Close",
-     BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-     0,
-     {3720, 4800, 1215, 375}},
-    {Form1::kCommand1,
-     L"BUTTON",
-     kCreateCaption,
-     BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP,
-     0,
-     {360, 1560, 975, 975}},
-    {Form1::kCommand2,
-     L"BUTTON",
-     kEditCaption,
-     BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP,
-     0,
-     {360, 2640, 975, 975}},
-    {Form1::kPicture1,
-     kBannerClass,
-     L"Tambrel Wizard",
-     WS_TABSTOP | WS_GROUP,
-     WS_EX_CLIENTEDGE,
-     {0, 0, 5145, 1275}},
-    {Form1::kLabel1,
-     L"STATIC",
-     kCreateCaption,
-     SS_LEFT | SS_NOPREFIX | WS_GROUP,
-     0,
-     {1680, 1920, 2505, 255},
-     ControlFont::Label},
-    {Form1::kLabel2,
-     L"STATIC",
-     kEditCaption,
-     SS_LEFT | SS_NOPREFIX | WS_GROUP,
-     0,
-     {1680, 3000, 2670, 255},
-     ControlFont::Label},
+    PushButton(Form1::kCommand4, L"Close", {3720, 4800, 1215, 375}),
+    PictureButton(Form1::kCommand1, kCreateCaption, {360, 1560, 975, 975}),
+    PictureButton(Form1::kCommand2, kEditCaption, {360, 2640, 975, 975}),
+    BannerControl(Form1::kPicture1, L"Tambrel Wizard", {0, 0, 5145, 1275}),
+    Label(Form1::kLabel1, kCreateCaption, {1680, 1920, 2505, 255}, ControlFont::Label),
+    Label(Form1::kLabel2, kEditCaption, {1680, 3000, 2670, 255}, ControlFont::Label),
 };
 
 // The client area is 5145 x 5400 twips: 343 x 360 pixels at 96 DPI.
