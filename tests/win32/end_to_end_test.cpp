@@ -1,11 +1,9 @@
 // The real tbrwiz.exe, driven from another process as a user would: create a document and open
 // it in the stand-in editor, open an existing one, cancel and close. The program's path is the
 // first argument (a Linux path under Wine).
-#include "tests/win32/win32_test_support.h"
+#include "tests/win32/program_under_test.h"
 
 #include <dlgs.h>
-
-#include <algorithm>
 
 #include "document/new_document.h"
 #include "shell/desktop_directory.h"
@@ -13,12 +11,12 @@
 namespace tbr::testing {
 namespace {
 
-std::wstring programPath;
-
 // Control numbers of the program's windows (ui/win32/form1.h, form2.h).
 constexpr int kMainCreate = 101, kMainEdit = 102, kMainClose = 104;
 constexpr int kWizardNext = 201, kWizardOption2 = 204, kWizardFolder = 205, kWizardName = 208,
               kWizardFinish = 210, kWizardCancel = 211;
+constexpr wchar_t kMainTitle[] = L"Tambrel Wizard";
+constexpr wchar_t kWizardTitle[] = L"Create Tambrel";
 
 class RunningProgram {
   public:
@@ -91,6 +89,38 @@ std::string NewDocument() {
     return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
+// What the stand-in editor records when it is started for a document.
+std::vector<std::string> EditorStartedFor(const std::wstring& document) {
+    const std::string path = Narrow(document);
+    return {"tbredit \"" + path + "\"", "tbredit", path};
+}
+
+// The started program's main window, once it is there.
+void WaitForTheMainWindow(const RunningProgram& program, HWND& main) {
+    ASSERT_TRUE(program.started());
+    main = program.window(kMainTitle);
+    ASSERT_NE(main, nullptr);
+}
+
+// From the started program's main window, with the create button, to the wizard that takes
+// its place.
+void OpenTheWizard(const RunningProgram& program, HWND& wizard) {
+    HWND main = nullptr;
+    ASSERT_NO_FATAL_FAILURE(WaitForTheMainWindow(program, main));
+    Click(main, kMainCreate);
+    wizard = program.window(kWizardTitle);
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_FALSE(IsWindow(main));
+}
+
+// Presses "Finish" and answers the question that follows (IDYES or IDNO).
+void FinishAndAnswer(const RunningProgram& program, HWND wizard, int answer) {
+    Click(wizard, kWizardFinish);
+    const HWND question = program.window(L"Query?");
+    ASSERT_NE(question, nullptr);
+    PostMessageW(question, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+}
+
 TEST(EndToEnd, CreatesADocumentOnTheDesktopAndOpensItInTheEditor) {
     ScratchFolder scratch;
     StandInEditor editor(scratch);
@@ -101,26 +131,16 @@ TEST(EndToEnd, CreatesADocumentOnTheDesktopAndOpensItInTheEditor) {
     DeleteFileW(target.c_str());
 
     RunningProgram program;
-    ASSERT_TRUE(program.started());
-    const HWND main = program.window(L"Tambrel Wizard");
-    ASSERT_NE(main, nullptr);
-    Click(main, kMainCreate);
-    const HWND wizard = program.window(L"Create Tambrel");
-    ASSERT_NE(wizard, nullptr);
-    EXPECT_FALSE(IsWindow(main));
+    HWND wizard = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenTheWizard(program, wizard));
     Click(wizard, kWizardNext);
     const std::wstring name = target.substr(target.find_last_of(L'\\') + 1);
     SetText(GetDlgItem(wizard, kWizardName), L" " + name.substr(0, name.size() - 4) + L" ");
-    Click(wizard, kWizardFinish);
-    const HWND question = program.window(L"Query?");
-    ASSERT_NE(question, nullptr);
-    PostMessageW(question, WM_COMMAND, IDYES, 0);
+    ASSERT_NO_FATAL_FAILURE(FinishAndAnswer(program, wizard, IDYES));
 
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(ReadBytes(target), NewDocument());
-    const std::string path = Narrow(target);
-    EXPECT_EQ(editor.record(),
-              (std::vector<std::string>{"tbredit \"" + path + "\"", "tbredit", path}));
+    EXPECT_EQ(editor.record(), EditorStartedFor(target));
     DeleteFileW(target.c_str());
 }
 
@@ -131,9 +151,8 @@ TEST(EndToEnd, OpensAnExistingDocumentInTheEditor) {
     WriteBytes(document, "x");
 
     RunningProgram program;
-    ASSERT_TRUE(program.started());
-    const HWND main = program.window(L"Tambrel Wizard");
-    ASSERT_NE(main, nullptr);
+    HWND main = nullptr;
+    ASSERT_NO_FATAL_FAILURE(WaitForTheMainWindow(program, main));
     Click(main, kMainEdit);
     const HWND dialog = program.window(L"Select Tambrel");
     ASSERT_NE(dialog, nullptr);
@@ -146,29 +165,20 @@ TEST(EndToEnd, OpensAnExistingDocumentInTheEditor) {
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 
     EXPECT_EQ(program.exitCode(), 0);
-    const std::string path = Narrow(document);
-    EXPECT_EQ(editor.record(),
-              (std::vector<std::string>{"tbredit \"" + path + "\"", "tbredit", path}));
+    EXPECT_EQ(editor.record(), EditorStartedFor(document));
 }
 
 TEST(EndToEnd, CreatesInAnotherFolderAndEndsOnNo) {
     ScratchFolder scratch;
     StandInEditor editor(scratch);
     RunningProgram program;
-    ASSERT_TRUE(program.started());
-    const HWND main = program.window(L"Tambrel Wizard");
-    ASSERT_NE(main, nullptr);
-    Click(main, kMainCreate);
-    const HWND wizard = program.window(L"Create Tambrel");
-    ASSERT_NE(wizard, nullptr);
+    HWND wizard = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenTheWizard(program, wizard));
     Click(wizard, kWizardOption2);
     SetText(GetDlgItem(wizard, kWizardFolder), scratch.path() + L"\\");
     Click(wizard, kWizardNext);
     SetText(GetDlgItem(wizard, kWizardName), L"Notes");
-    Click(wizard, kWizardFinish);
-    const HWND question = program.window(L"Query?");
-    ASSERT_NE(question, nullptr);
-    PostMessageW(question, WM_COMMAND, IDNO, 0);
+    ASSERT_NO_FATAL_FAILURE(FinishAndAnswer(program, wizard, IDNO));
 
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(ReadBytes(scratch / L"Notes.tbr"), NewDocument());
@@ -177,14 +187,10 @@ TEST(EndToEnd, CreatesInAnotherFolderAndEndsOnNo) {
 
 TEST(EndToEnd, CancelReturnsToTheMainWindowAndCloseEnds) {
     RunningProgram program;
-    ASSERT_TRUE(program.started());
-    const HWND first = program.window(L"Tambrel Wizard");
-    ASSERT_NE(first, nullptr);
-    Click(first, kMainCreate);
-    const HWND wizard = program.window(L"Create Tambrel");
-    ASSERT_NE(wizard, nullptr);
+    HWND wizard = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenTheWizard(program, wizard));
     Click(wizard, kWizardCancel);
-    const HWND again = program.window(L"Tambrel Wizard");
+    const HWND again = program.window(kMainTitle);
     ASSERT_NE(again, nullptr);
     EXPECT_FALSE(IsWindow(wizard));
     EXPECT_EQ(program.exitCode(0), -1);
@@ -194,12 +200,8 @@ TEST(EndToEnd, CancelReturnsToTheMainWindowAndCloseEnds) {
 
 TEST(EndToEnd, ClosingTheWizardThroughTheWindowSystemEnds) {
     RunningProgram program;
-    ASSERT_TRUE(program.started());
-    const HWND main = program.window(L"Tambrel Wizard");
-    ASSERT_NE(main, nullptr);
-    Click(main, kMainCreate);
-    const HWND wizard = program.window(L"Create Tambrel");
-    ASSERT_NE(wizard, nullptr);
+    HWND wizard = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenTheWizard(program, wizard));
     PostMessageW(wizard, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.exitCode(), 0);
 }
@@ -208,16 +210,5 @@ TEST(EndToEnd, ClosingTheWizardThroughTheWindowSystemEnds) {
 }  // namespace tbr::testing
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <path of tbrwiz.exe>\n", argv[0]);
-        return 2;
-    }
-    std::wstring path = tbr::testing::Wide(argv[1]);
-    if (!path.empty() && path[0] == L'/') {  // a Linux path, seen from Wine through drive Z:
-        std::replace(path.begin(), path.end(), L'/', L'\\');
-        path = L"Z:" + path;
-    }
-    tbr::testing::programPath = path;
-    return RUN_ALL_TESTS();
+    return tbr::testing::RunTestsOnProgram(argc, argv);
 }

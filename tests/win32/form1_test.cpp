@@ -7,12 +7,6 @@ namespace {
 
 using win32::Form1;
 
-struct Expected {
-    int id;
-    RECT place;  // pixels at 96 DPI: left, top, right, bottom
-    const wchar_t* text;
-};
-
 class MainWindow : public WindowTest {};
 
 TEST_F(MainWindow, IsLaidOutAsTheTablesSay) {
@@ -23,19 +17,15 @@ TEST_F(MainWindow, IsLaidOutAsTheTablesSay) {
     EXPECT_EQ(client.right, 343);
     EXPECT_EQ(client.bottom, 360);
 
-    const Expected controls[] = {
+    // Pixels at 96 DPI.
+    const ExpectedControl controls[] = {
         {Form1::kPicture1, {0, 0, 343, 85}, L"Tambrel Wizard"},
         {Form1::kCommand1, {24, 104, 89, 169}, L"Create a new Tambrel."},
         {Form1::kCommand2, {24, 176, 89, 241}, L"Edit an existing Tambrel."},
         {Form1::kCommand4, {248, 320, 329, 345}, L"Close"},
     };
-    for (const Expected& control : controls) {
-        const RECT place = PlaceOf(main(control.id));
-        EXPECT_EQ(place.left, control.place.left) << control.id;
-        EXPECT_EQ(place.top, control.place.top) << control.id;
-        EXPECT_EQ(place.right, control.place.right) << control.id;
-        EXPECT_EQ(place.bottom, control.place.bottom) << control.id;
-        EXPECT_EQ(TextOf(main(control.id)), control.text) << control.id;
+    for (const ExpectedControl& control : controls) {
+        ExpectPlaceAndText(form1(), control);
         EXPECT_TRUE(Visible(main(control.id)) && Enabled(main(control.id))) << control.id;
     }
     // The banner's thin sunken border leaves 339 x 81 pixels inside.
@@ -83,15 +73,7 @@ TEST_F(MainWindow, HasAFixedBorderAnIconAndItsPictures) {
     EXPECT_NE(SendMessageW(form1(), WM_GETICON, ICON_SMALL, 0), 0);
     for (const int button : {Form1::kCommand1, Form1::kCommand2}) {
         EXPECT_TRUE(GetWindowLongW(main(button), GWL_STYLE) & BS_ICON);
-        const auto icon =
-            reinterpret_cast<HICON>(SendMessageW(main(button), BM_GETIMAGE, IMAGE_ICON, 0));
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(icon, &info));
-        BITMAP mask{};
-        GetObjectW(info.hbmMask, sizeof(mask), &mask);
-        EXPECT_EQ(mask.bmWidth, 32);
-        DeleteObject(info.hbmMask);
-        DeleteObject(info.hbmColor);
+        ASSERT_NO_FATAL_FAILURE(ExpectButtonIconWidth(main(button), 32));
     }
 }
 

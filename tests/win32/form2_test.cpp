@@ -58,11 +58,7 @@ TEST_F(Wizard, IsLaidOutAsTheTablesSay) {
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_EQ(SendMessageW(form2(), WM_GETICON, ICON_BIG, 0), 0);
 
-    const struct {
-        int id;
-        RECT place;
-        const wchar_t* text;
-    } controls[] = {
+    const ExpectedControl controls[] = {
         // Two lines of the dialog font: 26 pixels in MS Sans Serif as Windows draws it.
         {Form2::kLabel1,
          {24, 32, 250, 32 + 2 * LineHeight(wizard(Form2::kLabel1))},
@@ -78,15 +74,8 @@ TEST_F(Wizard, IsLaidOutAsTheTablesSay) {
         {Form2::kCommand5, {144, 208, 217, 233}, L"Finish"},
         {Form2::kCommand2, {232, 208, 305, 233}, L"Cancel"},
     };
-    for (const auto& control : controls) {
-        const RECT place = PlaceOf(wizard(control.id));
-        EXPECT_EQ(place.left, control.place.left) << control.id;
-        EXPECT_EQ(place.top, control.place.top) << control.id;
-        EXPECT_EQ(place.right, control.place.right) << control.id;
-        EXPECT_EQ(place.bottom, control.place.bottom) << control.id;
-        if (control.text != nullptr) {
-            EXPECT_EQ(TextOf(wizard(control.id)), control.text) << control.id;
-        }
+    for (const ExpectedControl& control : controls) {
+        ExpectPlaceAndText(form2(), control);
         EXPECT_STREQ(FontOf(wizard(control.id)).lfFaceName, L"MS Shell Dlg") << control.id;
     }
 }

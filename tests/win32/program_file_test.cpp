@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "tests/win32/win32_test_support.h"
+#include "tests/win32/program_under_test.h"
 
 namespace tbr::testing {
 namespace {
-
-std::wstring programPath;
 
 std::wstring VersionString(const std::vector<char>& record, const wchar_t* name) {
     void* value = nullptr;
@@ -106,16 +104,5 @@ TEST(ProgramFile, NeedsOnlyTheDllsThatComeWithWindows) {
 }  // namespace tbr::testing
 
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <path of tbrwiz.exe>\n", argv[0]);
-        return 2;
-    }
-    std::wstring path = tbr::testing::Wide(argv[1]);
-    if (!path.empty() && path[0] == L'/') {  // a Linux path, seen from Wine through drive Z:
-        std::replace(path.begin(), path.end(), L'/', L'\\');
-        path = L"Z:" + path;
-    }
-    tbr::testing::programPath = path;
-    return RUN_ALL_TESTS();
+    return tbr::testing::RunTestsOnProgram(argc, argv);
 }

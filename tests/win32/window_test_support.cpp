@@ -223,4 +223,27 @@ LOGFONTW FontOf(HWND window) {
     return font;
 }
 
+void ExpectPlaceAndText(HWND window, const ExpectedControl& expected) {
+    const HWND control = GetDlgItem(window, expected.id);
+    const RECT place = PlaceOf(control);
+    EXPECT_EQ(place.left, expected.place.left) << expected.id;
+    EXPECT_EQ(place.top, expected.place.top) << expected.id;
+    EXPECT_EQ(place.right, expected.place.right) << expected.id;
+    EXPECT_EQ(place.bottom, expected.place.bottom) << expected.id;
+    if (expected.text != nullptr) {
+        EXPECT_EQ(TextOf(control), expected.text) << expected.id;
+    }
+}
+
+void ExpectButtonIconWidth(HWND button, int pixels) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info)) << GetDlgCtrlID(button);
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    EXPECT_EQ(mask.bmWidth, pixels) << GetDlgCtrlID(button);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+}
+
 }  // namespace tbr::testing

@@ -98,4 +98,15 @@ bool Visible(HWND window);
 bool Enabled(HWND window);
 LOGFONTW FontOf(HWND window);
 
+// Where a control should lie, in pixels from its window's client area, and its text.
+struct ExpectedControl {
+    int id;
+    RECT place;           // left, top, right, bottom
+    const wchar_t* text;  // nullptr: not looked at
+};
+// Checks the place and the text of the control of a window.
+void ExpectPlaceAndText(HWND window, const ExpectedControl& expected);
+// Checks the width in pixels of the icon a picture button shows.
+void ExpectButtonIconWidth(HWND button, int pixels);
+
 }  // namespace tbr::testing
