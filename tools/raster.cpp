@@ -38,6 +38,16 @@ Shape boxOf(const std::vector<Point>& points) {
     return s;
 }
 
+// The bounding box of the segment a-b, grown by radius on every side.
+Shape boxAround(Point a, Point b, Unit radius) {
+    Shape s = boxOf({a, b});
+    s.x0 -= radius;
+    s.y0 -= radius;
+    s.x1 += radius;
+    s.y1 += radius;
+    return s;
+}
+
 }  // namespace
 
 Rgb mix(Rgb a, Rgb b, Unit t, Unit den) {
@@ -96,11 +106,7 @@ Shape polygon(std::vector<Point> points) {
 }
 
 Shape capsule(Point a, Point b, Unit radius) {
-    Shape s = boxOf({a, b});
-    s.x0 -= radius;
-    s.y0 -= radius;
-    s.x1 += radius;
-    s.y1 += radius;
+    Shape s = boxAround(a, b, radius);
     const Point d = b - a;
     const Unit len2 = dot(d, d);
     const Unit r2 = radius * radius;
@@ -122,11 +128,7 @@ Shape capsule(Point a, Point b, Unit radius) {
 }
 
 Shape bar(Point a, Point b, Unit radius) {
-    Shape s = boxOf({a, b});
-    s.x0 -= radius;
-    s.y0 -= radius;
-    s.x1 += radius;
-    s.y1 += radius;
+    Shape s = boxAround(a, b, radius);
     const Point d = b - a;
     const Unit len2 = dot(d, d);
     const Unit r2 = radius * radius;
