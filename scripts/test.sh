@@ -2,12 +2,13 @@
 # Installs what is missing, builds everything and runs the whole test suite:
 #   1. the CI build (Qt front end, warnings are errors) and all its tests;
 #   2. the plain C++ parts again under address and undefined-behaviour sanitizers;
-#   3. the Windows program cross-built with MinGW-w64 and its tests run under Wine.
+#   3. the Windows program cross-built with MinGW-w64 and its tests run under Wine;
+#   4. the README's run command on a virtual display, with stand-in package tools.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
-scripts/setup.sh
+scripts/setup.sh test
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
@@ -25,5 +26,8 @@ step "Windows build and tests under Wine"
 cmake --preset win64
 cmake --build --preset win64
 ctest --preset win64
+
+step "The run command without a display"
+tests/setup/run_headless_test.sh
 
 step "All tests passed"

@@ -1,5 +1,6 @@
 // The start-up probe's own arithmetic and readings. Nothing here is timed.
 #include <gtest/gtest.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <string>
@@ -36,11 +37,26 @@ TEST(ProcSample, ReadsTheProcessorTimeOfASchedstatText) {
     }
 }
 
+// Keeps this thread on a processor until the kernel has counted at least min_ns of its time.
+// The count is only brought up to date at the scheduler's ticks and switches, so a process that
+// has just started may read 0; asking the thread's own clock brings it up to date.
+void BurnProcessorTime(long long min_ns) {
+    timespec now{};
+    volatile unsigned long spin = 0;
+    do {
+        for (int i = 0; i < 100'000; ++i) {
+            spin = spin + 1;
+        }
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    } while (now.tv_sec * 1'000'000'000LL + now.tv_nsec < min_ns);
+}
+
 TEST(ProcSample, ReadsARunningProcessAndNothingOfAMissingOne) {
     const auto memory = ReadMemory(getpid());
     ASSERT_TRUE(memory);
     EXPECT_GT(memory->vm_rss_kib, 0);
     EXPECT_GE(memory->vm_rss_kib, memory->rss_anon_kib);
+    BurnProcessorTime(20'000'000);
     if (const auto cpu = ReadCpuNs(getpid())) {  // absent where the kernel keeps no figures
         EXPECT_GT(*cpu, 0);
     }
