@@ -156,14 +156,17 @@ class StandInEditor {
     }
 
     // The lines the stand-in recorded: its command line, then its arguments. Empty when it did
-    // not start within the time.
+    // not start within the time. The record is read until it can be opened and is whole (it ends
+    // in a line end): for a moment after it appears, the stand-in's move may still hold it.
     std::vector<std::string> record(std::chrono::milliseconds wait = std::chrono::seconds(15)) {
         const auto end = std::chrono::steady_clock::now() + wait;
-        while (!Exists(record_) && std::chrono::steady_clock::now() < end) {
+        std::optional<std::string> bytes = ReadBytes(record_);
+        while ((!bytes || bytes->empty() || bytes->back() != '\n') &&
+               std::chrono::steady_clock::now() < end) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            bytes = ReadBytes(record_);
         }
         std::vector<std::string> lines;
-        const std::optional<std::string> bytes = ReadBytes(record_);
         std::size_t start = 0;
         while (bytes && start < bytes->size()) {
             const std::size_t end_of_line = bytes->find('\n', start);
