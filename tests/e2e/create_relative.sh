@@ -8,13 +8,7 @@ make_home Desktop
 mkdir "$HOME/-x" "$work/-x"
 cd "$work"
 start_tbrwiz
-wait_window "Tambrel Wizard"
-keys Tab space
-wait_window "Create Tambrel"
-keys Tab Down Tab          # "Other Location", into the folder box
-keys ctrl+a
-type_text " -x "
-keys Tab Tab Tab space     # Browse..., Cancel, "Next >"
+to_name_page_with_folder " -x "
 type_text "Notes"
 keys Return
 wait_window "Query?"

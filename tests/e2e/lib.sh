@@ -49,6 +49,17 @@ wait_window() {
 keys() { xdotool key --delay 80 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 30 -- "$1"; sleep 0.2; }
 
+# From the main window to the wizard's name page, with "Other Location" and the folder $1 typed.
+to_name_page_with_folder() {
+    wait_window "Tambrel Wizard"
+    keys Tab space             # Close -> create button, press it
+    wait_window "Create Tambrel"
+    keys Tab Down Tab          # "Other Location", into the folder box
+    keys ctrl+a
+    type_text "$1"
+    keys Tab Tab Tab space     # Browse..., Cancel, "Next >"
+}
+
 # Waits for tbrwiz to end and checks its exit status.
 expect_exit() {
     local status=0
