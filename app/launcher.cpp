@@ -33,8 +33,10 @@ void Launcher::onCommand2Click() {
     }
 
     // The path goes to the editor exactly as the dialog gave it: a file name may legitimately
-    // end in a space, so nothing is trimmed.
-    if (!services_.launchEditor(*chosen.value())) {
+    // end in a space, so nothing is trimmed. A dialog's text cannot name every file (a name that
+    // is not valid UTF-8, a file removed meanwhile): the editor is never started on nothing.
+    const std::string& path = *chosen.value();
+    if (!services_.isExistingFile(path) || !services_.launchEditor(path)) {
         services_.tell(kOpenErrorText, kOpenErrorTitle);
         return;
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/os_error.h"
+#include "document/target_kind.h"
 
 namespace tbr {
 
@@ -30,7 +31,11 @@ class Services {
     virtual Status launchEditor(const std::string& path) = 0;
 
     // Documents.
-    virtual bool somethingExistsAt(const std::string& path) = 0;
+    // What is at path, a link not followed: nothing, a file that writeNewDocument replaces, or
+    // something it refuses to replace (a folder, a device...).
+    virtual TargetKind whatIsAt(const std::string& path) = 0;
+    // True when path names an existing file (a link followed), not a folder.
+    virtual bool isExistingFile(const std::string& path) = 0;
     virtual Status writeNewDocument(const std::string& path) = 0;
 
     // Modal boxes and dialogs, owned by the calling window. Texts may hold a lone CR as a line
@@ -40,8 +45,10 @@ class Services {
     // The chosen path, std::nullopt when the user cancelled, or an error when no dialog could be
     // shown.
     virtual Result<std::optional<std::string>> chooseFile(const FileOpenRequest& request) = 0;
-    // The chosen folder, or std::nullopt when the user cancelled.
-    virtual std::optional<std::string> chooseFolder(const std::string& title) = 0;
+    // The chosen folder, or std::nullopt when the user cancelled. The dialog starts in
+    // initialFolder (empty: a folder of its own choosing).
+    virtual std::optional<std::string> chooseFolder(const std::string& title,
+                                                    const std::string& initialFolder) = 0;
 
     // Windows and the program.
     virtual void showCreateWizard() = 0;  // unloads the main window, then shows a fresh wizard

@@ -18,30 +18,82 @@
 
 namespace tbr {
 
-// For texts that are only shown: anything that does not convert becomes U+FFFD.
+// Text boxes and the folder dialog can hold a lone surrogate (half of a UTF-16 pair), which no
+// UTF-8 can express. Utf8Text keeps it in the three-byte form that UTF-8 reserves and no UTF-8
+// decoder accepts (ED A0..BF 80..BF): WideFromUtf8 refuses such text, so a name is never quietly
+// turned into another one (a U+FFFD) on its way to the disk, while WideText gives the box back
+// exactly what it held.
+
+// The code unit of a kept lone surrogate at text[at], or 0 when none starts there.
+inline wchar_t KeptSurrogateAt(std::string_view text, std::size_t at) {
+    if (at + 2 >= text.size() || static_cast<unsigned char>(text[at]) != 0xED) {
+        return 0;
+    }
+    const auto second = static_cast<unsigned char>(text[at + 1]);
+    const auto third = static_cast<unsigned char>(text[at + 2]);
+    if (second < 0xA0 || second > 0xBF || third < 0x80 || third > 0xBF) {
+        return 0;
+    }
+    return static_cast<wchar_t>(0xD000 | ((second & 0x3F) << 6) | (third & 0x3F));
+}
+
+// UTF-8 to UTF-16 for text that is shown or put back into a box: a kept lone surrogate comes
+// back as itself; anything else that does not convert becomes U+FFFD.
 inline std::wstring WideText(std::string_view utf8) {
-    if (utf8.empty() || utf8.size() > static_cast<std::size_t>(INT_MAX)) {
-        return std::wstring();
+    std::wstring wide;
+    std::size_t done = 0;
+    const auto convert = [&](std::size_t end) {
+        const std::string_view part = utf8.substr(done, end - done);
+        if (part.empty() || part.size() > static_cast<std::size_t>(INT_MAX)) {
+            return;
+        }
+        const int length = static_cast<int>(part.size());
+        const int size = MultiByteToWideChar(CP_UTF8, 0, part.data(), length, nullptr, 0);
+        if (size > 0) {
+            const std::size_t at = wide.size();
+            wide.resize(at + static_cast<std::size_t>(size));
+            MultiByteToWideChar(CP_UTF8, 0, part.data(), length, wide.data() + at, size);
+        }
+    };
+    for (std::size_t at = 0; at < utf8.size(); ++at) {
+        if (const wchar_t surrogate = KeptSurrogateAt(utf8, at)) {
+            convert(at);
+            wide += surrogate;
+            done = at + 3;
+            at += 2;
+        }
     }
-    const int length = static_cast<int>(utf8.size());
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    if (size > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
-    }
+    convert(utf8.size());
     return wide;
 }
 
+// UTF-16 to UTF-8 for text from boxes and dialogs; a lone surrogate is kept as described above.
 inline std::string Utf8Text(std::wstring_view wide) {
-    if (wide.empty() || wide.size() > static_cast<std::size_t>(INT_MAX / 3)) {
-        return std::string();
-    }
-    const int length = static_cast<int>(wide.size());
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), size, nullptr, nullptr);
+    std::string utf8;
+    utf8.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        unsigned long code = static_cast<unsigned long>(wide[i]) & 0xFFFF;
+        const unsigned long next =
+            i + 1 < wide.size() ? static_cast<unsigned long>(wide[i + 1]) & 0xFFFF : 0;
+        if (code >= 0xD800 && code <= 0xDBFF && next >= 0xDC00 && next <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (next - 0xDC00);
+            ++i;
+        }
+        if (code < 0x80) {
+            utf8 += static_cast<char>(code);
+        } else if (code < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (code >> 12));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (code >> 18));
+            utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
     }
     return utf8;
 }

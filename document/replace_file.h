@@ -1,6 +1,6 @@
 // The one operating-system-specific step of writing a document: putting a complete file in place
 // of whatever file is at a path, so that a failure or a crash leaves either the old file or the
-// new one, never a mix. Implemented once per platform, together with SomethingExistsAt, in
+// new one, never a mix. Implemented once per platform, together with WhatIsAt, in
 // write_new_document_posix.cpp and write_new_document_win32.cpp; CMake picks the file.
 #pragma once
 
@@ -18,8 +18,11 @@ namespace tbr {
 // - A regular file at targetPath is replaced whole. A symbolic link at targetPath is itself
 //   replaced by the new file; whatever it points at is never opened or changed.
 // - A folder or a special file (FIFO, device, socket) at targetPath is refused.
-// - The new file gets the permissions of any newly created file (0666 less the umask), also when
-//   it replaces a file that had other permissions.
+// - A new file gets the permissions of any newly created file. On Linux, one that replaces a
+//   regular file gets that file's permission bits, and its owner and group where the process may
+//   set them; where the group cannot be kept, no bit beyond those of a new file is given.
+// - After a successful replace, temporary files of ours (content.size() bytes at most) that a
+//   killed write left in the folder and that have not changed for an hour are removed.
 // - A failed flush of the folder after the rename is not reported as a failure: the complete new
 //   file is in place by then and the old one is gone, so "failed" would be false.
 //

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/os_error.h"
+#include "document/target_kind.h"
 
 namespace tbr {
 
@@ -18,13 +19,18 @@ namespace tbr {
 //   folder after the rename, will survive a power cut. A failed folder flush is not reported:
 //   by then the old file is already gone and the new one is there.
 // - A symbolic link at targetPath is replaced by the document; where it pointed is never touched.
-// - The document gets the permissions of any new file (0666 less the umask), also when it
-//   replaces a file that had others.
+// - A new document gets the permissions of any new file. One that replaces a file keeps that
+//   file's permissions and, where the process may set them, its owner and group (Linux).
 // - A process killed half-way can leave a temporary file (".tbrwiz-" and six letters or digits)
-//   in the folder, never a partial document at targetPath.
+//   in the folder, never a partial document at targetPath. Such files of ours that have not
+//   changed for an hour are removed by the next write into the folder; a fresh one is left
+//   alone, as another copy of the program may be writing it.
 Status WriteNewDocument(const std::string& targetPath);
 
-// True when anything at all (file, folder, link, even a dangling one) exists at path.
-bool SomethingExistsAt(const std::string& path);
+// What is at path, a link not followed: nothing; a file that WriteNewDocument replaces (a
+// regular file or a link, even a dangling one); or something it refuses (a folder, a FIFO, a
+// device, a socket; on Windows also a read-only file). A path WriteNewDocument refuses outright
+// (empty, holding a NUL, a device name on Windows) holds nothing.
+TargetKind WhatIsAt(const std::string& path);
 
 }  // namespace tbr

@@ -3,6 +3,7 @@
 //   target -> fsync the folder.
 // Every step goes through a descriptor of the folder, so the folder that was checked is the one
 // written to, and the target's own name is never opened: a link at the target is never followed.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <ctime>
+#include <string_view>
 
 #include "document/replace_file.h"
 #include "document/write_new_document.h"
@@ -111,6 +113,78 @@ int CreateTemporaryFile(int folder, std::string& name) {
     return -1;
 }
 
+// Gives the new file the permission bits of the regular file it replaces, and its owner and group
+// where the process may set them (root always; anyone else a group they belong to). Where the
+// group cannot be kept, the bits that the old group had would go to another group: then no bit
+// beyond those of any new file is given. Returns 0, or an errno when the new file would end up
+// more open than the old one.
+int KeepAccess(int fd, const struct stat& old) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) {
+        return errno;
+    }
+    if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        }
+        if (::fstat(fd, &now) != 0) {
+            return errno;
+        }
+    }
+    const mode_t created = now.st_mode & 0777;
+    mode_t wanted = old.st_mode & 0777;
+    if (now.st_gid != old.st_gid) {
+        wanted &= created;
+    }
+    if (created == wanted || ::fchmod(fd, wanted) == 0) {
+        return 0;
+    }
+    const int code = errno;
+    return (created & ~wanted) != 0 ? code : 0;  // only stricter than wanted is acceptable
+}
+
+// ".tbrwiz-" and six letters or digits: a name TemporaryName gives.
+bool IsTemporaryName(std::string_view name) {
+    constexpr std::string_view kPrefix = ".tbrwiz-";
+    if (name.size() != kPrefix.size() + 6 || !name.starts_with(kPrefix)) {
+        return false;
+    }
+    for (const char c : name.substr(kPrefix.size())) {
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Removes the temporary files that killed writes left in the folder: regular files of ours by
+// name and owner, no larger than the content, unchanged for an hour. A younger one may belong to
+// another copy of the program writing right now. Best effort: nothing here can fail the write.
+void RemoveStaleTemporaryFiles(int folder, std::size_t largest) {
+    constexpr time_t kStaleAfterSeconds = 60 * 60;
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing < 0) {
+        return;
+    }
+    DIR* entries = ::fdopendir(listing);
+    if (entries == nullptr) {
+        ::close(listing);
+        return;
+    }
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(entries)) {
+        struct stat info {};
+        if (IsTemporaryName(entry->d_name) &&
+            ::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            static_cast<std::size_t>(info.st_size) <= largest &&
+            now - info.st_mtime >= kStaleAfterSeconds) {
+            ::unlinkat(folder, entry->d_name, 0);
+        }
+    }
+    ::closedir(entries);
+}
+
 // Writes all bytes, carrying on after interruptions and short writes. Returns 0 or an errno.
 int WriteAll(int fd, std::span<const unsigned char> bytes) {
     const unsigned char* next = bytes.data();
@@ -195,6 +269,8 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
         return Failure(code, source, "Cannot look at '" + targetPath + "'");
     }
 
+    const bool replacesFile = S_ISREG(existing.st_mode);
+
     std::string temporaryName;
     Descriptor file(CreateTemporaryFile(folder.get(), temporaryName));
     if (!file.valid()) {
@@ -203,7 +279,12 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
     }
 
     const char* what = "";
-    int error = FillAndClose(file, content, what);
+    int error = replacesFile ? KeepAccess(file.get(), existing) : 0;
+    if (error != 0) {
+        what = "Cannot give the new file the permissions of the old one";
+    } else {
+        error = FillAndClose(file, content, what);
+    }
     if (error == 0 &&
         ::renameat(folder.get(), temporaryName.c_str(), folder.get(), name.c_str()) != 0) {
         error = errno;
@@ -219,15 +300,17 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
     // user would believe the old file still there. The new file's data is on the disk already,
     // so at worst a power cut right now brings back the old file whole, never a partial one.
     (void)SyncRetrying(folder.get());
+    RemoveStaleTemporaryFiles(folder.get(), content.size());
     return {};
 }
 
-bool SomethingExistsAt(const std::string& path) {
-    if (path.empty() || path.find('\0') != std::string::npos) {
-        return false;
-    }
+TargetKind WhatIsAt(const std::string& path) {
     struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    if (path.empty() || path.find('\0') != std::string::npos || ::lstat(path.c_str(), &info) != 0) {
+        return TargetKind::Nothing;
+    }
+    return S_ISREG(info.st_mode) || S_ISLNK(info.st_mode) ? TargetKind::ReplaceableFile
+                                                          : TargetKind::Unreplaceable;
 }
 
 }  // namespace tbr

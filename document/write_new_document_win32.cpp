@@ -158,9 +158,10 @@ Result<std::wstring> DocumentPath(const std::string& utf8, const char* source) {
     if (utf8.find('\0') != std::string::npos) {
         return Failure(ERROR_INVALID_NAME, source, "The path holds a NUL character");
     }
+    // Text that is not UTF-8 (a lone surrogate kept from a box) names no file.
     Result<std::wstring> wide = WideFromUtf8(utf8, source);
     if (!wide) {
-        return wide;
+        return Failure(ERROR_INVALID_NAME, source, "The path is not valid text");
     }
     if (!IsAcceptablePath(wide.value())) {
         return Failure(ERROR_INVALID_NAME, source, "'" + utf8 + "' is not a usable file name");
@@ -201,6 +202,52 @@ HANDLE CreateTemporaryFile(const std::wstring& folder, std::wstring& path) {
     }
     SetLastError(ERROR_FILE_EXISTS);
     return INVALID_HANDLE_VALUE;
+}
+
+// ".tbrwiz-" and six letters or digits: a name TemporaryName gives.
+bool IsTemporaryName(std::wstring_view name) {
+    constexpr std::wstring_view kPrefix = L".tbrwiz-";
+    if (name.size() != kPrefix.size() + 6 || !EqualsIgnoringCase(name.substr(0, 8), kPrefix)) {
+        return false;
+    }
+    for (const wchar_t c : name.substr(kPrefix.size())) {
+        const wchar_t upper = Upper(c);
+        if (!((upper >= L'A' && upper <= L'Z') || (upper >= L'0' && upper <= L'9'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+unsigned long long Ticks(const FILETIME& time) {
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// Removes the temporary files that killed writes left in folder (which ends in a separator):
+// plain files of ours by name, no larger than the content, unchanged for an hour. A younger one
+// may belong to another copy of the program writing right now. Best effort: nothing here can
+// fail the write.
+void RemoveStaleTemporaryFiles(const std::wstring& folder, std::size_t largest) {
+    constexpr unsigned long long kHour = 60ULL * 60 * 10'000'000;  // in 100-nanosecond ticks
+    constexpr DWORD kNotPlain =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_READONLY;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileExW((folder + L".tbrwiz-*").c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    do {
+        const unsigned long long size =
+            (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        if (IsTemporaryName(found.cFileName) && (found.dwFileAttributes & kNotPlain) == 0 &&
+            size <= largest && Ticks(now) >= Ticks(found.ftLastWriteTime) + kHour) {
+            DeleteFileW((folder + found.cFileName).c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 // Writes, flushes and closes the file. Returns 0, or the failing step's error and description.
@@ -274,21 +321,28 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
         DeleteFileW(temporary.c_str());  // the old file stays as it was
         return Failure(error, source, std::string(what) + " ('" + targetPath + "')");
     }
+    RemoveStaleTemporaryFiles(path.substr(0, lastSeparator + 1), content.size());
     return {};
 }
 
-bool SomethingExistsAt(const std::string& path) {
+TargetKind WhatIsAt(const std::string& path) {
     // A path that WriteNewDocument refuses (a device name such as NUL, which Windows reports as
     // present in every folder) holds nothing that the user could be asked to replace.
-    const Result<std::wstring> full = DocumentPath(path, "SomethingExistsAt");
+    const Result<std::wstring> full = DocumentPath(path, "WhatIsAt");
     if (!full) {
-        return false;
+        return TargetKind::Nothing;
     }
-    if (GetFileAttributesW(full.value().c_str()) != INVALID_FILE_ATTRIBUTES) {
-        return true;
+    const DWORD attributes = GetFileAttributesW(full.value().c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION
+                   ? TargetKind::ReplaceableFile
+                   : TargetKind::Nothing;
     }
-    const DWORD error = GetLastError();
-    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+    // The writer refuses folders and read-only files.
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0
+               ? TargetKind::Unreplaceable
+               : TargetKind::ReplaceableFile;
 }
 
 }  // namespace tbr

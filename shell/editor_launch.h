@@ -14,8 +14,9 @@ std::string EditorCommandLine(const std::string& path);
 
 // Starts the editor on path and returns without waiting for it. Fails, without a second attempt,
 // when it cannot be started; the error (source "LaunchEditor") carries the OS's number and reason.
-// Linux: tbredit is found through PATH and gets the path as its one argument, byte for byte, with
-// no shell in between; it runs detached in a session of its own, is never our child (no zombie)
+// Linux: tbredit is found through PATH as execvp finds it (a script without a "#!" line runs with
+// /bin/sh) and gets the path as its one argument, byte for byte, with no shell in between, and
+// the user's environment; it runs detached in a session of its own, is never our child (no zombie)
 // and inherits no descriptor beyond standard input, output and error. A path holding a NUL
 // character cannot cross and fails with EINVAL. Details in shell/editor_launch_posix.cpp.
 Status LaunchEditor(const std::string& path);

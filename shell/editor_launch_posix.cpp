@@ -1,7 +1,11 @@
 // Starting the editor on Linux.
 //
 // The editor gets an argument vector, never a shell: argv is {"tbredit", path}, so the path
-// arrives byte for byte whatever it holds. The program is found through PATH (posix_spawnp).
+// arrives byte for byte whatever it holds. The program is found the way execvp finds it: each
+// folder of PATH in turn (the system's default path when PATH is unset), and a file there that
+// the system cannot start as a program (a script without a "#!" line) is run by /bin/sh, with
+// the path again as its one argument. The editor gets the user's environment, as the program
+// received it.
 //
 // The wizard ends right after a successful start and the editor runs on alone, so the start is
 // detached:
@@ -13,7 +17,7 @@
 // - it inherits no descriptor of ours beyond standard input, output and error, not even one that
 //   lacks close-on-exec (every descriptor from 3 up is closed in the new process).
 // - it starts with an empty signal mask and every signal at its default action.
-// posix_spawnp reports a failed exec (not found, not executable, a folder) as an error number;
+// posix_spawn reports a failed exec (not found, not executable, a folder) as an error number;
 // the middle process hands that number back through a pipe before LaunchEditor returns, so a
 // failed start is an error at once and nothing is tried a second time.
 #include <fcntl.h>
@@ -22,10 +26,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "shell/editor_launch.h"
+#include "shell/session_bus.h"
 
 extern char** environ;
 
@@ -97,10 +106,76 @@ class SpawnSetup {
     int initError_ = 0;
 };
 
+// Where execvp would look for a program: each folder of PATH, an empty one meaning the current
+// folder; the system's default path when PATH is unset; the name alone when it holds a '/'.
+std::vector<std::string> ProgramCandidates(const std::string& name) {
+    if (name.find('/') != std::string::npos) {
+        return {name};
+    }
+    std::string path;
+    if (const char* variable = std::getenv("PATH")) {
+        path = variable;
+    } else if (const std::size_t size = ::confstr(_CS_PATH, nullptr, 0); size > 0) {
+        path.resize(size);
+        ::confstr(_CS_PATH, path.data(), size);
+        path.resize(size - 1);
+    }
+    std::vector<std::string> candidates;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(path.find(':', start), path.size());
+        const std::string folder = path.substr(start, end - start);
+        candidates.push_back(folder.empty() ? name : folder + "/" + name);
+        if (end == path.size()) {
+            return candidates;
+        }
+        start = end + 1;
+    }
+}
+
+// What the new process is started with; prepared before the fork.
+struct StartRequest {
+    const SpawnSetup& setup;
+    std::vector<char*> candidates;  // full paths, as execvp tries them
+    char* const* argv;
+    std::vector<char*> environment;  // ends in nullptr
+};
+
+// Runs in the middle process: only async-signal-safe calls from here on. Tries each candidate as
+// execvp does and returns 0 or the error number execvp would leave.
+int StartFirstCandidate(const StartRequest& request) {
+    static char shell[] = "/bin/sh";
+    const posix_spawn_file_actions_t* actions = request.setup.actions();
+    const posix_spawnattr_t* attr = request.setup.attr();
+    char* const* environment = request.environment.data();
+    bool accessDenied = false;
+    for (char* candidate : request.candidates) {
+        pid_t editor = 0;
+        int rc = posix_spawn(&editor, candidate, actions, attr, request.argv, environment);
+        if (rc == ENOEXEC) {
+            char* const script[] = {shell, candidate, request.argv[1], nullptr};
+            rc = posix_spawn(&editor, shell, actions, attr, script, environment);
+        }
+        switch (rc) {
+            case EACCES:
+                accessDenied = true;
+                break;
+            case ENOENT:
+            case ENOTDIR:
+            case ESTALE:
+            case ENODEV:
+            case ETIMEDOUT:
+                break;
+            default:
+                return rc;
+        }
+    }
+    return accessDenied ? EACCES : ENOENT;
+}
+
 // Runs in the middle process: only async-signal-safe calls from here on.
-[[noreturn]] void SpawnAndReport(const SpawnSetup& setup, char* const argv[], int reportFd) {
-    pid_t editor = 0;
-    int rc = posix_spawnp(&editor, kEditorProgram, setup.actions(), setup.attr(), argv, environ);
+[[noreturn]] void SpawnAndReport(const StartRequest& request, int reportFd) {
+    const int rc = StartFirstCandidate(request);
     const char* bytes = reinterpret_cast<const char*>(&rc);
     std::size_t left = sizeof rc;
     while (left > 0) {
@@ -117,7 +192,7 @@ class SpawnSetup {
     _exit(0);
 }
 
-// The middle process's report: posix_spawnp's result, or EIO when it died without reporting.
+// The middle process's report: the start's result, or EIO when it died without reporting.
 int ReadReport(int fd) {
     int rc = 0;
     char* bytes = reinterpret_cast<char*>(&rc);
@@ -155,6 +230,17 @@ Status LaunchEditor(const std::string& path) {
     std::string program = kEditorProgram;
     std::string argument = path;
     char* const argv[] = {program.data(), argument.data(), nullptr};
+    std::vector<std::string> candidates = ProgramCandidates(program);
+    StartRequest request{setup, {}, argv, {}};
+    for (std::string& candidate : candidates) {
+        request.candidates.push_back(candidate.data());
+    }
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (!IsAddedForMissingSessionBus(*entry)) {
+            request.environment.push_back(*entry);
+        }
+    }
+    request.environment.push_back(nullptr);
 
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0) {
@@ -163,7 +249,7 @@ Status LaunchEditor(const std::string& path) {
     const pid_t middle = ::fork();
     if (middle == 0) {
         ::close(report[0]);
-        SpawnAndReport(setup, argv, report[1]);
+        SpawnAndReport(request, report[1]);
     }
     const int forkError = errno;
     ::close(report[1]);

@@ -9,9 +9,10 @@ namespace tbr {
 
 inline constexpr int kCsidlDesktopDirectory = 16;
 inline constexpr int kCsidlDrives = 17;
+inline constexpr int kCsidlProfile = 40;  // the user's home (profile) folder
 
 class cSpecialFolders {
-public:
+  public:
     // The folder's path ending in exactly one separator, or the empty text when the folder has no
     // file-system path (an unknown or virtual folder). A failure on the way is an error whose
     // source is "cSpecialFolders::GetSpecialFolder", keeping the failure's number and message.

@@ -13,7 +13,6 @@ constexpr int kCsidlPersonal = 0x05;  // the user's documents
 constexpr int kCsidlMyMusic = 0x0d;
 constexpr int kCsidlMyVideo = 0x0e;
 constexpr int kCsidlMyPictures = 0x27;
-constexpr int kCsidlProfile = 0x28;  // the home folder
 
 // The folder's path, "" when the identifier has no folder here, or the lookup's error.
 Result<std::string> LookUp(int csidl) {

@@ -17,8 +17,8 @@
 // fail with ENOENT instead of guessing (the password database is not consulted: a session
 // without HOME is a broken session, and a guessed desktop would put documents where the user does
 // not look). An absolute entry found through an absolute XDG_CONFIG_HOME works without HOME.
-// A missing user-dirs.dirs is normal; any other failure to read it is an error, so a configured
-// folder is never silently replaced by the default.
+// A user-dirs.dirs that cannot be read (missing, not a regular file, not readable to us, runaway
+// large) counts as missing, as the convention says: the folder is then the fallback.
 #pragma once
 
 #include <optional>

@@ -1,11 +1,11 @@
 #include "shell/xdg_user_dirs.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <system_error>
 
 #include "shell/path_separator.h"
 
@@ -13,8 +13,8 @@ namespace tbr::xdg {
 namespace {
 
 constexpr std::string_view kUserDirsFile = "user-dirs.dirs";
-// A user-dirs.dirs is a few hundred bytes; the cap only guards against a device or a runaway file
-// standing in its place.
+// A user-dirs.dirs is a few hundred bytes; the cap only guards against a runaway file standing in
+// its place.
 constexpr std::size_t kMaxUserDirsBytes = 1 << 20;
 
 bool IsBlank(char c) {
@@ -98,44 +98,36 @@ OsError Error(int code, std::string message) {
     return OsError{code, std::move(message), {}};
 }
 
-std::string ErrnoText(int code) {
-    return std::generic_category().message(code);
-}
-
-// The text of the file, "" when it does not exist, or the error that kept it from being read.
-Result<std::string> ReadUserDirsFile(const std::string& path) {
-    // O_NONBLOCK: a FIFO put in the file's place must not hang the lookup.
+// The text of the file, or "" when it cannot be read: a missing file, one that is not a regular
+// file (a folder, a device, a FIFO), one we may not read, or one too large to be a user-dirs
+// file all count as no configuration, as the user-dirs convention says.
+std::string ReadUserDirsFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return {};  // not even opened: opening a device can have effects of its own
+    }
+    // O_NONBLOCK: should a FIFO be put in the file's place after the check, it must not hang.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
-        const int code = errno;
-        if (code == ENOENT || code == ENOTDIR) {
-            return std::string{};
-        }
-        return Error(code, path + ": " + ErrnoText(code));
+        return {};
     }
     std::string text;
     char buffer[4096];
-    int code = 0;
-    for (;;) {
+    bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    while (readable) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n > 0) {
-            text.append(buffer, static_cast<std::size_t>(n));
-            if (text.size() > kMaxUserDirsBytes) {
-                code = EFBIG;
-                break;
-            }
-        } else if (n == 0 || errno == EAGAIN) {
-            break;
-        } else if (errno != EINTR) {
-            code = errno;
+        if (n == 0) {
             break;
         }
+        if (n < 0) {
+            readable = errno == EINTR;
+            continue;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+        readable = text.size() <= kMaxUserDirsBytes;
     }
     ::close(fd);
-    if (code != 0) {
-        return Error(code, path + ": " + ErrnoText(code));
-    }
-    return text;
+    return readable ? text : std::string{};
 }
 
 // The configuration folder, or "" when none can be named.
@@ -188,11 +180,8 @@ Result<std::string> LookUpUserDir(const UserDir& dir) {
     Result<std::string> home = HomeDirectory(dir.description);
     std::optional<UserDirEntry> entry;
     if (const std::string configDir = ConfigDirectory(home); !configDir.empty()) {
-        Result<std::string> text = ReadUserDirsFile(configDir + "/" + std::string(kUserDirsFile));
-        if (!text.ok()) {
-            return text.error();
-        }
-        entry = FindUserDirEntry(text.value(), dir.name);
+        entry = FindUserDirEntry(ReadUserDirsFile(configDir + "/" + std::string(kUserDirsFile)),
+                                 dir.name);
     }
     if (entry && !entry->relativeToHome) {
         return WithoutTrailingSeparators(std::move(entry->path));

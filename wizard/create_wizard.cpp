@@ -1,5 +1,8 @@
 #include "wizard/create_wizard.h"
 
+#include "shell/special_folders.h"
+#include "wizard/folder_path.h"
+
 namespace tbr {
 
 std::string TrimSpaces(const std::string& text) {
@@ -12,11 +15,21 @@ std::string TrimSpaces(const std::string& text) {
 }
 
 std::string ComposeTargetPath(const std::string& folder, const std::string& name, char separator) {
-    std::string target = TrimSpaces(folder);
+    std::string target = folder;
     if (target.empty() || target.back() != separator) {
         target += separator;
     }
     return target + TrimSpaces(name) + kDocumentExtension;
+}
+
+bool IsRefusedName(const std::string& name, char separator) {
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == separator || byte < 0x20 || byte == 0x7f) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The enabling rules run at every change of a box's text, whoever changed it.
@@ -34,6 +47,7 @@ void CreateWizard::onLoad() {
     state_ = WizardState{};
     const Result<std::string> desktop = services_.desktopDirectory();
     setFolderText(desktop ? desktop.value() : std::string{});
+    folderTyped_ = false;
     render();
 }
 
@@ -53,6 +67,7 @@ void CreateWizard::onOption2Click() {
 
 void CreateWizard::onText1Change(const std::string& text) {
     setFolderText(text);
+    folderTyped_ = true;
     render();
 }
 
@@ -84,9 +99,14 @@ void CreateWizard::onCommand3Click() {
     if (state_.page != WizardPage::Location || !state_.browseEnabled) {
         return;
     }
+    // The dialog starts in the home folder, where a relative folder is taken from too.
+    const Result<std::string> home = services_.specialFolder(kCsidlProfile);
+    const std::string start = home ? home.value() : std::string{};
     // The folder box takes the chosen path exactly as given; a cancel changes nothing.
-    if (const std::optional<std::string> folder = services_.chooseFolder(kFolderDialogTitle)) {
+    if (const std::optional<std::string> folder =
+            services_.chooseFolder(kFolderDialogTitle, start)) {
         setFolderText(*folder);
+        folderTyped_ = false;
         render();
     }
 }
@@ -100,31 +120,27 @@ void CreateWizard::onCommand5Click() {
         return;
     }
 
-    std::string folder = state_.folderText;
-    if (state_.desktopSelected) {
-        // Asked afresh: the desktop may have moved since the wizard opened.
-        const Result<std::string> desktop = services_.desktopDirectory();
-        if (!desktop) {
-            services_.tell(kCreateErrorText, kCreateErrorTitle);
-            return;
-        }
-        folder = desktop.value();
+    const std::optional<std::string> folder = targetFolder();
+    if (!folder) {
+        services_.tell(kCreateErrorText, kCreateErrorTitle);
+        return;
     }
 
     const std::string typedName = state_.nameText;
-    const std::string target = ComposeTargetPath(folder, typedName, separator_);
+    const std::string target = ComposeTargetPath(*folder, typedName, separator_);
 
     // While a box is up the name box shows the full path, so the user sees which file is meant.
     setNameText(target);
     render();
 
     // A name is a file name: a separator in it would reach into another folder, possibly one
-    // the user never chose (a "../" climbs out of the chosen folder).
-    const bool nameHasSeparator = typedName.find_first_of({'/', separator_}) != std::string::npos;
-    if (nameHasSeparator) {
+    // the user never chose (a "../" climbs out of the chosen folder); a pasted line break would
+    // make a name the user cannot see.
+    const bool nameRefused = IsRefusedName(typedName, separator_);
+    if (nameRefused) {
         services_.tell(kCreateErrorText, kCreateErrorTitle);
     }
-    if (nameHasSeparator || !createAndOffer(target)) {
+    if (nameRefused || !createAndOffer(target)) {
         // Put back what the user typed, so that Finish can simply be pressed again once the
         // cause is mended (the full path would otherwise be composed into a second path).
         setNameText(typedName);
@@ -132,10 +148,37 @@ void CreateWizard::onCommand5Click() {
     }
 }
 
+std::optional<std::string> CreateWizard::targetFolder() {
+    if (state_.desktopSelected) {
+        // Asked afresh: the desktop may have moved since the wizard opened. The system's folder
+        // is used as it is, even when it ends in a space.
+        const Result<std::string> desktop = services_.desktopDirectory();
+        return desktop ? std::optional<std::string>(desktop.value()) : std::nullopt;
+    }
+    const std::string folder = folderTyped_ ? TrimSpaces(state_.folderText) : state_.folderText;
+    if (IsAbsoluteFolder(folder, separator_)) {
+        return folder;
+    }
+    const Result<std::string> home = services_.specialFolder(kCsidlProfile);
+    if (!home || home.value().empty()) {
+        return std::nullopt;
+    }
+    return AbsoluteFolder(folder, home.value(), separator_);
+}
+
 bool CreateWizard::createAndOffer(const std::string& target) {
-    if (services_.somethingExistsAt(target) &&
-        services_.ask(kReplaceText, kQueryTitle, Answer::No) != Answer::Yes) {
-        return false;  // nothing written, no further box
+    switch (services_.whatIsAt(target)) {
+        case TargetKind::Nothing:
+            break;
+        case TargetKind::ReplaceableFile:
+            if (services_.ask(kReplaceText, kQueryTitle, Answer::No) != Answer::Yes) {
+                return false;  // nothing written, no further box
+            }
+            break;
+        case TargetKind::Unreplaceable:
+            // A folder or a device: asking whether to replace it would promise what cannot be.
+            services_.tell(kCreateErrorText, kCreateErrorTitle);
+            return false;
     }
     if (!services_.writeNewDocument(target)) {
         services_.tell(kCreateErrorText, kCreateErrorTitle);

@@ -3,6 +3,7 @@
 // forwards the user's events here.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/services.h"
@@ -50,9 +51,14 @@ class WizardView {
 // Trims leading and trailing spaces (only the space character, as typed text is trimmed).
 std::string TrimSpaces(const std::string& text);
 
-// folder (trimmed, one separator added unless it already ends in one) + trimmed name + ".tbr".
+// folder as given, with one separator added unless it already ends in one, + trimmed name +
+// ".tbr". The folder is not trimmed: a folder from the system may end in a space.
 std::string ComposeTargetPath(const std::string& folder, const std::string& name,
                               char separator = kPathSeparator);
+
+// True when a name holds what a file name must not: a separator, which would reach into another
+// folder, or a control character (a pasted line break or tab, any C0 character or DEL).
+bool IsRefusedName(const std::string& name, char separator = kPathSeparator);
 
 class CreateWizard {
   public:
@@ -79,6 +85,8 @@ class CreateWizard {
     void setFolderText(const std::string& text);
     void setNameText(const std::string& text);
     void render() { view_.render(state_); }
+    // The folder Finish writes into, absolute; std::nullopt when it cannot be determined.
+    std::optional<std::string> targetFolder();
     // Writes the document at target and hands it on; false when a step failed.
     bool createAndOffer(const std::string& target);
 
@@ -86,6 +94,9 @@ class CreateWizard {
     WizardView& view_;
     char separator_;
     WizardState state_;
+    // The folder box holds what the user typed (trimmed at Finish), not a folder the system gave
+    // (the desktop at load, the folder dialog's choice), which is used exactly as given.
+    bool folderTyped_ = false;
 };
 
 }  // namespace tbr

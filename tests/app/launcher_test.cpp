@@ -28,6 +28,7 @@ struct OpenCase {
     Result<std::optional<std::string>> choice;
     Status launch;
     std::vector<std::string> log;
+    bool chosenFileThere = true;
 };
 
 void PrintTo(const OpenCase& c, std::ostream* os) {
@@ -42,6 +43,9 @@ TEST_P(OpenExisting, EndsInTheRightPlace) {
     s.special = c.desktop;
     s.fileChoice = c.choice;
     s.launchResult = c.launch;
+    if (!c.chosenFileThere && c.choice && c.choice.value()) {
+        s.missingFiles.push_back(*c.choice.value());
+    }
     Launcher(s).onCommand2Click();
     EXPECT_EQ(s.log, c.log);
 }
@@ -80,7 +84,14 @@ INSTANTIATE_TEST_SUITE_P(
                           std::string("/d/"),
                           std::optional<std::string>("/d/a.tbr"),
                           FakeError(),
-                          {"specialFolder 16", kDialog + "/d/", "launchEditor /d/a.tbr", kError}}),
+                          {"specialFolder 16", kDialog + "/d/", "launchEditor /d/a.tbr", kError}},
+                      // A name the dialog's text cannot carry (not UTF-8) comes back as another.
+                      OpenCase{"ChosenPathNamingNoFileShowsTheMessageAndStartsNothing",
+                               std::string("/d/"),
+                               std::optional<std::string>("/d/\xef\xbf\xbd.tbr"),
+                               Status{},
+                               {"specialFolder 16", kDialog + "/d/", kError},
+                               false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace

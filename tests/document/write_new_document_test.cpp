@@ -10,7 +10,9 @@
 #include <sys/un.h>
 
 #include <fcntl.h>
+
 #include <cerrno>
+#include <chrono>
 
 #include "document_test_support.h"
 
@@ -110,21 +112,21 @@ TEST(WriteNewDocument, ReplacesOnlyTheNameGivenOfAHardLinkedFile) {
     EXPECT_EQ(ReadFile(folder / "other name"), OldContent(3000));
 }
 
-TEST(WriteNewDocument, GivesTheDocumentThePermissionsOfAnyNewFile) {
+TEST(WriteNewDocument, NewDocumentsGetNewFilePermissionsAndReplacedOnesKeepTheirs) {
     ScratchFolder folder;
-    {
-        UmaskGuard mask(022);
-        ASSERT_TRUE(WriteNewDocument(folder / "New.tbr").ok());
-        EXPECT_EQ(ModeOf(folder / "New.tbr"), 0644u);
-        // A replaced file's own permissions are not carried over.
-        WriteFile(folder / "Private.tbr", OldContent(10));
-        std::filesystem::permissions(
-            folder / "Private.tbr",
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-        ASSERT_TRUE(WriteNewDocument(folder / "Private.tbr").ok());
-        EXPECT_EQ(ModeOf(folder / "Private.tbr"), 0644u);
+    UmaskGuard mask(022);
+    ASSERT_TRUE(WriteNewDocument(folder / "New.tbr").ok());
+    EXPECT_EQ(ModeOf(folder / "New.tbr"), 0644u);
+    const std::pair<mode_t, mode_t> cases[] = {
+        {0600, 0600}, {0660, 0660}, {0640, 0640}, {0444, 0444}, {0755, 0755}, {04755, 0755},
+    };
+    for (const auto& [old, kept] : cases) {
+        WriteFile(folder / "Old.tbr", OldContent(10));
+        ASSERT_EQ(::chmod((folder / "Old.tbr").c_str(), old), 0);
+        ASSERT_TRUE(WriteNewDocument(folder / "Old.tbr").ok());
+        EXPECT_EQ(ModeOf(folder / "Old.tbr"), kept) << std::oct << old;
     }
-    UmaskGuard mask(077);
+    UmaskGuard strict(077);
     ASSERT_TRUE(WriteNewDocument(folder / "Strict.tbr").ok());
     EXPECT_EQ(ModeOf(folder / "Strict.tbr"), 0600u);
 }
@@ -285,30 +287,101 @@ TEST(WriteNewDocument, ReportsAShortWriteAndKeepsTheOldFile) {
     EXPECT_EQ(EntriesOf(folder.path()), Names{"Notes.tbr"});
 }
 
-TEST(SomethingExistsAt, SeesEveryKindOfEntryButNotAbsence) {
+// Root keeps the owner and group of a replaced document; a user who cannot keep the group gives
+// the new group no more than a new file would.
+TEST(WriteNewDocument, KeepsTheOwnerAndGroupWherePermitted) {
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() != 0 || nobody == nullptr) {
+        GTEST_SKIP() << "needs root and the user nobody";
+    }
+    UmaskGuard mask(022);
+    ScratchFolder folder;
+    std::filesystem::permissions(folder.path(), std::filesystem::perms(0777));
+    const std::string target = folder / "Notes.tbr";
+    WriteFile(target, OldContent(10));
+    ASSERT_EQ(::chown(target.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    ASSERT_EQ(::chmod(target.c_str(), 0660), 0);
+    ASSERT_TRUE(WriteNewDocument(target).ok());
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, nobody->pw_uid);
+    EXPECT_EQ(info.st_gid, nobody->pw_gid);
+    EXPECT_EQ(info.st_mode & 07777, 0660u);
+
+    ASSERT_EQ(::chown(target.c_str(), 0, 0), 0);
+    Status status;
+    {
+        RunAsNobody asNobody;
+        status = WriteNewDocument(target);
+    }
+    ASSERT_TRUE(status.ok()) << status.error().message;
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, nobody->pw_uid);
+    EXPECT_NE(info.st_gid, 0u);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);  // root's group had rw-; nobody's gets r-- at most
+}
+
+// What a killed write left behind goes with the next write into the folder; nothing else does.
+TEST(WriteNewDocument, RemovesOnlyStaleTemporaryFilesOfOurs) {
+    ScratchFolder folder;
+    const struct {
+        std::string name;
+        std::size_t size;
+        int ageMinutes;
+        bool removed;
+    } cases[] = {
+        {".tbrwiz-Ab3xY9", 2291, 61, true},  {".tbrwiz-empty0", 0, 600, true},
+        {".tbrwiz-fresh1", 100, 59, false},  {".tbrwiz-large1", 2292, 600, false},
+        {".tbrwiz-long123", 10, 600, false}, {".tbrwiz-a_b-c1", 10, 600, false},
+        {"Old notes.tbr", 10, 600, false},
+    };
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const auto& c : cases) {
+        WriteFile(folder / c.name, OldContent(c.size));
+        std::filesystem::last_write_time(folder / c.name, now - std::chrono::minutes(c.ageMinutes));
+    }
+    std::filesystem::create_directory(folder / ".tbrwiz-folder");
+    std::filesystem::create_symlink(folder / "Old notes.tbr", folder / ".tbrwiz-link12");
+    ASSERT_EQ(::mkfifo((folder / ".tbrwiz-fifo12").c_str(), 0644), 0);
+
+    ASSERT_TRUE(WriteNewDocument(folder / "Notes.tbr").ok());
+
+    for (const auto& c : cases) {
+        EXPECT_EQ(std::filesystem::exists(folder / c.name), !c.removed) << c.name;
+    }
+    for (const char* kept : {".tbrwiz-folder", ".tbrwiz-link12", ".tbrwiz-fifo12"}) {
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(folder / kept)))
+            << kept;
+    }
+}
+
+TEST(WhatIsAt, TellsFilesToReplaceFromWhatCannotBeReplaced) {
     ScratchFolder folder;
     WriteFile(folder / "file", {});
     std::filesystem::create_directory(folder / "folder");
     std::filesystem::create_symlink(folder / "file", folder / "link");
     std::filesystem::create_symlink(folder / "nothing", folder / "dangling");
+    std::filesystem::create_symlink(folder / "folder", folder / "folder link");
     ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
     const struct {
         std::string path;
-        bool exists;
+        TargetKind kind;
     } cases[] = {
-        {folder / "file", true},
-        {folder / "folder", true},
-        {folder / "link", true},
-        {folder / "dangling", true},
-        {folder / "fifo", true},
-        {folder / "nothing", false},
-        {folder / "missing/nothing", false},
-        {folder / "file/below a file", false},
-        {"", false},
-        {folder / std::string("file\0x", 6), false},
+        {folder / "file", TargetKind::ReplaceableFile},
+        {folder / "link", TargetKind::ReplaceableFile},
+        {folder / "dangling", TargetKind::ReplaceableFile},
+        {folder / "folder link", TargetKind::ReplaceableFile},  // the link itself is replaced
+        {folder / "folder", TargetKind::Unreplaceable},
+        {folder / "fifo", TargetKind::Unreplaceable},
+        {"/dev/null", TargetKind::Unreplaceable},
+        {folder / "nothing", TargetKind::Nothing},
+        {folder / "missing/nothing", TargetKind::Nothing},
+        {folder / "file/below a file", TargetKind::Nothing},
+        {"", TargetKind::Nothing},
+        {folder / std::string("file\0x", 6), TargetKind::Nothing},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(SomethingExistsAt(c.path), c.exists) << c.path;
+        EXPECT_EQ(WhatIsAt(c.path), c.kind) << c.path;
     }
 }
 

@@ -7,13 +7,7 @@
 make_home Desktop
 folder="$work/Work Folder"
 start_tbrwiz
-wait_window "Tambrel Wizard"
-keys Tab space
-wait_window "Create Tambrel"
-keys Tab Down Tab          # "Other Location", into the folder box
-keys ctrl+a
-type_text "$folder"
-keys Tab Tab Tab space     # Browse..., Cancel, "Next >"
+to_name_page_with_folder "$folder"
 type_text "Notes"
 keys Return
 wait_window "Error!!!"

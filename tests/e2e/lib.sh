@@ -16,6 +16,19 @@ make_home() {
     export PATH="$FAKE_EDITOR_DIR:$PATH"
     export TBR_FAKE_EDITOR_LOG="$work/editor.log"
     unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+    # A session without a message bus: the program must not start one of its own.
+    unset DBUS_SESSION_BUS_ADDRESS
+    export XDG_RUNTIME_DIR="$work/run"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
+
+# The program writes no file but the document: nothing else may appear in HOME (no settings, no
+# ~/.dbus of a bus daemon started for it). Arguments: the documents expected there.
+expect_only_in_home() {
+    local expected actual
+    expected=$(printf '%s\n' "$XDG_CONFIG_HOME/user-dirs.dirs" "$@" | sort)
+    actual=$(find "$HOME" -type f -o -type s -o -type l | sort)
+    [ "$expected" = "$actual" ] || fail "files in HOME: $actual"
 }
 
 start_tbrwiz() {
@@ -35,6 +48,17 @@ wait_window() {
 
 keys() { xdotool key --delay 80 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 30 -- "$1"; sleep 0.2; }
+
+# From the main window to the wizard's name page, with "Other Location" and the folder $1 typed.
+to_name_page_with_folder() {
+    wait_window "Tambrel Wizard"
+    keys Tab space             # Close -> create button, press it
+    wait_window "Create Tambrel"
+    keys Tab Down Tab          # "Other Location", into the folder box
+    keys ctrl+a
+    type_text "$1"
+    keys Tab Tab Tab space     # Browse..., Cancel, "Next >"
+}
 
 # Waits for tbrwiz to end and checks its exit status.
 expect_exit() {

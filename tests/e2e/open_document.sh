@@ -15,4 +15,5 @@ type_text "$doc"
 keys Return
 expect_exit 0
 expect_editor_args "$doc"
+expect_only_in_home "$doc"  # the file dialog keeps no history
 echo "PASS"

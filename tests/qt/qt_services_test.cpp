@@ -128,26 +128,29 @@ class QtServicesTest : public QObject {
         QVERIFY(!cancelled.value().has_value());
     }
 
-    void folderDialogOffersFoldersOnly() {
+    void folderDialogOffersFoldersOnlyFromTheStartFolder() {
         WindowSwitcher switcher([] {});
         QtServices services(switcher);
         QTemporaryDir dir;
+        QTemporaryDir start;
         WhenModalAppears([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog != nullptr);
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Directory"));
             QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
             QVERIFY(dialog->testOption(QFileDialog::ShowDirsOnly));
+            QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(start.path()).canonicalPath());
             QTest::keyClicks(QApplication::focusWidget(), dir.path());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        const auto chosen = services.chooseFolder("Select Directory");
+        const auto chosen =
+            services.chooseFolder("Select Directory", start.path().toStdString() + "/");
         QVERIFY(chosen.has_value());
         QCOMPARE(QDir(QString::fromStdString(*chosen)).canonicalPath(),
                  QDir(dir.path()).canonicalPath());
 
         WhenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-        QVERIFY(!services.chooseFolder("Select Directory").has_value());
+        QVERIFY(!services.chooseFolder("Select Directory", "").has_value());
     }
 };
 

@@ -4,13 +4,16 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "shell/session_bus.h"
 #include "tests/shell/fake_editor_log.h"
 #include "tests/shell/scoped_env.h"
 
@@ -183,6 +186,67 @@ TEST_F(LaunchEditorTest, FailureToStartIsAnErrorWithTheOsReason) {
         ExpectNoChildren();
     }
     EXPECT_FALSE(ReadFakeEditorLog(log_));
+}
+
+// A shell runs a script without a "#!" line with /bin/sh, and so does the launch.
+TEST_F(LaunchEditorTest, ScriptWithoutAnInterpreterLineRunsWithTheShell) {
+    TempDir dir;
+    WriteFile(dir / "tbredit", "exec \"" TBR_FAKE_EDITOR_DIR "/tbredit\" \"$@\"\n");
+    ASSERT_EQ(chmod((dir / "tbredit").c_str(), 0755), 0);
+    ScopedEnv onlyThere("PATH", dir.path() + ":" + TBR_FAKE_EDITOR_DIR);
+    const std::optional<FakeEditorLog> log = launchAndRead("/tmp/Weekly menu.tbr");
+    ASSERT_TRUE(log);
+    ASSERT_EQ(log->args.size(), 2u);
+    EXPECT_EQ(log->args[1], "/tmp/Weekly menu.tbr");
+    ExpectNoChildren();
+}
+
+// The editor gets the user's environment: what was done to keep the toolkit off a missing
+// session bus stays with the wizard.
+TEST_F(LaunchEditorTest, EditorGetsTheUsersEnvironmentWhateverTheBus) {
+    constexpr char kBus[] = "DBUS_SESSION_BUS_ADDRESS";
+    const struct {
+        const char* what;
+        std::optional<std::string> userBus;
+        bool busSocket;
+        const char* wizardSees;  // nullptr: unset
+    } cases[] = {
+        {"no bus at all", std::nullopt, false, "disabled:"},
+        {"a bus address", "unix:path=/run/user/bus", false, "unix:path=/run/user/bus"},
+        {"a bus socket only", std::nullopt, true, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir runtime;
+        if (c.busSocket) {
+            const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const std::string socketPath = runtime / "bus";
+            socketPath.copy(address.sun_path, sizeof(address.sun_path) - 1);
+            ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+            close(fd);
+        }
+        ScopedEnv runtimeEnv("XDG_RUNTIME_DIR", runtime.path());
+        ScopedEnv bus(kBus, c.userBus);
+        KeepOffMissingSessionBus();
+        const char* seen = std::getenv(kBus);
+        EXPECT_EQ(seen == nullptr ? std::string("<unset>") : seen,
+                  c.wizardSees == nullptr ? "<unset>" : c.wizardSees);
+
+        std::filesystem::remove(log_);
+        const std::optional<FakeEditorLog> log = launchAndRead("/tmp/a.tbr");
+        ASSERT_TRUE(log);
+        std::vector<std::string> busEntries;
+        for (const std::string& entry : log->environment) {
+            if (entry.starts_with(std::string(kBus) + "=")) {
+                busEntries.push_back(entry);
+            }
+        }
+        EXPECT_EQ(busEntries, c.userBus
+                                  ? std::vector<std::string>{std::string(kBus) + "=" + *c.userBus}
+                                  : std::vector<std::string>{});
+    }
 }
 
 TEST_F(LaunchEditorTest, PathWithANulCharacterIsRefused) {

@@ -22,8 +22,9 @@ struct FakeEditorLog {
     pid_t pgid = 0;
     unsigned long long blockedSignals = 0;  // bit n-1 stands for signal n
     unsigned long long ignoredSignals = 0;
-    std::vector<std::string> args;  // argv[0] first, byte for byte
-    std::vector<int> fds;           // descriptors open when the editor started, ascending
+    std::vector<std::string> args;         // argv[0] first, byte for byte
+    std::vector<int> fds;                  // descriptors open when the editor started, ascending
+    std::vector<std::string> environment;  // "NAME=value", as the editor got them
 };
 
 // The record, or std::nullopt when the file is missing or not a complete record.
@@ -48,6 +49,8 @@ inline std::optional<FakeEditorLog> ReadFakeEditorLog(const std::string& path) {
             const std::string value = field.substr(equals + 1);
             if (key == "arg") {
                 log.args.push_back(value);
+            } else if (key == "env") {
+                log.environment.push_back(value);
             } else if (key == "fd") {
                 log.fds.push_back(std::stoi(value));
             } else if (key == "pid") {

@@ -19,6 +19,7 @@
 //   pid=<n>\0 ppid=<n>\0 sid=<n>\0 pgid=<n>\0
 //   sigblk=<hex>\0 sigign=<hex>\0           blocked and ignored signals at start, as in
 //                                           /proc/self/status: bit n-1 stands for signal n
+//   env=<NAME=value>\0 ...                  the environment, entry by entry
 //   end=\0                                  last: the record is complete
 // From a shell script, the arguments after argv[0], each ended by a NUL:
 //   grep -z '^arg=' "$TBR_FAKE_EDITOR_LOG" | sed -z 's/^arg=//' | tail -z -n +2
@@ -33,6 +34,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+extern char** environ;
 
 namespace {
 
@@ -110,6 +113,9 @@ std::string Record(int argc, char** argv, const std::vector<int>& fds, const std
     field("pgid", std::to_string(getpgid(0)));
     field("sigblk", sigblk);
     field("sigign", sigign);
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        field("env", *entry);
+    }
     field("end", "");
     return out;
 }

@@ -2,6 +2,7 @@
 // can be set beforehand. Used by the behaviour tests and the front-end tests.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/services.h"
+#include "shell/special_folders.h"
 
 namespace tbr::testing {
 
@@ -23,8 +25,11 @@ class FakeServices : public Services {
     Result<std::string> special = std::string("/home/owner/Desktop/");
     Status launchResult;
     Status writeResult;
-    std::vector<std::string> existing;  // paths for which somethingExistsAt is true
-    std::deque<Answer> answers;         // one per ask(); empty: the default button
+    Result<std::string> home = std::string("/home/owner/");  // specialFolder(kCsidlProfile)
+    std::vector<std::string> existing;       // files that whatIsAt reports as replaceable
+    std::vector<std::string> unreplaceable;  // what whatIsAt reports as unreplaceable
+    std::vector<std::string> missingFiles;   // paths for which isExistingFile is false
+    std::deque<Answer> answers;              // one per ask(); empty: the default button
     Result<std::optional<std::string>> fileChoice = std::optional<std::string>{};
     std::optional<std::string> folderChoice;
 
@@ -40,7 +45,7 @@ class FakeServices : public Services {
     }
     Result<std::string> specialFolder(int csidl) override {
         log.push_back("specialFolder " + std::to_string(csidl));
-        return special;
+        return csidl == kCsidlProfile ? home : special;
     }
     Status launchEditor(const std::string& path) override {
         log.push_back("launchEditor " + path);
@@ -49,13 +54,17 @@ class FakeServices : public Services {
         }
         return launchResult;
     }
-    bool somethingExistsAt(const std::string& path) override {
-        for (const auto& e : existing) {
-            if (e == path) {
-                return true;
-            }
+    TargetKind whatIsAt(const std::string& path) override {
+        if (std::find(existing.begin(), existing.end(), path) != existing.end()) {
+            return TargetKind::ReplaceableFile;
         }
-        return false;
+        if (std::find(unreplaceable.begin(), unreplaceable.end(), path) != unreplaceable.end()) {
+            return TargetKind::Unreplaceable;
+        }
+        return TargetKind::Nothing;
+    }
+    bool isExistingFile(const std::string& path) override {
+        return std::find(missingFiles.begin(), missingFiles.end(), path) == missingFiles.end();
     }
     Status writeNewDocument(const std::string& path) override {
         log.push_back("write " + path);
@@ -81,8 +90,9 @@ class FakeServices : public Services {
                       r.initialFolder);
         return fileChoice;
     }
-    std::optional<std::string> chooseFolder(const std::string& title) override {
-        log.push_back("chooseFolder " + title);
+    std::optional<std::string> chooseFolder(const std::string& title,
+                                            const std::string& initialFolder) override {
+        log.push_back("chooseFolder " + title + "|" + initialFolder);
         return folderChoice;
     }
     void showCreateWizard() override { log.push_back("showCreateWizard"); }

@@ -8,6 +8,7 @@
 #include "app/launcher.h"
 #include "document/new_document.h"
 #include "shell/desktop_directory.h"
+#include "shell/special_folders.h"
 #include "wizard/create_wizard.h"
 
 namespace tbr::testing {
@@ -97,9 +98,11 @@ TEST_F(Boxes, AFolderThatDoesNotExistShowsTheCreationError) {
 }
 
 // Windows reports NUL as present everywhere; it is still no document to replace, and nothing is
-// ever written into the device.
+// ever written into the device. A pasted tab and half of a surrogate pair are refused too, rather
+// than written under another name.
 TEST_F(Boxes, AReservedNameEndsInTheCreationErrorWithoutAQuestion) {
-    for (const wchar_t* name : {L"NUL", L"con", L"COM1", L"a:b", L"what?"}) {
+    for (const wchar_t* name :
+         {L"NUL", L"con", L"COM1", L"a:b", L"what?", L"a\tb", L"half \xD800", L"\xDC00"}) {
         if (form2() == nullptr) {
             click(main(Form1::kCommand1));
         }
@@ -116,8 +119,42 @@ TEST_F(Boxes, AReservedNameEndsInTheCreationErrorWithoutAQuestion) {
         finish();
         expectAllAnswered();
         EXPECT_FALSE(program_.ended());
+        EXPECT_EQ(TextOf(wizard(Form2::kText2)), name);  // the name as typed, unchanged
         EXPECT_TRUE(FolderEntries(scratch_.path()).empty()) << Narrow(name);
     }
+}
+
+// A folder or a read-only document cannot be replaced: no question, the creation error at once.
+TEST_F(Boxes, WhatCannotBeReplacedEndsInTheCreationErrorWithoutAQuestion) {
+    CreateDirectoryW((scratch_ / L"Folder.tbr").c_str(), nullptr);
+    toNamePage(scratch_.path(), L"Folder");
+    boxes_.expect([](const Box& box) {
+        EXPECT_EQ(box.title, L"Error!!!");
+        Press(box.window, IDOK);
+    });
+    finish();
+    expectAllAnswered();
+    EXPECT_FALSE(program_.ended());
+}
+
+// A relative folder is taken below the profile folder, whatever the program's current folder;
+// the document and the editor get the full path.
+TEST_F(Boxes, ARelativeFolderIsTakenBelowTheProfile) {
+    const Result<std::string> profile = cSpecialFolders{}.GetSpecialFolder(kCsidlProfile);
+    ASSERT_TRUE(profile);
+    const std::wstring home = Wide(profile.value());
+    if (_wcsnicmp(scratch_.path().c_str(), home.c_str(), home.size()) != 0) {
+        GTEST_SKIP() << "the scratch folder is not below the profile folder";
+    }
+    StandInEditor editor(scratch_);
+    toNamePage(scratch_.path().substr(home.size()), L"Notes");
+    boxes_.expect([](const Box& box) { Press(box.window, IDYES); });
+    finish();
+    expectAllAnswered();
+    const std::string target = Narrow(home + scratch_.path().substr(home.size()) + L"\\Notes.tbr");
+    EXPECT_EQ(editor.record(),
+              (std::vector<std::string>{"tbredit \"" + target + "\"", "tbredit", target}));
+    EXPECT_TRUE(Exists(scratch_ / L"Notes.tbr"));
 }
 
 TEST_F(Boxes, AnExistingDocumentIsReplacedOnlyAfterAYes) {
@@ -233,11 +270,14 @@ TEST_F(Boxes, TheFolderDialogFillsTheFolderBox) {
     EXPECT_TRUE(sawTitle);
     EXPECT_EQ(TextOf(wizard(Form2::kText1)), L"C:\\Before");
 
+    // It opens on the profile folder, where a relative folder is taken from too.
+    const Result<std::string> profile = cSpecialFolders{}.GetSpecialFolder(kCsidlProfile);
+    ASSERT_TRUE(profile);
     boxes_.expect([](const Box& box) { Press(box.window, IDOK); });
     click(wizard(Form2::kCommand3));
     expectAllAnswered();
-    EXPECT_NE(TextOf(wizard(Form2::kText1)), L"C:\\Before");
-    EXPECT_EQ(Enabled(wizard(Form2::kCommand1)), !TextOf(wizard(Form2::kText1)).empty());
+    EXPECT_EQ(TextOf(wizard(Form2::kText1)) + L"\\", Wide(profile.value()));
+    EXPECT_TRUE(Enabled(wizard(Form2::kCommand1)));
 }
 
 }  // namespace

@@ -52,11 +52,18 @@ TEST(WriteNewDocumentOnWindows, TakesForwardSlashesLongPathsAndOtherScripts) {
 // with any extension), streams, wildcards, and names ending in a dot or a space.
 TEST(WriteNewDocumentOnWindows, RefusesNamesThatWindowsWouldReinterpret) {
     const std::vector<std::wstring> names = {
-        L"NUL.tbr",    L"nul.tbr",  L"CON.tbr",       L"PRN.tbr",     L"AUX.tbr",
-        L"COM1.tbr",   L"lpt9.tbr", L"NUL .tbr",      L"CONIN$.tbr",  L"COM\u00B9.tbr",
-        L"a:b.tbr",    L"a?.tbr",   L"a*.tbr",        L"a<b.tbr",     L"a>b.tbr",
-        L"a|b.tbr",    L"a\"b.tbr", L"tab\there.tbr", L"dot.\\x.tbr", L"space \\x.tbr",
-        L"NUL\\x.tbr",
+        L"NUL.tbr",     L"nul.tbr",
+        L"CON.tbr",     L"PRN.tbr",
+        L"AUX.tbr",     L"COM1.tbr",
+        L"lpt9.tbr",    L"NUL .tbr",
+        L"CONIN$.tbr",  L"COM\u00B9.tbr",
+        L"a:b.tbr",     L"a?.tbr",
+        L"a*.tbr",      L"a<b.tbr",
+        L"a>b.tbr",     L"a|b.tbr",
+        L"a\"b.tbr",    L"tab\there.tbr",
+        L"dot.\\x.tbr", L"space \\x.tbr",
+        L"NUL\\x.tbr",  L"half \xD800 pair.tbr",
+        L"\xDC00.tbr",
     };
     for (const std::wstring& name : names) {
         ScratchFolder scratch;
@@ -64,7 +71,7 @@ TEST(WriteNewDocumentOnWindows, RefusesNamesThatWindowsWouldReinterpret) {
         CreateDirectoryW((scratch / L"space ").c_str(), nullptr);
         const std::vector<std::wstring> before = FolderEntries(scratch.path());
         const std::string path = Narrow(scratch / name);
-        EXPECT_FALSE(SomethingExistsAt(path)) << Narrow(name);
+        EXPECT_EQ(WhatIsAt(path), TargetKind::Nothing) << Narrow(name);
         const Status written = WriteNewDocument(path);
         ASSERT_FALSE(written) << Narrow(name);
         EXPECT_EQ(written.error().code, ERROR_INVALID_NAME) << Narrow(name);
@@ -125,15 +132,78 @@ TEST(WriteNewDocumentOnWindows, AMissingFolderOrAFolderAtTheTargetIsAnError) {
     EXPECT_EQ(FolderEntries(scratch.path()), std::vector<std::wstring>{L"Folder.tbr"});
 }
 
-TEST(SomethingExistsAtOnWindows, SeesFilesAndFoldersButNotDevices) {
+TEST(WhatIsAtOnWindows, TellsFilesToReplaceFromWhatCannotBeReplaced) {
     ScratchFolder scratch;
     WriteBytes(scratch / L"Notes.tbr", "x");
+    WriteBytes(scratch / L"Locked.tbr", "x");
+    SetFileAttributesW((scratch / L"Locked.tbr").c_str(), FILE_ATTRIBUTE_READONLY);
     CreateDirectoryW((scratch / L"Folder").c_str(), nullptr);
-    EXPECT_TRUE(SomethingExistsAt(Narrow(scratch / L"Notes.tbr")));
-    EXPECT_TRUE(SomethingExistsAt(Narrow(scratch / L"Folder")));
-    EXPECT_FALSE(SomethingExistsAt(Narrow(scratch / L"Other.tbr")));
-    EXPECT_FALSE(SomethingExistsAt(Narrow(scratch / L"NUL.tbr")));
-    EXPECT_FALSE(SomethingExistsAt(""));
+    const std::pair<std::string, TargetKind> cases[] = {
+        {Narrow(scratch / L"Notes.tbr"), TargetKind::ReplaceableFile},
+        {Narrow(scratch / L"Folder"), TargetKind::Unreplaceable},
+        {Narrow(scratch / L"Locked.tbr"), TargetKind::Unreplaceable},
+        {Narrow(scratch / L"Other.tbr"), TargetKind::Nothing},
+        {Narrow(scratch / L"NUL.tbr"), TargetKind::Nothing},
+        {"", TargetKind::Nothing},
+    };
+    for (const auto& [path, kind] : cases) {
+        EXPECT_EQ(WhatIsAt(path), kind) << path;
+    }
+    SetFileAttributesW((scratch / L"Locked.tbr").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// What a killed write left behind goes with the next write into the folder; nothing else does.
+TEST(WriteNewDocumentOnWindows, RemovesOnlyStaleTemporaryFilesOfOurs) {
+    ScratchFolder scratch;
+    const struct {
+        const wchar_t* name;
+        std::size_t size;
+        int ageMinutes;
+        bool removed;
+    } cases[] = {
+        {L".tbrwiz-ab3xy9", 2291, 61, true},   {L".tbrwiz-fresh1", 10, 59, false},
+        {L".tbrwiz-large1", 2292, 600, false}, {L".tbrwiz-long123", 10, 600, false},
+        {L"Old notes.tbr", 10, 600, false},
+    };
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    for (const auto& c : cases) {
+        WriteBytes(scratch / c.name, std::string(c.size, 'x'));
+        ULARGE_INTEGER time{};
+        time.LowPart = now.dwLowDateTime;
+        time.HighPart = now.dwHighDateTime;
+        time.QuadPart -= static_cast<ULONGLONG>(c.ageMinutes) * 60 * 10'000'000;
+        const FILETIME then{time.LowPart, time.HighPart};
+        const HANDLE file = CreateFileW((scratch / c.name).c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        SetFileTime(file, nullptr, nullptr, &then);
+        CloseHandle(file);
+    }
+    ASSERT_TRUE(WriteNewDocument(Narrow(scratch / L"Notes.tbr")));
+    for (const auto& c : cases) {
+        EXPECT_EQ(Exists(scratch / c.name), !c.removed) << Narrow(c.name);
+    }
+}
+
+// A lone surrogate from a box survives the way back into the box, and never reaches the disk
+// as another name.
+TEST(WideText, ALoneSurrogateIsKeptButIsNoUtf8) {
+    const std::pair<std::wstring, std::string> cases[] = {
+        {L"Notes", "Notes"},
+        {L"Men\u00FC \u2713", "Men\xc3\xbc \xe2\x9c\x93"},
+        {L"\xD83D\xDE00", "\xf0\x9f\x98\x80"},  // a pair: one character
+        {L"a\xD800-", "a\xed\xa0\x80-"},
+        {L"\xDFFF", "\xed\xbf\xbf"},
+        {L"\xDC00\xD800", "\xed\xb0\x80\xed\xa0\x80"},  // the wrong way round: two halves
+    };
+    for (const auto& [wide, utf8] : cases) {
+        EXPECT_EQ(Utf8Text(wide), utf8) << utf8;
+        EXPECT_EQ(WideText(utf8), wide) << utf8;
+        const bool whole = utf8.find('\xed') == std::string::npos;
+        EXPECT_EQ(WideFromUtf8(utf8, "test").ok(), whole) << utf8;
+    }
+    EXPECT_EQ(WideText("a\xff"), L"a\xFFFD");  // shown text: anything else is replaced
 }
 
 }  // namespace

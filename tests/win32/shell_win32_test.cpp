@@ -4,6 +4,7 @@
 
 #include "shell/desktop_directory.h"
 #include "shell/editor_launch.h"
+#include "shell/existing_file.h"
 #include "shell/special_folders.h"
 #include "tests/win32/win32_test_support.h"
 
@@ -126,6 +127,32 @@ TEST(LaunchEditor, APathWithANulCharacterIsRefused) {
     ASSERT_FALSE(started);
     EXPECT_EQ(started.error().code, ERROR_INVALID_NAME);
     EXPECT_TRUE(editor.record(std::chrono::milliseconds(300)).empty());
+}
+
+TEST(GetSpecialFolder, ProfileIsTheHomeOfRelativeFolders) {
+    wchar_t buffer[MAX_PATH] = {};
+    ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, buffer, CSIDL_PROFILE, FALSE));
+    const Result<std::string> folder = cSpecialFolders{}.GetSpecialFolder(kCsidlProfile);
+    ASSERT_TRUE(folder) << folder.error().message;
+    EXPECT_EQ(folder.value(), Narrow(buffer) + "\\");
+}
+
+TEST(IsExistingFile, OnlyFilesThatAreThere) {
+    ScratchFolder scratch;
+    WriteBytes(scratch / L"Notes.tbr", "x");
+    CreateDirectoryW((scratch / L"Folder.tbr").c_str(), nullptr);
+    const std::pair<std::string, bool> cases[] = {
+        {Narrow(scratch / L"Notes.tbr"), true},
+        {Narrow(scratch.path()) + "/Notes.tbr", true},
+        {Narrow(scratch / L"Folder.tbr"), false},
+        {Narrow(scratch / L"Gone.tbr"), false},
+        {Narrow(scratch / L"half \xD800.tbr"), false},  // kept as no UTF-8: names no file
+        {Narrow(scratch / L"half \xFFFD.tbr"), false},
+        {"", false},
+    };
+    for (const auto& [path, exists] : cases) {
+        EXPECT_EQ(IsExistingFile(path), exists) << path;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/fake_services.h"
+#include "wizard/folder_path.h"
 
 namespace tbr {
 namespace {
@@ -21,7 +22,10 @@ struct Wizard {
     FakeServices services;
     RecordingView view;
     CreateWizard wizard{services, view, '\\'};
-    Wizard() { services.desktop = std::string("C:\\Users\\owner\\Desktop"); }
+    Wizard() {
+        services.desktop = std::string("C:\\Users\\owner\\Desktop");
+        services.home = std::string("C:\\Users\\owner\\");
+    }
     const WizardState& state() const { return wizard.state(); }
 };
 
@@ -34,7 +38,7 @@ TEST(ComposeTargetPath, FollowsTheFolderNameAndExtensionRules) {
     };
     const Case cases[] = {
         {"C:\\Users\\owner\\Desktop", " Notes ", '\\', "C:\\Users\\owner\\Desktop\\Notes.tbr"},
-        {"  D:\\Work\\  ", "Notes", '\\', "D:\\Work\\Notes.tbr"},
+        {"D:\\Work\\", "Notes", '\\', "D:\\Work\\Notes.tbr"},
         {"D:\\Work", "Notes", '\\', "D:\\Work\\Notes.tbr"},
         {"D:/Work/", "Notes", '\\', "D:/Work/\\Notes.tbr"},
         {"D:\\", "Notes.tbr", '\\', "D:\\Notes.tbr.tbr"},
@@ -42,12 +46,78 @@ TEST(ComposeTargetPath, FollowsTheFolderNameAndExtensionRules) {
         {"/home/me/My Desktop", "Weekly menu", '/', "/home/me/My Desktop/Weekly menu.tbr"},
         {"/", " a b ", '/', "/a b.tbr"},
         {"/home/me\\", "x", '/', "/home/me\\/x.tbr"},
-        {"\tD:\\Work\t", "N", '\\', "\tD:\\Work\t\\N.tbr"},  // only spaces are trimmed
+        {"/home/me/Desk ", " N ", '/', "/home/me/Desk /N.tbr"},      // the folder is not trimmed
+        {"\tD:\\Work\t", "\tN\t", '\\', "\tD:\\Work\t\\\tN\t.tbr"},  // only spaces are
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ComposeTargetPath(c.folder, c.name, c.sep), c.target)
             << c.folder << "|" << c.name;
     }
+}
+
+TEST(AbsoluteFolder, RelativeFoldersAreTakenBelowHome) {
+    struct Case {
+        const char* folder;
+        char sep;
+        const char* absolute;
+    };
+    const Case cases[] = {
+        {"/srv/work", '/', "/srv/work"},
+        {"/", '/', "/"},
+        {"-x", '/', "/home/me/-x"},
+        {"Work/Notes", '/', "/home/me/Work/Notes"},
+        {"~", '/', "/home/me/"},
+        {"~/", '/', "/home/me/"},
+        {"~/Documents", '/', "/home/me/Documents"},
+        {"~//Documents", '/', "/home/me/Documents"},
+        {"~bob/x", '/', "/home/me/~bob/x"},
+        {"./x", '/', "/home/me/./x"},
+        {"C:\\Work", '/', "/home/me/C:\\Work"},
+        {"C:\\Work", '\\', "C:\\Work"},
+        {"c:/Work", '\\', "c:/Work"},
+        {"\\\\server\\share\\x", '\\', "\\\\server\\share\\x"},
+        {"//server/share", '\\', "//server/share"},
+        {"\\\\?\\C:\\x", '\\', "\\\\?\\C:\\x"},
+        {"Work", '\\', "C:\\Users\\me\\Work"},
+        {"-x", '\\', "C:\\Users\\me\\-x"},
+        {"~\\Documents", '\\', "C:\\Users\\me\\~\\Documents"},
+        {"%USERPROFILE%\\x", '\\', "C:\\Users\\me\\%USERPROFILE%\\x"},
+        {"D:Work", '\\', "D:\\Work"},
+        {"D:", '\\', "D:\\"},
+        {"\\Work", '\\', "C:\\Work"},
+        {"/Work", '\\', "C:\\Work"},
+    };
+    for (const Case& c : cases) {
+        const char* home = c.sep == '/' ? "/home/me/" : "C:\\Users\\me\\";
+        EXPECT_EQ(AbsoluteFolder(c.folder, home, c.sep), c.absolute) << c.folder << " " << c.sep;
+        EXPECT_EQ(IsAbsoluteFolder(c.folder, c.sep), c.folder == std::string(c.absolute))
+            << c.folder;
+    }
+    // Root-relative on a home that is a network share stays on that share.
+    EXPECT_EQ(AbsoluteFolder("\\Work", "\\\\srv\\users\\me\\", '\\'), "\\\\srv\\users\\Work");
+}
+
+TEST(IsRefusedName, RefusesSeparatorsAndControlCharacters) {
+    const std::pair<std::string, bool> cases[] = {
+        {"Notes", false},
+        {" Weekly menu ", false},
+        {"Gr\xc3\xbc\xc3\x9f"
+         "e",
+         false},
+        {"a.b,c;d", false},
+        {"a\nb", true},
+        {"a\rb", true},
+        {"a\tb", true},
+        {"\x01", true},
+        {"\x1f", true},
+        {"a\x7f", true},
+        {"../x", true},
+        {"a\\b", true},
+    };
+    for (const auto& [name, refused] : cases) {
+        EXPECT_EQ(IsRefusedName(name, '\\'), refused) << name;
+    }
+    EXPECT_FALSE(IsRefusedName("a\\b", '/'));  // a backslash is part of a name on Linux
 }
 
 TEST(CreateWizard, OpensOnTheLocationPageWithTheDesktop) {
@@ -131,7 +201,33 @@ TEST(CreateWizard, BrowseSetsTheFolderOrChangesNothing) {
     w.wizard.onCommand3Click();
     EXPECT_EQ(w.state().folderText, "");
     EXPECT_FALSE(w.state().nextEnabled);
-    EXPECT_EQ(w.services.log.back(), "chooseFolder Select Directory");
+    EXPECT_EQ(w.services.log.back(), "chooseFolder Select Directory|C:\\Users\\owner\\");
+    w.services.home = FakeError();  // the dialog then starts where it likes
+    w.wizard.onCommand3Click();
+    EXPECT_EQ(w.services.log.back(), "chooseFolder Select Directory|");
+}
+
+// A folder the system gave (the desktop at load, the folder dialog's choice) is used exactly as
+// given, even when it ends in a space; only what the user typed is trimmed.
+TEST(CreateWizard, FolderFromTheSystemIsNeverTrimmed) {
+    for (const bool fromDialog : {false, true}) {
+        FakeServices s;
+        RecordingView v;
+        CreateWizard wizard(s, v, '/');
+        s.desktop = std::string("/home/o/Desk ");
+        s.folderChoice = "/srv/Work ";
+        wizard.onLoad();
+        wizard.onOption2Click();
+        if (fromDialog) {
+            wizard.onCommand3Click();
+        }
+        wizard.onCommand1Click();
+        wizard.onText2Change("Notes");
+        s.answers = {Answer::No};
+        wizard.onCommand5Click();
+        EXPECT_EQ(s.written, std::vector<std::string>{fromDialog ? "/srv/Work /Notes.tbr"
+                                                                 : "/home/o/Desk /Notes.tbr"});
+    }
 }
 
 TEST(CreateWizard, CancelShowsTheMainWindow) {
@@ -148,12 +244,13 @@ struct FinishCase {
     const char* folderText;
     const char* typed;
     Result<std::string> desktop;
-    bool exists;
+    TargetKind atTarget;  // what is at C:\Users\owner\Desktop\Notes.tbr and D:\Work\Notes.tbr
     std::vector<Answer> answers;
     Status write;
     Status launch;
     std::vector<std::string> log;  // after the load step
     bool ended;
+    Result<std::string> home = std::string("C:\\Users\\owner\\");
 };
 
 const std::string kEdit = std::string("ask Query? ") + kEditNowText + " [Yes]";
@@ -182,9 +279,13 @@ TEST_P(Finish, DoesEachStepInOrder) {
     w.services.answers.assign(c.answers.begin(), c.answers.end());
     w.services.writeResult = c.write;
     w.services.launchResult = c.launch;
-    if (c.exists) {
-        w.services.existing.push_back(kDesk);
-        w.services.existing.push_back("D:\\Work\\Notes.tbr");
+    w.services.home = c.home;
+    for (const std::string& path : {kDesk, std::string("D:\\Work\\Notes.tbr")}) {
+        if (c.atTarget == TargetKind::ReplaceableFile) {
+            w.services.existing.push_back(path);
+        } else if (c.atTarget == TargetKind::Unreplaceable) {
+            w.services.unreplaceable.push_back(path);
+        }
     }
 
     w.wizard.onCommand5Click();
@@ -207,7 +308,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "D:\\Elsewhere",
                    " Notes ",
                    std::string("C:\\Users\\owner\\Desktop"),
-                   false,
+                   TargetKind::Nothing,
                    {Answer::No},
                    {},
                    {},
@@ -219,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
             "x",
             "Notes",
             std::string("C:\\Users\\owner\\Desktop"),
-            false,
+            TargetKind::Nothing,
             {Answer::Yes},
             {},
             {},
@@ -230,7 +331,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "  D:\\Work\\  ",
                    "Notes",
                    FakeError(),
-                   false,
+                   TargetKind::Nothing,
                    {Answer::No},
                    {},
                    {},
@@ -241,7 +342,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "x",
                    "Notes",
                    FakeError(),
-                   false,
+                   TargetKind::Nothing,
                    {},
                    {},
                    {},
@@ -252,7 +353,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "D:\\Missing",
                    "Notes",
                    FakeError(),
-                   false,
+                   TargetKind::Nothing,
                    {},
                    FakeError(),
                    {},
@@ -263,7 +364,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "D:\\Work",
                    "Notes",
                    FakeError(),
-                   false,
+                   TargetKind::Nothing,
                    {Answer::Yes},
                    {},
                    FakeError(),
@@ -274,7 +375,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "D:\\Work",
                    "../Notes",
                    FakeError(),
-                   false,
+                   TargetKind::Nothing,
                    {},
                    {},
                    {},
@@ -285,7 +386,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "D:\\Work",
                    "sub\\Notes",
                    FakeError(),
-                   false,
+                   TargetKind::Nothing,
                    {},
                    {},
                    {},
@@ -296,7 +397,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "D:\\Work",
                    " Notes",
                    FakeError(),
-                   true,
+                   TargetKind::ReplaceableFile,
                    {Answer::No},
                    {},
                    {},
@@ -307,12 +408,70 @@ INSTANTIATE_TEST_SUITE_P(
                    "x",
                    "Notes",
                    std::string("C:\\Users\\owner\\Desktop\\"),
-                   true,
+                   TargetKind::ReplaceableFile,
                    {Answer::Yes, Answer::No},
                    {},
                    {},
                    {"desktopDirectory", kReplace, "write " + kDesk, kEdit, "endProgram"},
-                   true}),
+                   true},
+        FinishCase{"FolderOrDeviceAtTheTargetIsRefusedWithoutAQuestion",
+                   true,
+                   "D:\\Work",
+                   "Notes",
+                   FakeError(),
+                   TargetKind::Unreplaceable,
+                   {},
+                   {},
+                   {},
+                   {kError},
+                   false},
+        FinishCase{"ControlCharacterInTheNameIsRefused",
+                   true,
+                   "D:\\Work",
+                   "No\ntes",
+                   FakeError(),
+                   TargetKind::Nothing,
+                   {},
+                   {},
+                   {},
+                   {kError},
+                   false},
+        FinishCase{"RelativeFolderIsTakenBelowHome",
+                   true,
+                   " Work ",
+                   "Notes",
+                   FakeError(),
+                   TargetKind::Nothing,
+                   {Answer::Yes},
+                   {},
+                   {},
+                   {"specialFolder 40", "write C:\\Users\\owner\\Work\\Notes.tbr", kEdit,
+                    "launchEditor C:\\Users\\owner\\Work\\Notes.tbr", "endProgram"},
+                   true},
+        FinishCase{"RelativeFolderWithoutHomeFails",
+                   true,
+                   "Work",
+                   "Notes",
+                   FakeError(),
+                   TargetKind::Nothing,
+                   {},
+                   {},
+                   {},
+                   {"specialFolder 40", kError},
+                   false,
+                   FakeError()},
+        FinishCase{
+            "DesktopEndingInASpaceIsKept",
+            false,
+            "x",
+            "Notes",
+            std::string("C:\\Users\\owner\\Desk "),
+            TargetKind::Nothing,
+            {Answer::No},
+            {},
+            {},
+            {"desktopDirectory", "write C:\\Users\\owner\\Desk \\Notes.tbr", kEdit, "endProgram"},
+            true}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(CreateWizard, NameBoxShowsTheFullPathWhileABoxIsUp) {

@@ -6,6 +6,7 @@
 #include "document/write_new_document.h"
 #include "shell/desktop_directory.h"
 #include "shell/editor_launch.h"
+#include "shell/existing_file.h"
 #include "shell/special_folders.h"
 #include "ui/qt/window_switcher.h"
 
@@ -30,8 +31,12 @@ Status QtServices::launchEditor(const std::string& path) {
     return LaunchEditor(path);
 }
 
-bool QtServices::somethingExistsAt(const std::string& path) {
-    return SomethingExistsAt(path);
+TargetKind QtServices::whatIsAt(const std::string& path) {
+    return WhatIsAt(path);
+}
+
+bool QtServices::isExistingFile(const std::string& path) {
+    return IsExistingFile(path);
 }
 
 Status QtServices::writeNewDocument(const std::string& path) {
@@ -66,8 +71,10 @@ Result<std::optional<std::string>> QtServices::chooseFile(const FileOpenRequest&
     return std::optional<std::string>{dialog.selectedFiles().constFirst().toStdString()};
 }
 
-std::optional<std::string> QtServices::chooseFolder(const std::string& title) {
-    QFileDialog dialog(owner_, QString::fromStdString(title));
+std::optional<std::string> QtServices::chooseFolder(const std::string& title,
+                                                    const std::string& initialFolder) {
+    QFileDialog dialog(owner_, QString::fromStdString(title),
+                       QString::fromStdString(initialFolder));
     dialog.setObjectName(QStringLiteral("FolderDialog"));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);

@@ -16,6 +16,14 @@ std::wstring TextBeforeNul(const std::vector<wchar_t>& buffer) {
     return std::wstring(buffer.data(), wcsnlen(buffer.data(), buffer.size()));
 }
 
+// Selects the starting folder as soon as the folder dialog is up; data is its path.
+int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
+    if (message == BFFM_INITIALIZED && data != 0) {
+        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::wstring MessageBoxText(const std::string& text) {
@@ -82,8 +90,10 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRe
                    kSource};
 }
 
-std::optional<std::string> ChooseFolder(HWND owner, const std::string& title) {
+std::optional<std::string> ChooseFolder(HWND owner, const std::string& title,
+                                        const std::string& initialFolder) {
     const std::wstring wideTitle = WideText(title);
+    const std::wstring start = WideText(initialFolder);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW browse{};
     browse.hwndOwner = owner;
@@ -91,6 +101,10 @@ std::optional<std::string> ChooseFolder(HWND owner, const std::string& title) {
     browse.pszDisplayName = displayName;
     browse.lpszTitle = wideTitle.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
+    if (!start.empty()) {
+        browse.lpfn = SelectStartFolder;
+        browse.lParam = reinterpret_cast<LPARAM>(start.c_str());
+    }
     const PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
     if (chosen == nullptr) {
         return std::nullopt;

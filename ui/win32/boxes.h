@@ -21,8 +21,10 @@ void Tell(HWND owner, const std::string& text, const std::string& title);
 // GetOpenFileNameW: the chosen path, std::nullopt on cancel, an error when the dialog failed.
 Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRequest& request);
 
-// SHBrowseForFolderW for file-system folders: the chosen folder's path (empty when the shell has
-// none for it), or std::nullopt on cancel.
-std::optional<std::string> ChooseFolder(HWND owner, const std::string& title);
+// SHBrowseForFolderW for file-system folders, with initialFolder selected when it opens (unless
+// empty): the chosen folder's path (empty when the shell has none for it), or std::nullopt on
+// cancel.
+std::optional<std::string> ChooseFolder(HWND owner, const std::string& title,
+                                        const std::string& initialFolder);
 
 }  // namespace tbr::win32

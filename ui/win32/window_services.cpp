@@ -3,6 +3,7 @@
 #include "document/write_new_document.h"
 #include "shell/desktop_directory.h"
 #include "shell/editor_launch.h"
+#include "shell/existing_file.h"
 #include "shell/special_folders.h"
 #include "ui/win32/boxes.h"
 
@@ -21,8 +22,12 @@ Status WindowServices::launchEditor(const std::string& path) {
     return LaunchEditor(path);
 }
 
-bool WindowServices::somethingExistsAt(const std::string& path) {
-    return SomethingExistsAt(path);
+TargetKind WindowServices::whatIsAt(const std::string& path) {
+    return WhatIsAt(path);
+}
+
+bool WindowServices::isExistingFile(const std::string& path) {
+    return IsExistingFile(path);
 }
 
 Status WindowServices::writeNewDocument(const std::string& path) {
@@ -42,8 +47,9 @@ Result<std::optional<std::string>> WindowServices::chooseFile(const FileOpenRequ
     return ChooseFileToOpen(ownerWindow(), request);
 }
 
-std::optional<std::string> WindowServices::chooseFolder(const std::string& title) {
-    return ChooseFolder(ownerWindow(), title);
+std::optional<std::string> WindowServices::chooseFolder(const std::string& title,
+                                                        const std::string& initialFolder) {
+    return ChooseFolder(ownerWindow(), title, initialFolder);
 }
 
 }  // namespace tbr::win32

@@ -27,12 +27,14 @@ class WindowServices : public Services {
     Result<std::string> desktopDirectory() override;
     Result<std::string> specialFolder(int csidl) override;
     Status launchEditor(const std::string& path) override;
-    bool somethingExistsAt(const std::string& path) override;
+    TargetKind whatIsAt(const std::string& path) override;
+    bool isExistingFile(const std::string& path) override;
     Status writeNewDocument(const std::string& path) override;
     Answer ask(const std::string& text, const std::string& title, Answer defaultAnswer) override;
     void tell(const std::string& text, const std::string& title) override;
     Result<std::optional<std::string>> chooseFile(const FileOpenRequest& request) override;
-    std::optional<std::string> chooseFolder(const std::string& title) override;
+    std::optional<std::string> chooseFolder(const std::string& title,
+                                            const std::string& initialFolder) override;
     void showCreateWizard() override { navigator_.showCreateWizard(); }
     void showMainWindow() override { navigator_.showMainWindow(); }
     void endProgram() override { navigator_.endProgram(); }
