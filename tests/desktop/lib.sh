@@ -5,6 +5,21 @@ set -euo pipefail
 APP_ID=org.example.tbrwiz
 ICON_SIZES=(16 22 24 32 48 64 128 256)
 
+TEMPLATE=TambrelDocument
+
+# expected_files <have-program 0|1>: every file the install puts under its prefix, one a line.
+expected_files() {
+    [ "$1" = 1 ] && echo bin/tbrwiz
+    printf '%s\n' "share/applications/$APP_ID.desktop" "share/metainfo/$APP_ID.metainfo.xml" \
+        "share/mime/packages/$APP_ID.xml" share/doc/tbrwiz/copyright share/doc/tbrwiz/changelog.gz \
+        share/man/man1/tbrwiz.1.gz "share/templates/$TEMPLATE.desktop" \
+        "share/templates/.source/$TEMPLATE.tbr"
+    for n in "${ICON_SIZES[@]}"; do
+        printf '%s\n' "share/icons/hicolor/${n}x${n}/apps/$APP_ID.png" \
+            "share/icons/hicolor/${n}x${n}/mimetypes/application-x-tambrel.png"
+    done
+}
+
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
