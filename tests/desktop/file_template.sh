@@ -9,11 +9,9 @@ templates=$work/stage/usr/local/share/templates
 entry=$templates/$TEMPLATE.desktop
 [ -f "$entry" ] || { fail "no staged template (did desktop.install_tree run?)"; finish; }
 
-report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
-problems=$(grep -v 'hint:' <<<"$report" || true)
-[ -z "$problems" ] && pass "desktop-file-validate accepts it" || fail "desktop-file-validate: $problems"
+validate_entry "$entry"
 
-key() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$1=//p" "$entry"; }
+key() { entry_key "$entry" "$1"; }
 expect "Type" "$(key Type)" Link
 expect "URL" "$(key URL)" ".source/$TEMPLATE.tbr"
 # File managers offer the name without "..." (and with the source's extension) for the new file.

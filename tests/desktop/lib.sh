@@ -38,6 +38,18 @@ expect() {
     if [ "$2" = "$3" ]; then pass "$1: $2"; else fail "$1: got '$2', want '$3'"; fi
 }
 
+# validate_entry <file>: desktop-file-validate accepts a desktop entry. It prints errors and
+# warnings but exits 0 on warnings: any line other than a hint fails.
+validate_entry() {
+    local report problems
+    report=$(desktop-file-validate "$1" 2>&1) || fail "desktop-file-validate: $report"
+    problems=$(grep -v 'hint:' <<<"$report" || true)
+    [ -z "$problems" ] && pass "desktop-file-validate accepts it" || fail "desktop-file-validate: $problems"
+}
+
+# entry_key <file> <key>: a key's value in the [Desktop Entry] group.
+entry_key() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$2=//p" "$1"; }
+
 # A new document exactly as the wizard writes it: the default icon, then the text section.
 make_sample_document() { # source-dir output
     {
