@@ -18,7 +18,7 @@ constexpr char kUsage[] =
     "Qt's own options are accepted too, among them -platform NAME, -display DISPLAY,\n"
     "-style STYLE and -reverse. See tbrwiz(1).\n";
 
-// The options that QApplication takes out of the command line (Qt 6, X11 and Wayland), each
+// The options that QApplication takes out of the command line (Qt 6.4 and its X11 platform), each
 // also with two dashes. Those with a value take the next argument; "style" and "stylesheet" also
 // take it after '='.
 struct ToolkitOption {
