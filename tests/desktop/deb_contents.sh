@@ -5,7 +5,7 @@
 #   usage: deb_contents.sh <source-dir> <build-dir> <work-dir> <have-program 0|1> <mime-query>
 source "$(dirname "$0")/lib.sh"
 work=$3 have_program=$4
-need dpkg-deb
+need dpkg-deb dpkg-parsechangelog
 deb=$work/deb/tbrwiz_1.00_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || { fail "no package (did desktop.deb_build run?)"; finish; }
 
@@ -29,19 +29,18 @@ listing=$(dpkg-deb -c "$deb")
 owners=$(awk '{ print $2 }' <<<"$listing" | sort -u)
 expect "owner of every entry" "$owners" root/root
 files=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sed 's|^\./||' | sort)
-expected=("usr/share/applications/$APP_ID.desktop" "usr/share/metainfo/$APP_ID.metainfo.xml"
-    "usr/share/mime/packages/$APP_ID.xml")
-[ "$have_program" = 1 ] && expected+=(usr/bin/tbrwiz)
-for n in "${ICON_SIZES[@]}"; do
-    expected+=("usr/share/icons/hicolor/${n}x${n}/apps/$APP_ID.png"
-        "usr/share/icons/hicolor/${n}x${n}/mimetypes/application-x-tambrel.png")
-done
+mapfile -t expected < <(expected_files "$have_program" | sed 's|^|usr/|')
 if [ "$files" = "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
     pass "the package holds exactly the ${#expected[@]} expected files"
 else
     fail "package files differ (< missing, > unexpected):"
     diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$files") | grep '^[<>]' >&2 || true
 fi
+
+# The changelog's latest entry is this version (lintian checks its form, not its version).
+changelog_version=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/tbrwiz/changelog.gz |
+    gunzip | dpkg-parsechangelog -l - -S Version)
+expect "changelog version" "$changelog_version" "$(field Version)"
 
 if [ "$have_program" = 1 ]; then
     need objdump ldd dpkg-query

@@ -14,16 +14,7 @@ DESTDIR=$stage timeout 60 cmake --install "$build" --prefix "$prefix" >"$work/in
     { cat "$work/install.log"; fail "cmake --install failed"; finish; }
 
 root=$stage$prefix
-expected=(
-    "share/applications/$APP_ID.desktop"
-    "share/metainfo/$APP_ID.metainfo.xml"
-    "share/mime/packages/$APP_ID.xml"
-)
-[ "$have_program" = 1 ] && expected+=(bin/tbrwiz)
-for n in "${ICON_SIZES[@]}"; do
-    expected+=("share/icons/hicolor/${n}x${n}/apps/$APP_ID.png"
-        "share/icons/hicolor/${n}x${n}/mimetypes/application-x-tambrel.png")
-done
+mapfile -t expected < <(expected_files "$have_program")
 
 # Exactly these files: nothing outside the prefix, and no generated cache (mime.cache,
 # icon-theme.cache) that would clash with the ones the system's triggers own.

@@ -5,6 +5,21 @@ set -euo pipefail
 APP_ID=org.example.tbrwiz
 ICON_SIZES=(16 22 24 32 48 64 128 256)
 
+TEMPLATE=TambrelDocument
+
+# expected_files <have-program 0|1>: every file the install puts under its prefix, one a line.
+expected_files() {
+    [ "$1" = 1 ] && echo bin/tbrwiz
+    printf '%s\n' "share/applications/$APP_ID.desktop" "share/metainfo/$APP_ID.metainfo.xml" \
+        "share/mime/packages/$APP_ID.xml" share/doc/tbrwiz/copyright share/doc/tbrwiz/changelog.gz \
+        share/man/man1/tbrwiz.1.gz "share/templates/$TEMPLATE.desktop" \
+        "share/templates/.source/$TEMPLATE.tbr"
+    for n in "${ICON_SIZES[@]}"; do
+        printf '%s\n' "share/icons/hicolor/${n}x${n}/apps/$APP_ID.png" \
+            "share/icons/hicolor/${n}x${n}/mimetypes/application-x-tambrel.png"
+    done
+}
+
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
@@ -22,6 +37,18 @@ need() { for c in "$@"; do command -v "$c" >/dev/null || skip "$c is not install
 expect() {
     if [ "$2" = "$3" ]; then pass "$1: $2"; else fail "$1: got '$2', want '$3'"; fi
 }
+
+# validate_entry <file>: desktop-file-validate accepts a desktop entry. It prints errors and
+# warnings but exits 0 on warnings: any line other than a hint fails.
+validate_entry() {
+    local report problems
+    report=$(desktop-file-validate "$1" 2>&1) || fail "desktop-file-validate: $report"
+    problems=$(grep -v 'hint:' <<<"$report" || true)
+    [ -z "$problems" ] && pass "desktop-file-validate accepts it" || fail "desktop-file-validate: $problems"
+}
+
+# entry_key <file> <key>: a key's value in the [Desktop Entry] group.
+entry_key() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$2=//p" "$1"; }
 
 # A new document exactly as the wizard writes it: the default icon, then the text section.
 make_sample_document() { # source-dir output

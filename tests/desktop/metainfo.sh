@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The staged AppStream metainfo passes `appstreamcli validate --no-net` (pedantic too), names the
-# product, its release and the desktop entry it launches, and its screenshots are files in docs/.
+# product, its licence, its release and the desktop entry it launches, and its screenshots are
+# files in docs/.
 #   usage: metainfo.sh <source-dir> <build-dir> <work-dir> <have-program 0|1> <mime-query>
 source "$(dirname "$0")/lib.sh"
 src=$1 work=$3
@@ -18,6 +19,7 @@ fi
 tag() { sed -n "s|^ *<$1>\(.*\)</${1%% *}>$|\1|p" "$info" | head -n 1; }
 expect "id" "$(tag id)" "$APP_ID"
 expect "name" "$(tag name)" "Tambrels Wizard"
+expect "project licence" "$(tag project_license)" MIT
 expect "launchable" "$(tag 'launchable type="desktop-id"')" "$APP_ID.desktop"
 [ -f "$root/share/applications/$(tag 'launchable type="desktop-id"')" ] &&
     pass "the launchable desktop entry is installed" || fail "the launchable is not installed"

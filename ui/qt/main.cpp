@@ -1,15 +1,22 @@
-// tbrwiz: shows the main window and nothing else. The command line is not read.
+// tbrwiz: shows the main window and nothing else. The command line holds at most --help,
+// --version and Qt's own options; everything else, and a start without a display, is refused
+// before the toolkit starts.
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "ui/qt/leave_no_trace.h"
+#include "ui/qt/open_display.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/window_switcher.h"
 
 int main(int argc, char* argv[]) {
-    (void)argc;
+    const tbr::CommandLineDecision decision =
+        tbr::DecideCommandLine(argc, argv, tbr::DisplayEnvironment::FromProcess());
+    if (!decision.run) {
+        return tbr::ReportCommandLine(decision);
+    }
     tbr::qt::LeaveNoTrace();
-    int qtArgc = 1;  // nothing of the command line, not even Qt's own options
-    QApplication app(qtArgc, argv);
+    const auto app = tbr::qt::OpenDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral(TBR_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(TBR_VERSION_TEXT));
     // Lets the desktop match the windows to the installed launcher entry.

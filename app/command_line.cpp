@@ -1,0 +1,151 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+namespace tbr {
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: tbrwiz [--help | --version]\n"
+    "Creates a new Tambrel document, or picks an existing one, and opens it in the\n"
+    "Tambrel editor, tbredit. Without options it opens its main window.\n"
+    "\n"
+    "  -h, --help     print this help and exit\n"
+    "  -v, --version  print the version and exit\n"
+    "\n"
+    "Qt's own options are accepted too, among them -platform NAME, -display DISPLAY,\n"
+    "-style STYLE and -reverse. See tbrwiz(1).\n";
+
+// The options that QApplication takes out of the command line (Qt 6.4 and its X11 platform), each
+// also with two dashes. Those with a value take the next argument; "style" and "stylesheet" also
+// take it after '='.
+struct ToolkitOption {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"session", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    // X11 only
+    {"display", true},
+    {"geometry", true},
+    {"name", true},
+    {"title", true},
+    {"icon", true},
+    {"visual", true},
+    {"nograb", false},
+    {"dograb", false},
+};
+
+const ToolkitOption* FindToolkitOption(std::string_view name) {
+    const auto* found = std::find_if(std::begin(kToolkitOptions), std::end(kToolkitOptions),
+                                     [name](const ToolkitOption& o) { return o.name == name; });
+    return found == std::end(kToolkitOptions) ? nullptr : found;
+}
+
+// The argument in quotes, with control characters written out so that the message stays one
+// line whatever was typed.
+std::string Quoted(std::string_view text) {
+    std::string out = "'";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "'";
+}
+
+CommandLineDecision Refuse(const std::string& what) {
+    CommandLineDecision d;
+    d.run = false;
+    d.exitStatus = 2;
+    d.standardError = "tbrwiz: " + what + " (see 'tbrwiz --help')\n";
+    return d;
+}
+
+CommandLineDecision Print(std::string text) {
+    CommandLineDecision d;
+    d.run = false;
+    d.standardOutput = std::move(text);
+    return d;
+}
+
+}  // namespace
+
+CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
+                                      const DisplayEnvironment& environment) {
+    bool help = false;
+    bool version = false;
+    ToolkitOptions toolkit;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            help = true;
+            continue;
+        }
+        if (arg == "-v" || arg == "--version") {
+            version = true;
+            continue;
+        }
+        if (arg.size() < 2 || arg[0] != '-') {
+            return Refuse("unexpected argument " + Quoted(arg));
+        }
+        const std::string_view body = arg.substr(arg[1] == '-' ? 2 : 1);
+        const std::string_view name = body.substr(0, body.find('='));
+        const ToolkitOption* option = FindToolkitOption(name);
+        if (option == nullptr || (name != body && name != "style" && name != "stylesheet")) {
+            return Refuse("unknown option " + Quoted(arg));
+        }
+        if (!option->takesValue || name != body) {
+            continue;
+        }
+        if (i + 1 >= argc) {
+            return Refuse("option " + Quoted(arg) + " needs a value");
+        }
+        ++i;
+        if (name == "platform") {
+            toolkit.platform = argv[i];
+        } else if (name == "display") {
+            toolkit.displayGiven = true;
+        }
+    }
+    if (help) {
+        return Print(kUsage);
+    }
+    if (version) {
+        return Print("tbrwiz " TBR_VERSION_TEXT "\n");
+    }
+    CommandLineDecision d;
+    if (auto missing = MissingDisplay(toolkit, environment)) {
+        d.run = false;
+        d.exitStatus = kNoDisplayStatus;
+        d.standardError = *missing + "\n";
+    }
+    d.toolkit = toolkit;
+    return d;
+}
+
+int ReportCommandLine(const CommandLineDecision& decision) {
+    std::fputs(decision.standardOutput.c_str(), stdout);
+    std::fputs(decision.standardError.c_str(), stderr);
+    return std::fflush(stdout) == 0 ? decision.exitStatus : 1;
+}
+
+}  // namespace tbr
