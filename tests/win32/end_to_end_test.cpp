@@ -111,6 +111,7 @@ TEST(EndToEnd, OpensAnExistingDocumentInTheEditor) {
 
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(editor.record(), EditorStartedFor(document));
+    EXPECT_EQ(editor.environment(), EnvironmentLines());  // what the user started tbrwiz with
 }
 
 TEST(EndToEnd, CreatesInAnotherFolderAndEndsOnNo) {
