@@ -8,6 +8,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <cstring>
 #include <span>
 
 #include "document/new_document.h"
@@ -120,6 +121,21 @@ Shortcut ReadShortcut(const std::wstring& path) {
     return read;
 }
 
+// Whether a PE file still holds a symbol table or debug sections (long section names, such as
+// those of the debug sections, point into the symbol table's strings as "/<offset>").
+bool HasSymbolsOrDebugSections(const std::string& file) {
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(file.data() + dos->e_lfanew);
+    const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(nt);
+    bool found = nt->FileHeader.PointerToSymbolTable != 0 || nt->FileHeader.NumberOfSymbols != 0;
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+        const std::string name(reinterpret_cast<const char*>(sections[i].Name),
+                               strnlen(reinterpret_cast<const char*>(sections[i].Name), 8));
+        found = found || name.starts_with("/") || name.starts_with(".debug");
+    }
+    return found;
+}
+
 TEST(Installed, ProgramTemplateAndDocumentIconInProgramFiles) {
     const std::wstring folder = InstallFolder();
     std::vector<std::wstring> files = FolderEntries(folder);
@@ -128,6 +144,7 @@ TEST(Installed, ProgramTemplateAndDocumentIconInProgramFiles) {
     const std::optional<std::string> stripped = ReadBytes(programPath);
     ASSERT_TRUE(stripped);
     EXPECT_EQ(ReadBytes(folder + L"\\tbrwiz.exe"), stripped);
+    EXPECT_FALSE(HasSymbolsOrDebugSections(*stripped));
     EXPECT_EQ(ReadBytes(folder + L"\\template.tbr"), Bytes(NewDocumentBytes()));
     EXPECT_EQ(ReadBytes(folder + L"\\document.ico"), Bytes(resources::DefaultDocumentIcon()));
 }
