@@ -125,7 +125,10 @@ int KeepAccess(int fd, const struct stat& old) {
     }
     if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) {
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-            (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+            // Not allowed to give the file away: at least the group, where the user belongs to
+            // it. What was kept is read back below either way.
+            const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+            static_cast<void>(groupKept);
         }
         if (::fstat(fd, &now) != 0) {
             return errno;

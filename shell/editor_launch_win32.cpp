@@ -2,13 +2,67 @@
 // for "tbredit", a normal window, and no waiting.
 #include "shell/editor_launch.h"
 
+#include <cwchar>
+#include <optional>
+#include <vector>
+
 #include "common/wide_text_win32.h"
 
 namespace tbr {
+namespace {
+
+constexpr char kSource[] = "LaunchEditor";
+
+// The system's program search looks in the current folder, where anyone who can put a file
+// could plant a tbredit.exe, unless this variable is set in the searching process.
+constexpr wchar_t kNoCurrentFolderSearch[] = L"NoDefaultCurrentDirectoryInExePath";
+
+// This process's environment block, copied: names and values, each ending in NUL, then one more
+// NUL.
+Result<std::vector<wchar_t>> CopyOfEnvironment() {
+    wchar_t* const block = GetEnvironmentStringsW();
+    if (block == nullptr) {
+        return LastWindowsError(kSource);
+    }
+    const wchar_t* end = block;
+    while (*end != L'\0') {
+        end += std::wcslen(end) + 1;
+    }
+    std::vector<wchar_t> copy(static_cast<const wchar_t*>(block), end);
+    copy.push_back(L'\0');
+    copy.push_back(L'\0');  // an empty block still ends in two
+    FreeEnvironmentStringsW(block);
+    return copy;
+}
+
+std::optional<std::wstring> EnvironmentVariable(const wchar_t* name) {
+    std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
+    if (value.empty()) {
+        return std::nullopt;
+    }
+    value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
+    return value;
+}
+
+// Sets the variable in this process for its own lifetime, then puts back what was there.
+class VariableForThisProcess {
+  public:
+    VariableForThisProcess(const wchar_t* name, const wchar_t* value)
+        : name_(name), old_(EnvironmentVariable(name)) {
+        SetEnvironmentVariableW(name_, value);
+    }
+    VariableForThisProcess(const VariableForThisProcess&) = delete;
+    VariableForThisProcess& operator=(const VariableForThisProcess&) = delete;
+    ~VariableForThisProcess() { SetEnvironmentVariableW(name_, old_ ? old_->c_str() : nullptr); }
+
+  private:
+    const wchar_t* name_;
+    std::optional<std::wstring> old_;
+};
+
+}  // namespace
 
 Status LaunchEditor(const std::string& path) {
-    static constexpr char kSource[] = "LaunchEditor";
-
     if (path.find('\0') != std::string::npos) {
         // The command line would end at the NUL and name another file.
         return WindowsError(ERROR_INVALID_NAME, kSource);
@@ -20,13 +74,23 @@ Status LaunchEditor(const std::string& path) {
     // CreateProcessW may write into the command line it is given, so it gets its own copy.
     std::wstring writable = std::move(commandLine).value();
 
+    // The editor gets the environment exactly as it was given to us; only our own search for it
+    // leaves out the current folder.
+    Result<std::vector<wchar_t>> copied = CopyOfEnvironment();
+    if (!copied) {
+        return copied.error();
+    }
+    std::vector<wchar_t> environment = std::move(copied).value();
+    const VariableForThisProcess searchWithoutCurrentFolder(kNoCurrentFolderSearch, L"1");
+
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE,
+                        CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup,
+                        &process)) {
         return LastWindowsError(kSource);
     }
     // The editor runs on alone: nothing waits for it or keeps a handle to it.

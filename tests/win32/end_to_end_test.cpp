@@ -18,61 +18,6 @@ constexpr int kWizardNext = 201, kWizardOption2 = 204, kWizardFolder = 205, kWiz
 constexpr wchar_t kMainTitle[] = L"Tambrel Wizard";
 constexpr wchar_t kWizardTitle[] = L"Create Tambrel";
 
-class RunningProgram {
-  public:
-    RunningProgram() {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + programPath + L"\"";
-        started_ = CreateProcessW(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                                  0, nullptr, nullptr, &startup, &process_) != FALSE;
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-    ~RunningProgram() {
-        if (started_) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process_.hProcess, 99);  // a failed test must not leave it
-            }
-            CloseHandle(process_.hThread);
-            CloseHandle(process_.hProcess);
-        }
-    }
-
-    bool started() const { return started_; }
-
-    // The program's visible top-level window with this title, once it is there.
-    HWND window(const wchar_t* title, DWORD milliseconds = 15000) const {
-        const ULONGLONG end = GetTickCount64() + milliseconds;
-        do {
-            for (HWND found = FindWindowExW(nullptr, nullptr, nullptr, title); found != nullptr;
-                 found = FindWindowExW(nullptr, found, nullptr, title)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(found, &owner);
-                if (owner == process_.dwProcessId && IsWindowVisible(found)) {
-                    return found;
-                }
-            }
-            Sleep(20);
-        } while (GetTickCount64() < end);
-        return nullptr;
-    }
-
-    // The program's exit code once it has ended, or -1 when it is still running.
-    long exitCode(DWORD milliseconds = 15000) const {
-        if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) {
-            return -1;
-        }
-        DWORD code = 0;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return static_cast<long>(code);
-    }
-
-  private:
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
-};
-
 // Clicks are posted: a click that opens a modal box only returns once the box is gone.
 void Click(HWND window, int id) {
     PostMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
@@ -166,6 +111,7 @@ TEST(EndToEnd, OpensAnExistingDocumentInTheEditor) {
 
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(editor.record(), EditorStartedFor(document));
+    EXPECT_EQ(editor.environment(), EnvironmentLines());  // what the user started tbrwiz with
 }
 
 TEST(EndToEnd, CreatesInAnotherFolderAndEndsOnNo) {

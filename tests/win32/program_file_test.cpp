@@ -59,10 +59,14 @@ TEST(ProgramFile, CarriesItsIconsBannerAndManifest) {
     FreeLibrary(program);
 }
 
+const IMAGE_NT_HEADERS64* Headers(const std::string& file) {
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
+    return reinterpret_cast<const IMAGE_NT_HEADERS64*>(file.data() + dos->e_lfanew);
+}
+
 // The names of the DLLs in a PE file's import table.
 std::vector<std::string> ImportedDlls(const std::string& file) {
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(file.data() + dos->e_lfanew);
+    const IMAGE_NT_HEADERS64* nt = Headers(file);
     const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(nt);
     auto offsetOf = [&](DWORD rva) -> std::size_t {
         for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
@@ -98,6 +102,18 @@ TEST(ProgramFile, NeedsOnlyTheDllsThatComeWithWindows) {
     for (const std::string& dll : dlls) {
         EXPECT_NE(std::find(windows.begin(), windows.end(), dll), windows.end()) << dll;
     }
+}
+
+// An older Windows refuses the program at once rather than failing on a missing function.
+TEST(ProgramFile, StatesThatItNeedsWindows10) {
+    const std::optional<std::string> file = ReadBytes(programPath);
+    ASSERT_TRUE(file);
+    const IMAGE_OPTIONAL_HEADER64& header = Headers(*file)->OptionalHeader;
+    EXPECT_EQ(header.MajorSubsystemVersion, 10);
+    EXPECT_EQ(header.MinorSubsystemVersion, 0);
+    EXPECT_EQ(header.MajorOperatingSystemVersion, 10);
+    EXPECT_EQ(header.MinorOperatingSystemVersion, 0);
+    EXPECT_EQ(header.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
 }
 
 }  // namespace

@@ -120,6 +120,51 @@ TEST(LaunchEditor, AMissingEditorIsErrorTwo) {
     EXPECT_TRUE(editor.record(std::chrono::milliseconds(300)).empty());
 }
 
+// The user's environment reaches the editor as it is, whether or not it turns off the search of
+// the current folder; our own environment is as it was afterwards.
+TEST(LaunchEditor, TheEditorGetsTheEnvironmentUnchanged) {
+    for (const std::optional<std::wstring>& userSetting :
+         {std::optional<std::wstring>(), std::optional<std::wstring>(L"yes")}) {
+        ScratchFolder scratch;
+        StandInEditor editor(scratch);
+        ScopedEnvironment setting(L"NoDefaultCurrentDirectoryInExePath", userSetting);
+        const std::vector<std::string> before = EnvironmentLines();
+        const Status started = LaunchEditor("C:\\Docs\\Notes.tbr");
+        ASSERT_TRUE(started) << started.error().message;
+        ASSERT_EQ(editor.record().size(), 3u);
+        EXPECT_EQ(editor.environment(), before);
+        EXPECT_EQ(EnvironmentLines(), before);
+    }
+}
+
+// The current folder for the length of one test.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const std::wstring& folder) {
+        GetCurrentDirectoryW(MAX_PATH, old_);
+        SetCurrentDirectoryW(folder.c_str());
+    }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+    ~CurrentFolder() { SetCurrentDirectoryW(old_); }
+
+  private:
+    wchar_t old_[MAX_PATH] = {};
+};
+
+// A tbredit.exe planted in the current folder is never what starts.
+TEST(LaunchEditor, NeverStartsATbreditFromTheCurrentFolder) {
+    ScratchFolder scratch;
+    StandInEditor editor(scratch, /*installed=*/false);
+    ASSERT_TRUE(CopyFileW((EditorFolder() + L"\\tbredit.exe").c_str(),
+                          (scratch / L"tbredit.exe").c_str(), TRUE));
+    CurrentFolder planted(scratch.path());
+    const Status started = LaunchEditor("C:\\Docs\\Notes.tbr");
+    ASSERT_FALSE(started);
+    EXPECT_EQ(started.error().code, ERROR_FILE_NOT_FOUND);
+    EXPECT_TRUE(editor.record(std::chrono::milliseconds(300)).empty());
+}
+
 TEST(LaunchEditor, APathWithANulCharacterIsRefused) {
     ScratchFolder scratch;
     StandInEditor editor(scratch);

@@ -1,6 +1,9 @@
 // A stand-in for the editor, built as tbredit.exe in a folder of its own: it records how it was
 // started and ends. The record goes to the file that TBREDIT_RECORD names, in UTF-8: the raw
-// command line on the first line, then one line per argument as the system splits them.
+// command line on the first line, then one line per argument as the system splits them. Its
+// environment, one "name=value" line per variable in the system's order, goes beside it in
+// "<record>.environment", written first.
+#include <cwchar>
 #include <string>
 
 #include "common/wide_text_win32.h"
@@ -23,6 +26,17 @@ void WriteRecord(const std::wstring& recordPath, const std::string& text) {
     MoveFileExW(partial.c_str(), recordPath.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
+std::string EnvironmentText() {
+    std::string text;
+    wchar_t* const block = GetEnvironmentStringsW();
+    for (const wchar_t* entry = block; entry != nullptr && *entry != L'\0';
+         entry += std::wcslen(entry) + 1) {
+        text += tbr::Utf8Text(entry) + "\n";
+    }
+    FreeEnvironmentStringsW(block);
+    return text;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -38,6 +52,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         record += tbr::Utf8Text(arguments[i]) + "\n";
     }
     LocalFree(arguments);
+    WriteRecord(std::wstring(recordPath) + L".environment", EnvironmentText());
     WriteRecord(recordPath, record);
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -142,6 +143,32 @@ class ScopedEnvironment {
     std::optional<std::wstring> old_;
 };
 
+// The lines of a text, without their line ends.
+inline std::vector<std::string> Lines(const std::optional<std::string>& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (bytes && start < bytes->size()) {
+        const std::size_t end_of_line = bytes->find('\n', start);
+        lines.push_back(bytes->substr(start, end_of_line - start));
+        start = end_of_line == std::string::npos ? bytes->size() : end_of_line + 1;
+    }
+    return lines;
+}
+
+// This process's environment, one "name=value" per variable, sorted (the order of a block is not
+// part of it: Wine sorts a new process's block, Windows keeps it as given).
+inline std::vector<std::string> EnvironmentLines() {
+    std::vector<std::string> lines;
+    wchar_t* const block = GetEnvironmentStringsW();
+    for (const wchar_t* entry = block; entry != nullptr && *entry != L'\0';
+         entry += wcslen(entry) + 1) {
+        lines.push_back(Narrow(entry));
+    }
+    FreeEnvironmentStringsW(block);
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
 // The system's PATH with the stand-in editor's folder in front (or without it: a missing editor),
 // and TBREDIT_RECORD naming the file where the stand-in records its start.
 class StandInEditor {
@@ -166,13 +193,13 @@ class StandInEditor {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             bytes = ReadBytes(record_);
         }
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        while (bytes && start < bytes->size()) {
-            const std::size_t end_of_line = bytes->find('\n', start);
-            lines.push_back(bytes->substr(start, end_of_line - start));
-            start = end_of_line == std::string::npos ? bytes->size() : end_of_line + 1;
-        }
+        return Lines(bytes);
+    }
+
+    // The environment the stand-in had, in the form of EnvironmentLines(); read after record().
+    std::vector<std::string> environment() const {
+        std::vector<std::string> lines = Lines(ReadBytes(record_ + L".environment"));
+        std::sort(lines.begin(), lines.end());
         return lines;
     }
 

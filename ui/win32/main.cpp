@@ -3,9 +3,8 @@
 #include "ui/win32/program.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    // The editor is started by its bare name: never look for it in the current folder, and
-    // never load a DLL from there either.
-    SetEnvironmentVariableW(L"NoDefaultCurrentDirectoryInExePath", L"1");
+    // Never load a DLL from the current folder. (The editor's search leaves that folder out by
+    // itself: shell/editor_launch_win32.cpp.)
     SetDllDirectoryW(L"");
 
     tbr::win32::Program program(instance);
