@@ -12,11 +12,11 @@
 namespace tbr {
 
 // Writes `content` to a new temporary file in the folder of targetPath, flushes it to the disk and
-// renames it over targetPath. On Linux the folder is flushed after the rename. Windows has no way
-// to flush a folder: the file is flushed once more after the rename, and the file system's journal
-// (NTFS) keeps the rename whole, but a power cut soon after success may bring back the old file
-// instead of the new one; on a drive without a journal (FAT) nothing is promised after a power cut.
-// On Windows the temporary file is hidden, and a step that another program's handle on a file
+// renames it over targetPath. On Linux the folder is flushed after the rename. Windows documents no
+// way to flush a folder: the file is flushed once more after the rename, and the file system's
+// journal (NTFS) keeps the rename whole, but a power cut soon after success may bring back the old
+// file instead of the new one; on a drive without a journal (FAT) nothing is promised after a power
+// cut. On Windows the temporary file is hidden, and a step that another program's handle on a file
 // refuses for a moment is tried again for about a second.
 //
 // - Before the rename, any failure removes the temporary file and leaves targetPath as it was.

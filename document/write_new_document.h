@@ -17,7 +17,7 @@ namespace tbr {
 //   and the source "WriteNewDocument". It shows nothing itself.
 // - Success means the complete document is in place. On Linux it will also survive a power cut,
 //   unless the disk failed to flush the folder after the rename (not reported: by then the old
-//   file is already gone and the new one is there). Windows offers no flush of a folder: after a
+//   file is already gone and the new one is there). Windows documents no folder flush: after a
 //   power cut soon after success the folder may hold the old document instead, whole, on a drive
 //   with a journal (NTFS); on one without (FAT) nothing is promised.
 // - A symbolic link at targetPath is replaced by the document; where it pointed is never touched.

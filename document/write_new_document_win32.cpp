@@ -265,7 +265,7 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
         return WriterFailure(error, source, std::string(what) + " ('" + targetPath + "')");
     }
     // The document is in place. Flushing it again asks the file system to write its records of
-    // the rename as well; Windows has no call that flushes a folder, so nothing here can be
+    // the rename as well, though Windows documents no flush of a folder; nothing here can be
     // reported as a failure any more.
     FlushFileBuffers(file);
     CloseHandle(file);
