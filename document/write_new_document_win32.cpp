@@ -194,7 +194,8 @@ DWORD RenameOver(HANDLE file, const std::wstring& target) {
     const DWORD error = RenameThroughHandle(file, target, kFileRenameInfoEx,
                                             kRenameReplaceIfExists | kRenamePosixSemantics);
     const bool notOffered = error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_FUNCTION ||
-                            error == ERROR_NOT_SUPPORTED || error == ERROR_CALL_NOT_IMPLEMENTED;
+                            error == ERROR_INVALID_LEVEL || error == ERROR_NOT_SUPPORTED ||
+                            error == ERROR_CALL_NOT_IMPLEMENTED;
     return notOffered ? RenameThroughHandle(file, target, FileRenameInfo, kRenameReplaceIfExists)
                       : error;
 }
