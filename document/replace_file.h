@@ -11,8 +11,13 @@
 
 namespace tbr {
 
-// Writes `content` to a new temporary file in the folder of targetPath, flushes it to the disk,
-// renames it over targetPath and flushes the folder.
+// Writes `content` to a new temporary file in the folder of targetPath, flushes it to the disk and
+// renames it over targetPath. On Linux the folder is flushed after the rename. Windows documents no
+// way to flush a folder: the file is flushed once more after the rename, and the file system's
+// journal (NTFS) keeps the rename whole, but a power cut soon after success may bring back the old
+// file instead of the new one; on a drive without a journal (FAT) nothing is promised after a power
+// cut. On Windows the temporary file is hidden, and a step that another program's handle on a file
+// refuses for a moment is tried again for about a second.
 //
 // - Before the rename, any failure removes the temporary file and leaves targetPath as it was.
 // - A regular file at targetPath is replaced whole. A symbolic link at targetPath is itself
@@ -20,11 +25,14 @@ namespace tbr {
 // - A folder or a special file (FIFO, device, socket) at targetPath is refused.
 // - A new file gets the permissions of any newly created file. On Linux, one that replaces a
 //   regular file gets that file's permission bits, and its owner and group where the process may
-//   set them; where the group cannot be kept, no bit beyond those of a new file is given.
+//   set them; where the group cannot be kept, no bit beyond those of a new file is given. On
+//   Windows it gets the permissions a new file inherits in its folder: the old file's access
+//   control list and hidden flag are not carried over, and its creation time is kept only where
+//   the file system does so by itself.
 // - After a successful replace, temporary files of ours (content.size() bytes at most) that a
 //   killed write left in the folder and that have not changed for an hour are removed.
-// - A failed flush of the folder after the rename is not reported as a failure: the complete new
-//   file is in place by then and the old one is gone, so "failed" would be false.
+// - A failed flush after the rename is not reported as a failure: the complete new file is in
+//   place by then and the old one is gone, so "failed" would be false.
 //
 // `source` names the caller in the returned error.
 Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigned char> content,

@@ -1,13 +1,17 @@
 // Replacing a file without ever losing data, on Windows:
-//   temporary file created new in the target's folder -> write all -> flush -> close -> move over
-//   the target (replace existing, write through).
-// Paths are checked first against what Windows would otherwise quietly reinterpret: device names
-// (NUL, CON, COM1...), alternate data streams (":"), wildcards, and names ending in a dot or a
-// space, which Windows would silently shorten into another name.
-#include <cwchar>
-#include <string_view>
+//   hidden temporary file created new in the target's folder -> write all -> flush -> shown and
+//   renamed over the target through its own handle -> flushed again -> closed.
+// The temporary file stays open and unshared from its creation until it is in place, so nothing
+// else (a virus scanner, a backup or sync client, the preview pane) can open it in between, and a
+// failure deletes it through that same handle. Those programs do open the target, and new files,
+// for a moment: a step refused for such a passing lock is tried again for about a second.
+// Which paths are taken at all is decided in document_path_win32.cpp.
+#include <cstddef>
+#include <cstring>
+#include <vector>
 
 #include "common/wide_text_win32.h"
+#include "document/document_path_win32.h"
 #include "document/replace_file.h"
 #include "document/write_new_document.h"
 
@@ -17,156 +21,32 @@ namespace {
 // ERROR_DIRECTORY_NOT_SUPPORTED, which not every SDK's headers name.
 constexpr DWORD kErrorIsFolder = 336;
 
-OsError Failure(DWORD code, const char* source, const std::string& what) {
-    return OsError{static_cast<int>(code), what + ": " + SystemErrorText(code), source};
+// FileRenameInfoEx (Windows 10 1607) and its flags, which not every SDK's headers name.
+constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+constexpr DWORD kRenameReplaceIfExists = 0x1;
+constexpr DWORD kRenamePosixSemantics = 0x2;
+
+// What another program's handle on a file causes for a moment: a sharing or lock conflict, or
+// "access denied" for a file that is being deleted or scanned.
+bool IsPassingLock(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_LOCK_VIOLATION;
 }
 
-bool IsSeparator(wchar_t c) {
-    return c == L'\\' || c == L'/';
-}
-
-wchar_t Upper(wchar_t c) {
-    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
-}
-
-bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Upper(a[i]) != Upper(b[i])) {
-            return false;
+// Runs step (0 or an error code) again while it fails for a passing lock, after pauses that grow
+// to about a second in all; returns its last result. A lasting lock thus costs a second, once.
+template <typename Step>
+DWORD RetryWhileLocked(Step step) {
+    static constexpr DWORD kPauses[] = {20, 40, 80, 160, 300, 400};  // milliseconds
+    DWORD error = step();
+    for (const DWORD pause : kPauses) {
+        if (!IsPassingLock(error)) {
+            break;
         }
+        Sleep(pause);
+        error = step();
     }
-    return true;
-}
-
-// CON, NUL, COM1... name a device in every folder, with any extension ("NUL.tbr") and with
-// spaces before the extension ("NUL .tbr").
-bool IsReservedDeviceName(std::wstring_view component) {
-    std::wstring_view stem = component.substr(0, component.find(L'.'));
-    while (!stem.empty() && stem.back() == L' ') {
-        stem.remove_suffix(1);
-    }
-    for (const wchar_t* name : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$", L"CLOCK$"}) {
-        if (EqualsIgnoringCase(stem, name)) {
-            return true;
-        }
-    }
-    if (stem.size() == 4 && (EqualsIgnoringCase(stem.substr(0, 3), L"COM") ||
-                             EqualsIgnoringCase(stem.substr(0, 3), L"LPT"))) {
-        const wchar_t digit = stem[3];
-        return (digit >= L'0' && digit <= L'9') || digit == L'\u00B9' || digit == L'\u00B2' ||
-               digit == L'\u00B3';
-    }
-    return false;
-}
-
-bool IsAcceptableComponent(std::wstring_view component) {
-    if (component == L"." || component == L"..") {
-        return true;
-    }
-    for (const wchar_t c : component) {
-        if (c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos) {
-            return false;
-        }
-    }
-    const wchar_t last = component.back();
-    return last != L'.' && last != L' ' && !IsReservedDeviceName(component);
-}
-
-// The part of the path that is not made of names: "C:", "\\server\share", "\\?\C:",
-// "\\?\UNC\server\share" or nothing. Returns its length, or npos for a form that is refused (the
-// device namespace "\\.\" and other "\\?\" forms).
-std::size_t RootLength(std::wstring_view path) {
-    std::size_t start = 0;
-    if (path.starts_with(L"\\\\.\\") || path.starts_with(L"//./") || path.starts_with(L"\\??\\")) {
-        return std::wstring_view::npos;
-    }
-    if (path.starts_with(L"\\\\?\\")) {
-        start = 4;
-        if (path.substr(start, 4) == L"UNC\\") {
-            start += 4;
-        } else if (!(path.size() >= start + 2 && path[start + 1] == L':')) {
-            return std::wstring_view::npos;
-        }
-    }
-    const std::wstring_view rest = path.substr(start);
-    if (rest.size() >= 2 && rest[1] == L':' &&
-        ((rest[0] >= L'A' && rest[0] <= L'Z') || (rest[0] >= L'a' && rest[0] <= L'z'))) {
-        return start + 2;
-    }
-    if (start == 8 || (rest.size() >= 2 && IsSeparator(rest[0]) && IsSeparator(rest[1]))) {
-        // A network share: the server's and the share's names are not ours to judge.
-        std::size_t at = start == 8 ? start : start + 2;
-        for (int names = 0; names < 2 && at < path.size(); ++names) {
-            while (at < path.size() && !IsSeparator(path[at])) {
-                ++at;
-            }
-            if (names == 0 && at < path.size()) {
-                ++at;
-            }
-        }
-        return at;
-    }
-    return start;
-}
-
-bool IsAcceptablePath(std::wstring_view path) {
-    const std::size_t root = RootLength(path);
-    if (root == std::wstring_view::npos) {
-        return false;
-    }
-    std::size_t at = root;
-    while (at < path.size()) {
-        const std::size_t end = std::min(path.find_first_of(L"\\/", at), path.size());
-        if (end > at && !IsAcceptableComponent(path.substr(at, end - at))) {
-            return false;
-        }
-        at = end + 1;
-    }
-    return true;
-}
-
-// The absolute form of path, in the "\\?\" form that takes long paths and is used as it stands.
-Result<std::wstring> FullPath(const std::wstring& path, const char* source) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) {
-        return Failure(GetLastError(), source, "Cannot resolve the path");
-    }
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) {
-        return Failure(length == 0 ? GetLastError() : ERROR_BUFFER_OVERFLOW, source,
-                       "Cannot resolve the path");
-    }
-    full.resize(length);
-    if (full.starts_with(L"\\\\?\\")) {
-        return full;
-    }
-    if (full.starts_with(L"\\\\")) {
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    }
-    return L"\\\\?\\" + full;
-}
-
-// The checked, absolute, long-path form of a document path given in UTF-8.
-Result<std::wstring> DocumentPath(const std::string& utf8, const char* source) {
-    if (utf8.empty()) {
-        return Failure(ERROR_PATH_NOT_FOUND, source, "The path is empty");
-    }
-    if (utf8.find('\0') != std::string::npos) {
-        return Failure(ERROR_INVALID_NAME, source, "The path holds a NUL character");
-    }
-    // Text that is not UTF-8 (a lone surrogate kept from a box) names no file.
-    Result<std::wstring> wide = WideFromUtf8(utf8, source);
-    if (!wide) {
-        return Failure(ERROR_INVALID_NAME, source, "The path is not valid text");
-    }
-    if (!IsAcceptablePath(wide.value())) {
-        return Failure(ERROR_INVALID_NAME, source, "'" + utf8 + "' is not a usable file name");
-    }
-    return FullPath(wide.value(), source);
+    return error;
 }
 
 std::wstring TemporaryName(unsigned attempt) {
@@ -187,14 +67,15 @@ std::wstring TemporaryName(unsigned attempt) {
     return name;
 }
 
-// Creates a new temporary file in folder (which ends in a separator). An existing name, a link
-// among them, is never opened: the attempt moves on to another name.
+// Creates a new hidden temporary file in folder (which ends in a separator), open for writing,
+// renaming and deleting, and shared with nobody. An existing name, a link among them, is never
+// opened: the attempt moves on to another name.
 HANDLE CreateTemporaryFile(const std::wstring& folder, std::wstring& path) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         path = folder + TemporaryName(attempt);
         const HANDLE file =
-            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+            CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         if (file != INVALID_HANDLE_VALUE ||
             (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)) {
             return file;
@@ -211,8 +92,7 @@ bool IsTemporaryName(std::wstring_view name) {
         return false;
     }
     for (const wchar_t c : name.substr(kPrefix.size())) {
-        const wchar_t upper = Upper(c);
-        if (!((upper >= L'A' && upper <= L'Z') || (upper >= L'0' && upper <= L'9'))) {
+        if (!((c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9'))) {
             return false;
         }
     }
@@ -250,30 +130,93 @@ void RemoveStaleTemporaryFiles(const std::wstring& folder, std::size_t largest) 
     FindClose(search);
 }
 
-// Writes, flushes and closes the file. Returns 0, or the failing step's error and description.
-DWORD FillAndClose(HANDLE file, std::span<const unsigned char> content, const char*& what) {
-    DWORD error = 0;
+// Writes and flushes the file. Returns 0, or the failing step's error and description.
+DWORD Fill(HANDLE file, std::span<const unsigned char> content, const char*& what) {
     std::size_t done = 0;
-    while (error == 0 && done < content.size()) {
+    while (done < content.size()) {
         const DWORD chunk =
             static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 20));
         DWORD written = 0;
         if (!WriteFile(file, content.data() + done, chunk, &written, nullptr)) {
-            error = GetLastError();
-        } else if (written == 0) {
-            error = ERROR_WRITE_FAULT;  // no progress at all: never loop forever
+            what = "Cannot write the temporary file";
+            return GetLastError();
+        }
+        if (written == 0) {
+            what = "Cannot write the temporary file";
+            return ERROR_WRITE_FAULT;  // no progress at all: never loop forever
         }
         done += written;
     }
-    if (error != 0) {
-        what = "Cannot write the temporary file";
-    } else if (!FlushFileBuffers(file)) {
-        error = GetLastError();
+    if (!FlushFileBuffers(file)) {
         what = "Cannot flush the temporary file to the disk";
+        return GetLastError();
     }
-    if (!CloseHandle(file) && error == 0) {
-        error = GetLastError();
-        what = "Cannot close the temporary file";
+    return 0;
+}
+
+// Sets or clears the hidden attribute, and only that, of the open file. Returns 0 or the error.
+DWORD SetHidden(HANDLE file, bool hidden) {
+    FILE_BASIC_INFO basic{};
+    if (!GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof(basic))) {
+        return GetLastError();
+    }
+    const DWORD others =
+        basic.FileAttributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_NORMAL);
+    basic = FILE_BASIC_INFO{};  // times of 0 are left as they are
+    basic.FileAttributes =
+        hidden ? others | FILE_ATTRIBUTE_HIDDEN : (others != 0 ? others : FILE_ATTRIBUTE_NORMAL);
+    return SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof(basic)) ? 0
+                                                                                  : GetLastError();
+}
+
+// Renames the open file to target, replacing the file there. `flags` fills the first field, which
+// is the flags of the newer form of rename and ReplaceIfExists of the classic one.
+DWORD RenameThroughHandle(HANDLE file, const std::wstring& target, FILE_INFO_BY_HANDLE_CLASS form,
+                          DWORD flags) {
+    const std::size_t nameBytes = target.size() * sizeof(wchar_t);
+    std::vector<unsigned char> buffer(offsetof(FILE_RENAME_INFO, FileName) + nameBytes +
+                                      sizeof(wchar_t));
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    std::memcpy(buffer.data(), &flags, sizeof(flags));
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::memcpy(rename->FileName, target.c_str(), nameBytes + sizeof(wchar_t));
+    return SetFileInformationByHandle(file, form, rename, static_cast<DWORD>(buffer.size()))
+               ? 0
+               : GetLastError();
+}
+
+// Puts the open file in place of target. Where the system and the file system offer it (Windows
+// 10 1607 and later, NTFS), the rename that also replaces a target others hold open with delete
+// sharing, as a preview or an indexer does; the classic replacing rename otherwise. Renaming the
+// target's own directory entry replaces a link there, never what it points at.
+DWORD RenameOver(HANDLE file, const std::wstring& target) {
+    const DWORD error = RenameThroughHandle(file, target, kFileRenameInfoEx,
+                                            kRenameReplaceIfExists | kRenamePosixSemantics);
+    const bool notOffered = error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_FUNCTION ||
+                            error == ERROR_INVALID_LEVEL || error == ERROR_NOT_SUPPORTED ||
+                            error == ERROR_CALL_NOT_IMPLEMENTED;
+    return notOffered ? RenameThroughHandle(file, target, FileRenameInfo, kRenameReplaceIfExists)
+                      : error;
+}
+
+// Deletes the temporary file through its handle, which nobody else can hold, and closes it.
+void Discard(HANDLE file, const std::wstring& path) {
+    FILE_DISPOSITION_INFO deleted{TRUE};
+    const bool marked =
+        SetFileInformationByHandle(file, FileDispositionInfo, &deleted, sizeof(deleted));
+    CloseHandle(file);
+    if (!marked) {
+        RetryWhileLocked([&] { return DeleteFileW(path.c_str()) ? 0 : GetLastError(); });
+    }
+}
+
+// Shows the hidden file and renames it over target; hides it again when the rename fails, so
+// that it is visible only for the moment of each attempt and the document is never hidden.
+DWORD PutInPlace(HANDLE file, const std::wstring& target) {
+    DWORD error = SetHidden(file, false);
+    if (error == 0 && (error = RenameOver(file, target)) != 0) {
+        SetHidden(file, true);
     }
     return error;
 }
@@ -289,39 +232,45 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
     const std::wstring& path = target.value();
     const std::size_t lastSeparator = path.find_last_of(L'\\');
     if (lastSeparator + 1 == path.size()) {
-        return Failure(kErrorIsFolder, source, "'" + targetPath + "' names a folder");
+        return WriterFailure(kErrorIsFolder, source, "'" + targetPath + "' names a folder");
     }
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return Failure(kErrorIsFolder, source, "'" + targetPath + "' is a folder");
+        return WriterFailure(kErrorIsFolder, source, "'" + targetPath + "' is a folder");
     }
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        // Windows refuses to move over a read-only file; say so before anything is written, and
+        // Windows refuses to rename over a read-only file; say so before anything is written, and
         // on every system that might not.
-        return Failure(ERROR_ACCESS_DENIED, source, "'" + targetPath + "' is read-only");
+        return WriterFailure(ERROR_ACCESS_DENIED, source, "'" + targetPath + "' is read-only");
     }
 
+    const std::wstring folder = path.substr(0, lastSeparator + 1);
     std::wstring temporary;
-    const HANDLE file = CreateTemporaryFile(path.substr(0, lastSeparator + 1), temporary);
-    if (file == INVALID_HANDLE_VALUE) {
-        return Failure(GetLastError(), source,
-                       "Cannot create a temporary file beside '" + targetPath + "'");
+    HANDLE file = INVALID_HANDLE_VALUE;
+    DWORD error = RetryWhileLocked([&] {
+        file = CreateTemporaryFile(folder, temporary);
+        return file != INVALID_HANDLE_VALUE ? 0 : GetLastError();
+    });
+    if (error != 0) {
+        return WriterFailure(error, source,
+                             "Cannot create a temporary file beside '" + targetPath + "'");
     }
 
     const char* what = "";
-    DWORD error = FillAndClose(file, content, what);
-    // Moving over the target replaces the target's own directory entry: a link there is itself
-    // replaced and whatever it pointed at stays untouched. A read-only or open target refuses.
-    if (error == 0 && !MoveFileExW(temporary.c_str(), path.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        error = GetLastError();
+    error = Fill(file, content, what);
+    if (error == 0 && (error = RetryWhileLocked([&] { return PutInPlace(file, path); })) != 0) {
         what = "Cannot put the new file in place";
     }
     if (error != 0) {
-        DeleteFileW(temporary.c_str());  // the old file stays as it was
-        return Failure(error, source, std::string(what) + " ('" + targetPath + "')");
+        Discard(file, temporary);  // the old file stays as it was
+        return WriterFailure(error, source, std::string(what) + " ('" + targetPath + "')");
     }
-    RemoveStaleTemporaryFiles(path.substr(0, lastSeparator + 1), content.size());
+    // The document is in place. Flushing it again asks the file system to write its records of
+    // the rename as well, though Windows documents no flush of a folder; nothing here can be
+    // reported as a failure any more.
+    FlushFileBuffers(file);
+    CloseHandle(file);
+    RemoveStaleTemporaryFiles(folder, content.size());
     return {};
 }
 

@@ -137,26 +137,6 @@ TEST_F(Boxes, WhatCannotBeReplacedEndsInTheCreationErrorWithoutAQuestion) {
     EXPECT_FALSE(program_.ended());
 }
 
-// A relative folder is taken below the profile folder, whatever the program's current folder;
-// the document and the editor get the full path.
-TEST_F(Boxes, ARelativeFolderIsTakenBelowTheProfile) {
-    const Result<std::string> profile = cSpecialFolders{}.GetSpecialFolder(kCsidlProfile);
-    ASSERT_TRUE(profile);
-    const std::wstring home = Wide(profile.value());
-    if (_wcsnicmp(scratch_.path().c_str(), home.c_str(), home.size()) != 0) {
-        GTEST_SKIP() << "the scratch folder is not below the profile folder";
-    }
-    StandInEditor editor(scratch_);
-    toNamePage(scratch_.path().substr(home.size()), L"Notes");
-    boxes_.expect([](const Box& box) { Press(box.window, IDYES); });
-    finish();
-    expectAllAnswered();
-    const std::string target = Narrow(home + scratch_.path().substr(home.size()) + L"\\Notes.tbr");
-    EXPECT_EQ(editor.record(),
-              (std::vector<std::string>{"tbredit \"" + target + "\"", "tbredit", target}));
-    EXPECT_TRUE(Exists(scratch_ / L"Notes.tbr"));
-}
-
 TEST_F(Boxes, AnExistingDocumentIsReplacedOnlyAfterAYes) {
     const std::wstring target = scratch_ / L"Notes.tbr";
     WriteBytes(target, "keep me");
@@ -183,8 +163,20 @@ TEST_F(Boxes, EnterInTheNameBoxPressesFinish) {
     expectAllAnswered();
 }
 
-// The file-open dialog: owned by the main window, titled, one filter, starting on the desktop,
-// no read-only box. Cancel changes nothing and shows nothing.
+// The file-open dialog's folder, and the name in its file name box.
+std::string FolderOf(const Box& box) {
+    wchar_t folder[MAX_PATH] = {};
+    SendMessageW(box.window, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+    return Narrow(folder);
+}
+std::wstring FileNameOf(const Box& box) {
+    wchar_t name[MAX_PATH] = {};
+    SendMessageW(box.window, CDM_GETSPEC, MAX_PATH, reinterpret_cast<LPARAM>(name));
+    return name;
+}
+
+// The file-open dialog: owned by the main window, titled, one filter, starting on the desktop
+// with an empty file name, no read-only box. Cancel changes nothing and shows nothing.
 TEST_F(Boxes, TheFileDialogOpensOnTheDesktopAndCancelsQuietly) {
     const Result<std::string> desktop = GetDesktopDirectory(WindowHandle{});
     ASSERT_TRUE(desktop);
@@ -192,9 +184,8 @@ TEST_F(Boxes, TheFileDialogOpensOnTheDesktopAndCancelsQuietly) {
     boxes_.expect([&](const Box& box) {
         EXPECT_EQ(box.title, L"Select Tambrel");
         EXPECT_EQ(GetWindow(box.window, GW_OWNER), window);
-        wchar_t folder[MAX_PATH] = {};
-        SendMessageW(box.window, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
-        EXPECT_EQ(Narrow(folder), desktop.value());
+        EXPECT_EQ(FolderOf(box), desktop.value());
+        EXPECT_EQ(FileNameOf(box), L"");
         const HWND filter = GetDlgItem(box.window, cmb1);
         EXPECT_EQ(SendMessageW(filter, CB_GETCOUNT, 0, 0), 1);
         EXPECT_EQ(TextOf(filter).substr(0, 8), L"Tambrels");
@@ -247,6 +238,79 @@ TEST_F(Boxes, AMissingEditorShowsTheOpenError) {
     expectAllAnswered();
     EXPECT_FALSE(program_.ended());
     EXPECT_TRUE(Visible(form1()));
+}
+
+// The process's current folder moved elsewhere for as long as it lives.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const std::wstring& folder) {
+        GetCurrentDirectoryW(MAX_PATH, before_);
+        SetCurrentDirectoryW(folder.c_str());
+    }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+    ~CurrentFolder() { SetCurrentDirectoryW(before_); }
+
+  private:
+    wchar_t before_[MAX_PATH] = {};
+};
+
+// Windows moves the current folder to a picked document's folder, whatever the dialog's flags
+// say, and a dialog given only a starting folder reopens where the user last picked. Neither
+// shows: the file dialog opens on the desktop again, and relative folders typed afterwards
+// (plain, from the root, from a drive) land below the profile folder or on its drive, with the
+// full path for the editor.
+TEST_F(Boxes, AfterAPickTheDialogAndRelativeFoldersIgnoreTheCurrentFolder) {
+    const Result<std::string> profile = cSpecialFolders{}.GetSpecialFolder(kCsidlProfile);
+    const Result<std::string> desktop = GetDesktopDirectory(WindowHandle{});
+    ASSERT_TRUE(profile && desktop);
+    const std::wstring home = Wide(profile.value());
+    const std::wstring scratch = scratch_.path();
+    if (_wcsnicmp(scratch.c_str(), home.c_str(), home.size()) != 0 || scratch[1] != L':') {
+        GTEST_SKIP() << "the scratch folder is not below the profile folder";
+    }
+    const std::wstring picked = scratch_ / L"Picked.tbr";
+    WriteBytes(picked, "x");
+    {
+        StandInEditor missing(scratch_, /*installed=*/false);
+        boxes_.expect([&](const Box& box) { ChooseInFileDialog(box, picked); });
+        boxes_.expect([](const Box& box) { Press(box.window, IDOK); });  // no editor: the error
+        click(main(Form1::kCommand2));
+        expectAllAnswered();
+    }
+    const CurrentFolder moved(scratch);  // where Windows leaves it after the pick
+    boxes_.expect([&](const Box& box) {
+        EXPECT_EQ(FolderOf(box), desktop.value());
+        EXPECT_EQ(FileNameOf(box), L"");
+        Press(box.window, IDCANCEL);
+    });
+    click(main(Form1::kCommand2));
+    expectAllAnswered();
+
+    const std::wstring below = scratch.substr(home.size());  // no leading separator
+    const struct {
+        std::wstring folder;
+        std::wstring name;
+        std::wstring target;
+    } rows[] = {
+        {below, L"Plain", home + below + L"\\Plain.tbr"},
+        {scratch.substr(2), L"Rooted", home.substr(0, 3) + scratch.substr(3) + L"\\Rooted.tbr"},
+        {scratch.substr(0, 2) + scratch.substr(3), L"Drive", scratch + L"\\Drive.tbr"},
+    };
+    for (const auto& row : rows) {
+        DeleteFileW((scratch_ / L"editor-record.txt").c_str());
+        StandInEditor editor(scratch_);
+        toNamePage(row.folder, row.name);
+        boxes_.expect([](const Box& box) { Press(box.window, IDYES); });
+        finish();
+        expectAllAnswered();
+        const std::string target = Narrow(row.target);
+        EXPECT_EQ(editor.record(),
+                  (std::vector<std::string>{"tbredit \"" + target + "\"", "tbredit", target}));
+        EXPECT_TRUE(Exists(scratch_ / (row.name + L".tbr"))) << Narrow(row.folder);
+        program_.start();  // the program ended with the editor's start; the next row starts it anew
+        pump();
+    }
 }
 
 // The folder dialog: owned by the wizard, showing "Select Directory"; cancel keeps the folder

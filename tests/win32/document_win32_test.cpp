@@ -18,6 +18,74 @@ TEST(WriteNewDocumentOnWindows, WritesTheCompleteDocumentAndNothingElse) {
     ASSERT_TRUE(written) << written.error().message;
     EXPECT_EQ(ReadBytes(scratch / L"Notes.tbr"), NewDocument());
     EXPECT_EQ(FolderEntries(scratch.path()), std::vector<std::wstring>{L"Notes.tbr"});
+    // The temporary file was hidden; the document is not.
+    EXPECT_EQ(GetFileAttributesW((scratch / L"Notes.tbr").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+}
+
+// Another program (file_holder.exe, built beside this test) holding a file open without sharing
+// writing or deleting, as virus scanners, sync clients and the preview pane do for a moment.
+class HeldFile {
+  public:
+    HeldFile(const std::wstring& path, bool untilWrittenBeside) {
+        static int counter = 0;
+        const std::wstring name = L"tbrwiz-held-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                  std::to_wstring(++counter);
+        ready_ = CreateEventW(nullptr, TRUE, FALSE, (name + L"-ready").c_str());
+        release_ = CreateEventW(nullptr, TRUE, FALSE, (name + L"-release").c_str());
+        std::wstring command = L"\"" + ProgramFolder() + L"\\win32_file_holder.exe\" \"" + path +
+                               L"\" " + name + L"-ready " + name + L"-release" +
+                               (untilWrittenBeside ? L" --until-written-beside" : L"");
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                           nullptr, nullptr, &startup, &process)) {
+            CloseHandle(process.hThread);
+            process_ = process.hProcess;
+            const HANDLE either[] = {ready_, process_};
+            holding_ = WaitForMultipleObjects(2, either, FALSE, 30000) == WAIT_OBJECT_0;
+        }
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    ~HeldFile() {
+        SetEvent(release_);
+        if (process_ != nullptr) {
+            WaitForSingleObject(process_, 30000);
+            CloseHandle(process_);
+        }
+        CloseHandle(release_);
+        CloseHandle(ready_);
+    }
+
+    bool holding() const { return holding_; }
+
+  private:
+    HANDLE ready_ = nullptr;
+    HANDLE release_ = nullptr;
+    HANDLE process_ = nullptr;
+    bool holding_ = false;
+};
+
+// Held for a moment, the document is waited for and replaced; held for good, the write fails
+// after about a second with the old document as it was and no temporary file left, hidden or not.
+TEST(WriteNewDocumentOnWindows, WaitsOutAPassingLockAndGivesUpOnALastingOne) {
+    const std::string old = "the old document, which must survive";
+    for (const bool passing : {true, false}) {
+        ScratchFolder scratch;
+        const std::wstring target = scratch / L"Notes.tbr";
+        WriteBytes(target, old);
+        Status written;
+        {
+            HeldFile holder(target, /*untilWrittenBeside=*/passing);
+            ASSERT_TRUE(holder.holding()) << passing;
+            written = WriteNewDocument(Narrow(target));
+        }
+        EXPECT_EQ(written.ok(), passing) << (written ? "" : written.error().message);
+        EXPECT_EQ(ReadBytes(target), passing ? NewDocument() : old) << passing;
+        EXPECT_EQ(FolderEntries(scratch.path()), std::vector<std::wstring>{L"Notes.tbr"})
+            << passing;
+    }
 }
 
 TEST(WriteNewDocumentOnWindows, ReplacesALargerFileWhole) {

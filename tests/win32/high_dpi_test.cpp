@@ -81,5 +81,38 @@ TEST_F(HighDpi, TheWizardScalesFromItsTwips) {
     EXPECT_EQ(FontOf(wizard(Form2::kCommand1)).lfHeight, -16);
 }
 
+// Moved to a monitor of another DPI, a window is asked for its size there and then given a place
+// of that size; it keeps that place after laying itself out anew, so it changes size only once.
+// Runs at any DPI: the DPI change is sent to the window as Windows would send it.
+class DpiChange : public WindowTest {};
+
+TEST_F(DpiChange, BothWindowsKeepTheSizeTheyAnnounce) {
+    const UINT start = GetDpiForWindow(form1());
+    for (const bool wizard : {false, true}) {
+        if (wizard) {
+            click(main(Form1::kCommand1));
+        }
+        const HWND window = wizard ? form2() : form1();
+        ASSERT_NE(window, nullptr);
+        for (const UINT dpi : {120u, 192u, start}) {
+            SIZE size{};
+            ASSERT_TRUE(
+                SendMessageW(window, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)))
+                << dpi;
+            RECT frame{};
+            GetWindowRect(window, &frame);
+            const RECT suggested{frame.left, frame.top, frame.left + size.cx, frame.top + size.cy};
+            SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+            pump();
+            GetWindowRect(window, &frame);
+            EXPECT_EQ(frame.right - frame.left, size.cx) << wizard << dpi;
+            EXPECT_EQ(frame.bottom - frame.top, size.cy) << wizard << dpi;
+            const int twips = wizard ? 4710 : 5145;
+            EXPECT_EQ(ClientOf(window).right, MulDiv(twips, static_cast<int>(dpi), 1440)) << dpi;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tbr::testing

@@ -31,18 +31,42 @@ void DrawPicture(HWND banner, HDC dc) {
     DeleteDC(source);
 }
 
+// White around the picture; the window colour of the user's scheme while high contrast is on.
+HBRUSH BackgroundBrush() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof(contrast);
+    const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+                      (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    return high ? GetSysColorBrush(COLOR_WINDOW) : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+}
+
+// The focus rectangle, like any control's, shows only once the keyboard is in use (or where the
+// user always wants it); a click alone does not show it.
+bool ShowsFocusCue(HWND banner) {
+    return GetFocus() == banner &&
+           (SendMessageW(banner, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+}
+
 LRESULT on_wm_paint(HWND banner) {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(banner, &paint);
     RECT client{};
     GetClientRect(banner, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FillRect(dc, &client, BackgroundBrush());
     DrawPicture(banner, dc);
-    if (GetFocus() == banner) {
+    if (ShowsFocusCue(banner)) {
         DrawFocusRect(dc, &client);
     }
     EndPaint(banner, &paint);
     return 0;
+}
+
+// The keyboard cues were switched on or off (Tab, Alt), or the system's colours changed (high
+// contrast among them): drawn afresh.
+LRESULT on_wm_look_changed(HWND banner, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefWindowProcW(banner, message, wParam, lParam);
+    InvalidateRect(banner, nullptr, FALSE);
+    return result;
 }
 
 LRESULT on_wm_focus_changed(HWND banner) {
@@ -65,6 +89,9 @@ LRESULT CALLBACK BannerProcedure(HWND banner, UINT message, WPARAM wParam, LPARA
             return on_wm_focus_changed(banner);
         case WM_LBUTTONDOWN:
             return on_wm_lbuttondown(banner);
+        case WM_UPDATEUISTATE:
+        case WM_SYSCOLORCHANGE:
+            return on_wm_look_changed(banner, message, wParam, lParam);
         default:
             return DefWindowProcW(banner, message, wParam, lParam);
     }

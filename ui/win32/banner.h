@@ -1,5 +1,6 @@
-// The main window's banner: a logo bitmap at the top-left of a white box with a thin sunken
-// border. It can take the focus (then it shows a focus rectangle) but reacts to nothing.
+// The main window's banner: a logo bitmap at the top-left of a white box (the window colour under
+// high contrast) with a thin sunken border. It can take the focus (then it shows a focus rectangle
+// while the keyboard is in use) but reacts to nothing.
 #pragma once
 
 #include "ui/win32/dialog_window.h"

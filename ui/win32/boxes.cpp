@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace tbr::win32 {
@@ -57,9 +58,17 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRe
     // One filter pair; the string's own terminator closes the list with a second NUL.
     const std::wstring filter =
         WideText(request.filterName) + L'\0' + WideText(request.filterPattern) + L'\0';
-    const std::wstring initialFolder = WideText(request.initialFolder);
     const std::wstring title = WideText(request.title);
+    // The starting folder goes in as the file name box's path: Windows 7 and later open the folder
+    // the user last picked instead of lpstrInitialDir once the program has used the dialog, but
+    // take a path given as the file first. It ends in a separator, so no file name is shown.
+    std::wstring initialFolder = WideText(request.initialFolder);
+    if (!initialFolder.empty() && initialFolder.back() != L'\\' && initialFolder.back() != L'/') {
+        initialFolder += L'\\';
+    }
     std::vector<wchar_t> file(kLongPathBuffer, L'\0');
+    initialFolder.copy(file.data(),
+                       std::min<std::size_t>(initialFolder.size(), kLongPathBuffer - 1));
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
@@ -69,9 +78,12 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRe
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = kLongPathBuffer;
-    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+    dialog.lpstrInitialDir = nullptr;
     dialog.lpstrTitle = title.c_str();
-    // The current folder stays where it was: the editor is looked for there, too.
+    // OFN_NOCHANGEDIR keeps the current folder only for the save dialog: after a pick here it may
+    // have moved to the document's folder. Nothing depends on it: relative folders are taken below
+    // the profile folder, every path handed on is absolute, and the editor is never looked for in
+    // the current folder (main.cpp).
     dialog.Flags =
         OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
     if (GetOpenFileNameW(&dialog)) {

@@ -98,13 +98,25 @@ void PlaceControl(HWND control, const RECT& pixels) {
                  pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetClientSizeInTwips(HWND window, int width, int height, UINT dpi) {
+SIZE WindowSizeForClient(HWND window, int width, int height, UINT dpi) {
     RECT frame{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
-    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void SetClientSizeInTwips(HWND window, int width, int height, UINT dpi) {
+    const SIZE size = WindowSizeForClient(window, width, height, dpi);
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ForwardToControls(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, message, wParam, lParam);
+    }
 }
 
 void TakeOverDpiScaling(HWND dialog) {

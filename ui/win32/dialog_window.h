@@ -77,6 +77,10 @@ HWND CreateControl(HWND dialog, const ControlLayout& layout);
 void PlaceControl(HWND control, const RECT& pixels);
 // Sizes the window so that its client area is width x height twips at dpi.
 void SetClientSizeInTwips(HWND window, int width, int height, UINT dpi);
+// The outer size of the window when its client area is width x height twips at dpi.
+SIZE WindowSizeForClient(HWND window, int width, int height, UINT dpi);
+// Hands a message that only top-level windows receive (WM_SYSCOLORCHANGE) on to every control.
+void ForwardToControls(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // Leaves the layout on a DPI change to the window itself, where the system would rescale
 // dialogs from their template units.
 void TakeOverDpiScaling(HWND dialog);
@@ -212,6 +216,12 @@ class DialogWindow : public WindowServices {
             case WM_DPICHANGED:
                 return self->on_wm_dpichanged(HIWORD(wParam),
                                               *reinterpret_cast<const RECT*>(lParam));
+            case WM_GETDPISCALEDSIZE:
+                return self->on_wm_getdpiscaledsize(static_cast<UINT>(wParam),
+                                                    *reinterpret_cast<SIZE*>(lParam));
+            case WM_SYSCOLORCHANGE:
+                ForwardToControls(window, message, wParam, lParam);
+                return FALSE;
             default:
                 return FALSE;
         }
@@ -249,6 +259,14 @@ class DialogWindow : public WindowServices {
                      suggested.right - suggested.left, suggested.bottom - suggested.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         layOut(dpi);
+        return TRUE;
+    }
+
+    // The exact size at the new DPI, so that the place WM_DPICHANGED suggests is the one the
+    // layout keeps: a window moved to a monitor of another DPI changes its size once.
+    INT_PTR on_wm_getdpiscaledsize(UINT dpi, SIZE& size) {
+        size = WindowSizeForClient(window_, look_.clientWidth, look_.clientHeight, dpi);
+        SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
         return TRUE;
     }
 
