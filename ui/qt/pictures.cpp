@@ -125,8 +125,21 @@ QPixmap DecodeBmp(Bytes b) {
 
 }  // namespace
 
-QPixmap BannerPixmap() {
-    return DecodeBmp(resources::Banner());
+QPixmap BannerPixmap(qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1.0) {
+        return DecodeBmp(resources::Banner());
+    }
+    // Above 1x the banner drawn at 2x, brought to the screen's own ratio: a screen between 1x and
+    // 2x shows it made smaller, which stays sharp, rather than the 1x banner made larger.
+    QPixmap twice = DecodeBmp(resources::Banner2x());
+    if (devicePixelRatio != 2.0 && !twice.isNull()) {
+        const QSize logical = twice.size() / 2;
+        twice = twice.scaled(qRound(logical.width() * devicePixelRatio),
+                             qRound(logical.height() * devicePixelRatio), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    }
+    twice.setDevicePixelRatio(devicePixelRatio);
+    return twice;
 }
 QIcon CreateButtonIcon() {
     return DecodeIcon(resources::CreateIcon());
