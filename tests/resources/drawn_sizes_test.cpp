@@ -55,8 +55,10 @@ Picture FromIcon(const IconImage& image, int size) {
         for (int x = 0; x < size; ++x) {
             const std::uint32_t c = image.rgb(x, y);
             const long a = image.transparent(x, y) ? 0 : 255;
-            p.pixels.push_back({(c >> 16u & 0xFFu) * a / 255, (c >> 8u & 0xFFu) * a / 255,
-                                (c & 0xFFu) * a / 255, a});
+            const auto channel = [&](unsigned shift) {
+                return static_cast<long>((c >> shift) & 0xFFu) * a / 255;
+            };
+            p.pixels.push_back({channel(16), channel(8), channel(0), a});
         }
     }
     return p;
