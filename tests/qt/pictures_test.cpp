@@ -51,7 +51,7 @@ class PicturesTest : public QObject {
         QCOMPARE(tbr::qt::EditButtonIcon().availableSizes(),
                  (QList<QSize>{{32, 32}, {48, 48}, {64, 64}}));
         QCOMPARE(tbr::qt::ApplicationIcon().availableSizes(),
-                 (QList<QSize>{{32, 32}, {16, 16}, {24, 24}, {48, 48}, {64, 64}, {256, 256}}));
+                 (QList<QSize>{{32, 32}, {16, 16}, {24, 24}, {48, 48}, {64, 64}}));
 
         const QPixmap twice = tbr::qt::BannerPixmap(2.0);
         QCOMPARE(twice.devicePixelRatio(), 2.0);

@@ -1,5 +1,6 @@
 #include "ui/qt/form1.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -24,7 +25,9 @@ Form1::Form1(Services& services, QWidget* parent)
       launcher_(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    setWindowIcon(ApplicationIcon());
+    if (QApplication::windowIcon().isNull()) {
+        setWindowIcon(ApplicationIcon());  // else the program's icon, set for all its windows
+    }
     SetAccessibleWindowRole(this, QAccessible::Window);
     setFixedSize(Px(5145), Px(5400));
     setFont(DialogFont());

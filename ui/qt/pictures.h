@@ -10,7 +10,7 @@ namespace tbr::qt {
 // at 1x the picture as drawn, above it the picture drawn at 2x, carrying its pixel ratio.
 QPixmap BannerPixmap(qreal devicePixelRatio = 1.0);
 // Icons holding every size drawn (the button pictures at 32, 48 and 64 pixels, the window icon
-// from 16 to 256): the toolkit picks the one for the size and pixel ratio it needs.
+// at 16 to 64): the toolkit picks the one for the size and pixel ratio it needs.
 QIcon CreateButtonIcon();
 QIcon EditButtonIcon();
 QIcon ApplicationIcon();
