@@ -6,6 +6,8 @@ extern const unsigned char default_document_icon[];
 extern const std::size_t default_document_icon_size;
 extern const unsigned char banner_bmp[];
 extern const std::size_t banner_bmp_size;
+extern const unsigned char banner_2x_bmp[];
+extern const std::size_t banner_2x_bmp_size;
 extern const unsigned char create_icon[];
 extern const std::size_t create_icon_size;
 extern const unsigned char edit_icon[];
@@ -22,6 +24,10 @@ std::span<const unsigned char> DefaultDocumentIcon() {
 
 std::span<const unsigned char> Banner() {
     return {embedded::banner_bmp, embedded::banner_bmp_size};
+}
+
+std::span<const unsigned char> Banner2x() {
+    return {embedded::banner_2x_bmp, embedded::banner_2x_bmp_size};
 }
 
 std::span<const unsigned char> CreateIcon() {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of the Windows program's two windows as Wine draws them, for docs/:
 #   scripts/wine-screenshots.sh [build folder]        (default: build/win64, configured already)
-# writes docs/win32-main-window.png and docs/win32-create-wizard.png. It uses a Wine environment
-# of its own, so a test run of the same build is not disturbed.
+# writes docs/win32-main-window.png and docs/win32-create-wizard.png at 96 DPI, and the same at
+# 192 DPI (200 %) as docs/win32-main-window@2x.png and docs/win32-create-wizard@2x.png. It uses a
+# Wine environment of its own, so a test run of the same build is not disturbed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build/win64}" && pwd)
@@ -24,22 +25,36 @@ window_of() {
     timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1
 }
 
-timeout -k 5 60 wine "$exe" </dev/null >/dev/null 2>&1 &
-pid=$!
-main=$(window_of "Tambrel Wizard")
+shoot() { # dpi suffix
+    local scale=$(($1 / 96)) main wizard
+    timeout -k 5 30 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" \
+        /f </dev/null >/dev/null 2>&1
+    timeout -k 5 60 wine "$exe" </dev/null >/dev/null 2>&1 &
+    pid=$!
+    main=$(window_of "Tambrel Wizard")
 
-# Controls are clicked at client coordinates plus Wine's frame: 3 pixels on the left and a
-# 19-pixel caption and 3-pixel frame on top. Command1 lies at client (24, 104), 65 x 65.
-xdotool mousemove --window "$main" 59 158 click 1
-wizard=$(window_of "Create Tambrel")
-sleep 0.5
-import -window "$wizard" "$top/docs/win32-create-wizard.png"
+    # Without a window manager the program's first window is not the active one: a click on an
+    # empty spot of its client area makes it so (Wine's frame is a few pixels, the spot lies well
+    # inside). Then Tab goes from "Close" to the create button, and Space presses it.
+    xdotool mousemove --window "$main" $((12 * scale)) $((300 * scale)) click 1
+    sleep 0.3
+    xdotool key Tab space
+    wizard=$(window_of "Create Tambrel")
+    sleep 0.5
+    import -window "$wizard" "$top/docs/win32-create-wizard$2.png"
 
-# Cancel (client 232, 208, 73 x 25) brings the main window back, afresh; shown from an active
-# window it is the active one, as on a desktop (without a window manager the first window of
-# the program is not).
-xdotool mousemove --window "$wizard" 271 242 click 1
-main=$(window_of "Tambrel Wizard")
-sleep 0.5
-import -window "$main" "$top/docs/win32-main-window.png"
-echo "wine-screenshots: docs/win32-main-window.png and docs/win32-create-wizard.png written"
+    # From "Next >", Tab reaches the selected option and then "Cancel" (the folder box and
+    # "Browse..." are disabled); Cancel brings the main window back, afresh and active.
+    xdotool key Tab Tab space
+    main=$(window_of "Tambrel Wizard")
+    sleep 0.5
+    import -window "$main" "$top/docs/win32-main-window$2.png"
+    xdotool key space  # "Close"
+    wait "$pid" || true
+    pid=""
+}
+
+shoot 96 ""
+shoot 192 "@2x"
+echo "wine-screenshots: docs/win32-main-window.png, docs/win32-create-wizard.png and their @2x" \
+    "versions written"

@@ -130,14 +130,14 @@ void drawWords(Canvas& c) {
 
 }  // namespace
 
-Bytes drawBanner() {
-    Canvas c(kWidth, kHeight, Rgba{255, 255, 255, 255});
+Bytes drawBanner(int scale) {
+    Canvas c(kWidth * scale, kHeight * scale, Rgba{255, 255, 255, 255}, Scale{scale, 1});
     drawTile(c);
     drawCard(c);
     drawWand(c);
     drawStar(c);
     drawWords(c);
-    return encodeBmp24(c);
+    return encodeBmp24(c, 96 * scale);
 }
 
 }  // namespace tbr::draw

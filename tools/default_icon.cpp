@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "icon_palette.h"
 #include "pictures.h"
@@ -50,9 +51,21 @@ constexpr std::array<MenuRow, 5> kRows{{
     {{"#.#", ".+.", "#.#"}, kMagenta, kPurple, 4},
 }};
 
+// Palette indexes of a square picture drawn in 32 x 32 coordinates at a whole scale: each pixel of
+// the drawing covers scale x scale pixels of the picture.
 class Pixels {
   public:
-    void set(int x, int y, Colour c) { index_[static_cast<std::size_t>(y * kSize + x)] = c; }
+    explicit Pixels(int scale)
+        : scale_(scale), index_(static_cast<std::size_t>(kSize * kSize * scale * scale)) {}
+
+    void set(int x, int y, Colour c) {
+        const int side = kSize * scale_;
+        for (int j = 0; j < scale_; ++j) {
+            for (int i = 0; i < scale_; ++i) {
+                index_[static_cast<std::size_t>((y * scale_ + j) * side + x * scale_ + i)] = c;
+            }
+        }
+    }
     void fill(int x0, int y0, int x1, int y1, Colour c) {
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
@@ -75,16 +88,15 @@ class Pixels {
             set(x + 2 * i, y, c);
         }
     }
-    const std::array<std::uint8_t, kSize * kSize>& indexes() const { return index_; }
+    const std::vector<std::uint8_t>& indexes() const { return index_; }
 
   private:
-    std::array<std::uint8_t, kSize * kSize> index_{};
+    int scale_;
+    std::vector<std::uint8_t> index_;
 };
 
-}  // namespace
-
-Bytes drawDefaultDocumentIcon() {
-    Pixels p;
+IndexedImage drawMenu(int scale) {
+    Pixels p(scale);
     // The panel with a raised edge: white above and on the left, dark on the right and below.
     p.fill(kLeft, kTop, kRight, kBottom, kSilver);
     p.fill(kLeft, kTop, kRight - 1, kTop, kWhite);
@@ -108,20 +120,32 @@ Bytes drawDefaultDocumentIcon() {
     }
 
     IndexedImage image;
-    image.size = kSize;
+    image.size = kSize * scale;
     // The 16 standard colours, the same as the first 16 entries of the icons' palette.
     std::copy_n(iconPalette().begin(), 16, image.palette.begin());
-    image.indexes.assign(p.indexes().begin(), p.indexes().end());
-    image.transparent.resize(kSize * kSize);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x2 = 0; x2 < kSize; ++x2) {
-            image.transparent[static_cast<std::size_t>(y * kSize + x2)] =
-                y < kTop || y > kBottom || x2 < kLeft || x2 > kRight;
+    image.indexes = p.indexes();
+    image.transparent.resize(image.indexes.size());
+    for (int y = 0; y < image.size; ++y) {
+        for (int x2 = 0; x2 < image.size; ++x2) {
+            const int col = x2 / scale;
+            const int row = y / scale;
+            image.transparent[static_cast<std::size_t>(y * image.size + x2)] =
+                row < kTop || row > kBottom || col < kLeft || col > kRight;
         }
     }
+    return image;
+}
+
+}  // namespace
+
+Bytes drawDefaultDocumentIcon() {
     // This icon's directory entry reads colour count 255, planes 0 and bit depth 0; readers take
     // the real values from the bitmap header. Every document carries exactly these bytes.
-    return encodeIco({{image, 255, 0, 0}});
+    return encodeIco({{drawMenu(1), 255, 0, 0}});
+}
+
+Bytes drawDocumentIcon() {
+    return encodeIco({{drawMenu(1)}, {drawMenu(2)}});
 }
 
 }  // namespace tbr::draw

@@ -39,11 +39,13 @@ int main(int argc, char** argv) {
         tbr::draw::Bytes (*draw)();
     };
     const Output outputs[] = {
-        {"banner.bmp", tbr::draw::drawBanner},
+        {"banner.bmp", [] { return tbr::draw::drawBanner(1); }},
+        {"banner@2x.bmp", [] { return tbr::draw::drawBanner(2); }},
         {"create.ico", tbr::draw::drawCreateIcon},
         {"edit.ico", tbr::draw::drawEditIcon},
         {"tbrwiz.ico", tbr::draw::drawAppIcon},
         {"default_document.ico", tbr::draw::drawDefaultDocumentIcon},
+        {"document.ico", tbr::draw::drawDocumentIcon},
     };
     bool ok = true;
     for (const Output& o : outputs) {

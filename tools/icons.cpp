@@ -1,4 +1,8 @@
-// The three 32 x 32 icons of the main window and the program.
+// The three icons of the main window and the program, drawn in 32 x 32 coordinates and written
+// at each size their file holds.
+#include <initializer_list>
+#include <vector>
+
 #include "icon_palette.h"
 #include "icon_parts.h"
 #include "pictures.h"
@@ -8,12 +12,16 @@ namespace {
 
 constexpr int kIconSize = 32;
 
-Canvas iconCanvas() {
-    return Canvas(kIconSize, kIconSize, Rgba{0, 0, 0, 0});
-}
-
-Bytes encodeIcon(const Canvas& canvas) {
-    return encodeIco({{toIndexed(canvas)}});
+// One icon file: the drawing at each size, the natural 32 x 32 first (readers that take one image
+// take the first).
+Bytes encodeIcon(void (*draw)(Canvas&), std::initializer_list<int> sizes) {
+    std::vector<IcoEntry> entries;
+    for (const int size : sizes) {
+        Canvas canvas(size, size, Rgba{0, 0, 0, 0}, Scale{size, kIconSize});
+        draw(canvas);
+        entries.push_back({toIndexed(canvas)});
+    }
+    return encodeIco(entries);
 }
 
 // Points on a 45-degree axis rising to the right from `origin`: `along` steps up and right,
@@ -34,10 +42,7 @@ struct Diagonal {
     }
 };
 
-}  // namespace
-
-Bytes drawCreateIcon() {
-    Canvas c = iconCanvas();
+void paintCreateIcon(Canvas& c) {
     constexpr Unit left = u(6), right = u(27), top = u(3), bottom = u(30), fold = u(7);
     // The page with its top-right corner folded over.
     fillOutlined(c,
@@ -61,11 +66,9 @@ Bytes drawCreateIcon() {
         linear({right - fold, top + fold}, Rgb{236, 240, 248}, {right, top}, Rgb{176, 188, 210}));
     drawSparkle(c, {u(7.5), u(7.5)}, u(5.8));
     drawSparkle(c, {u(15.5), u(2.5)}, u(1.8));
-    return encodeIcon(c);
 }
 
-Bytes drawEditIcon() {
-    Canvas c = iconCanvas();
+void paintEditIcon(Canvas& c) {
     drawMenuCard(c);
     // A fountain pen writing on the card: nib at the lower left, barrel up to the right.
     const Diagonal pen{{u(10), u(26)}};
@@ -81,11 +84,9 @@ Bytes drawEditIcon() {
                 pen.across(Rgb{130, 186, 255}, Rgb{18, 50, 150}, half));
     c.fillCrisp(pen.band(ring, ring + u(1), half),
                 pen.across(Rgb{255, 240, 160}, Rgb{190, 132, 20}, half));
-    return encodeIcon(c);
 }
 
-Bytes drawAppIcon() {
-    Canvas c = iconCanvas();
+void paintAppIcon(Canvas& c) {
     drawMenuCard(c);
     // The wand rises from the lower left towards the star; its white tip shows below the star.
     const Diagonal wand{{u(6.5), u(27.5)}};
@@ -103,7 +104,22 @@ Bytes drawAppIcon() {
                   {centre.x + u(5), centre.y + u(5)}, Rgb{246, 168, 0}));
     c.fill(star({centre.x - u(0.5), centre.y - u(0.5)}, u(2.6), u(1.2)), Rgb{255, 252, 220});
     drawSparkle(c, {u(28.5), u(20.5)}, u(2.2));
-    return encodeIcon(c);
+}
+
+}  // namespace
+
+// The button pictures at 96, 144 and 192 DPI (scale 1, 1.5 and 2).
+Bytes drawCreateIcon() {
+    return encodeIcon(paintCreateIcon, {32, 48, 64});
+}
+
+Bytes drawEditIcon() {
+    return encodeIcon(paintEditIcon, {32, 48, 64});
+}
+
+// The sizes that Windows asks of a program's icon (16 to 256) and twice the window icon's.
+Bytes drawAppIcon() {
+    return encodeIcon(paintAppIcon, {32, 16, 24, 48, 64, 256});
 }
 
 }  // namespace tbr::draw

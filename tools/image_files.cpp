@@ -72,13 +72,14 @@ void putIconImage(Bytes& out, const IndexedImage& image) {
 
 }  // namespace
 
-Bytes encodeBmp24(const Canvas& canvas) {
+Bytes encodeBmp24(const Canvas& canvas, int dotsPerInch) {
     const int w = canvas.width();
     const int h = canvas.height();
     const std::uint32_t stride = rowBytes(w, 24);
     const std::uint32_t pixelBytes = stride * static_cast<std::uint32_t>(h);
     constexpr std::uint32_t kHeaders = 14 + kInfoHeaderSize;
-    constexpr std::uint32_t kPixelsPerMetre = 3780;  // 96 dots per inch
+    // Rounded to the nearest whole pixel per metre: 3780 at 96 dots per inch.
+    const auto pixelsPerMetre = static_cast<std::uint32_t>((dotsPerInch * 100000 / 254 + 5) / 10);
 
     Bytes out;
     out.reserve(kHeaders + pixelBytes);
@@ -87,7 +88,7 @@ Bytes encodeBmp24(const Canvas& canvas) {
     put32(out, kHeaders + pixelBytes);
     put32(out, 0);  // two reserved words
     put32(out, kHeaders);
-    putInfoHeader(out, w, h, 24, pixelBytes, kPixelsPerMetre);
+    putInfoHeader(out, w, h, 24, pixelBytes, pixelsPerMetre);
     for (int y = h - 1; y >= 0; --y) {
         const std::size_t start = out.size();
         for (int x = 0; x < w; ++x) {

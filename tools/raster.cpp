@@ -222,22 +222,24 @@ Shape translate(Shape s, Unit dx, Unit dy) {
 }
 
 Paint solid(Rgb c) {
-    return [c](int, int) { return c; };
+    return [c](Point) { return c; };
 }
 
 Paint linear(Point pa, Rgb a, Point pb, Rgb b) {
     const Point d = pb - pa;
     const Unit len2 = std::max(dot(d, d), Unit{1});
-    return [=](int x, int y) {
-        const Point p{px(x) + kUnitsPerPixel / 2, px(y) + kUnitsPerPixel / 2};
-        return mix(a, b, dot(p - pa, d), len2);
-    };
+    return [=](Point p) { return mix(a, b, dot(p - pa, d), len2); };
 }
 
-Canvas::Canvas(int width, int height, Rgba background)
+Canvas::Canvas(int width, int height, Rgba background, Scale scale)
     : width_(width),
       height_(height),
+      scale_(scale),
       pixels_(static_cast<std::size_t>(width * height), background) {}
+
+Point Canvas::pixelCentre(int x, int y) const {
+    return {toPicture(px(x) + kUnitsPerPixel / 2), toPicture(px(y) + kUnitsPerPixel / 2)};
+}
 
 void Canvas::set(int x, int y, Rgb colour) {
     if (x >= 0 && x < width_ && y >= 0 && y < height_) {
@@ -261,22 +263,26 @@ void Canvas::blend(int x, int y, Rgb colour, int alpha) {
          roundDiv(outA, 255)};
 }
 
-// Calls apply(x, y, count) for every pixel that the shape touches, with the number of its
+// Calls apply(x, y, count) for every device pixel that the shape touches, with the number of its
 // sample points inside the shape.
 template <class Apply>
 void Canvas::cover(const Shape& shape, Apply apply) {
     constexpr Unit step = kUnitsPerPixel / kSamplesPerAxis;
-    const int xa = static_cast<int>(std::max<Unit>(0, shape.x0 / kUnitsPerPixel - 1));
-    const int ya = static_cast<int>(std::max<Unit>(0, shape.y0 / kUnitsPerPixel - 1));
-    const int xb = static_cast<int>(std::min<Unit>(width_ - 1, shape.x1 / kUnitsPerPixel + 1));
-    const int yb = static_cast<int>(std::min<Unit>(height_ - 1, shape.y1 / kUnitsPerPixel + 1));
+    const auto first = [&](Unit v) { return std::max<Unit>(0, toDevice(v) / kUnitsPerPixel - 1); };
+    const auto last = [&](Unit v, int size) {
+        return std::min<Unit>(size - 1, toDevice(v) / kUnitsPerPixel + 1);
+    };
+    const int xa = static_cast<int>(first(shape.x0));
+    const int ya = static_cast<int>(first(shape.y0));
+    const int xb = static_cast<int>(last(shape.x1, width_));
+    const int yb = static_cast<int>(last(shape.y1, height_));
     for (int y = ya; y <= yb; ++y) {
         for (int x = xa; x <= xb; ++x) {
             int count = 0;
             for (int j = 0; j < kSamplesPerAxis; ++j) {
-                const Unit sy = px(y) + step * j + step / 2;
+                const Unit sy = toPicture(px(y) + step * j + step / 2);
                 for (int i = 0; i < kSamplesPerAxis; ++i) {
-                    count += shape.inside(px(x) + step * i + step / 2, sy) ? 1 : 0;
+                    count += shape.inside(toPicture(px(x) + step * i + step / 2), sy) ? 1 : 0;
                 }
             }
             if (count > 0) {
@@ -289,7 +295,7 @@ void Canvas::cover(const Shape& shape, Apply apply) {
 void Canvas::fill(const Shape& shape, const Paint& paint, int opacity) {
     constexpr int samples = kSamplesPerAxis * kSamplesPerAxis;
     cover(shape, [&](int x, int y, int count) {
-        blend(x, y, paint(x, y), (count * opacity + samples / 2) / samples);
+        blend(x, y, paint(pixelCentre(x, y)), (count * opacity + samples / 2) / samples);
     });
 }
 
@@ -297,7 +303,7 @@ void Canvas::fillCrisp(const Shape& shape, const Paint& paint) {
     constexpr int samples = kSamplesPerAxis * kSamplesPerAxis;
     cover(shape, [&](int x, int y, int count) {
         if (2 * count >= samples) {
-            set(x, y, paint(x, y));
+            set(x, y, paint(pixelCentre(x, y)));
         }
     });
 }

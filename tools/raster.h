@@ -3,6 +3,10 @@
 // All geometry is integer: coordinates are in 1/64 pixel ("units"), shapes answer whether a point
 // lies inside them, and a pixel's coverage is the share of its 8 x 8 sample points that fall
 // inside. No floating point touches a pixel, so every compiler and machine draws the same bytes.
+//
+// A picture is drawn in its own coordinates, those of its natural size. A canvas with a scale
+// other than 1 samples the same shapes more (or less) densely, so one drawing gives the picture
+// at every size, each drawn rather than resampled from another.
 #pragma once
 
 #include <cstdint>
@@ -71,15 +75,22 @@ Shape subtract(Shape a, Shape b);
 Shape intersect(Shape a, Shape b);
 Shape translate(Shape s, Unit dx, Unit dy);
 
-// The colour of a fill at pixel (x, y).
-using Paint = std::function<Rgb(int x, int y)>;
+// The colour of a fill at a pixel whose centre lies at the given point, in the picture's units.
+using Paint = std::function<Rgb(Point centre)>;
 Paint solid(Rgb c);
 // A linear gradient from colour a at point pa to colour b at point pb, clamped beyond them.
 Paint linear(Point pa, Rgb a, Point pb, Rgb b);
 
+// Device pixels per pixel of the picture's own coordinates: num / den.
+struct Scale {
+    int num = 1;
+    int den = 1;
+};
+
 class Canvas {
   public:
-    Canvas(int width, int height, Rgba background);
+    // A canvas of width x height device pixels showing the picture at `scale`.
+    Canvas(int width, int height, Rgba background, Scale scale = {});
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -99,9 +110,14 @@ class Canvas {
     void blend(int x, int y, Rgb colour, int alpha);
     template <class Apply>
     void cover(const Shape& shape, Apply apply);
+    // Device units to the picture's units and back.
+    Unit toPicture(Unit device) const { return device * scale_.den / scale_.num; }
+    Unit toDevice(Unit picture) const { return picture * scale_.num / scale_.den; }
+    Point pixelCentre(int x, int y) const;
 
     int width_;
     int height_;
+    Scale scale_;
     std::vector<Rgba> pixels_;
 };
 

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Scales the program's icons from resources/ to the sizes a Linux desktop asks for and writes them
-# into the hicolor layout that packaging/CMakeLists.txt installs:
+# Writes the program's icons from resources/ at the sizes a Linux desktop asks for, in the hicolor
+# layout that packaging/CMakeLists.txt installs:
 #   hicolor/<n>x<n>/apps/org.example.tbrwiz.png          from resources/tbrwiz.ico
-#   hicolor/<n>x<n>/mimetypes/application-x-tambrel.png  from resources/default_document.ico
-# The sources are 32-pixel pixel art. Whole multiples (64, 128, 256) repeat each pixel, so they
-# stay crisp. The other sizes average the area that each new pixel covers (each pixel repeated up
-# to a common multiple of both sizes, then averaged down): softer, but no row or column of the
-# drawing is dropped, as plain nearest-neighbour would do. A 16-pixel image in the icon file, if
-# one is ever added, is used as it stands.
+#   hicolor/<n>x<n>/mimetypes/application-x-tambrel.png  from resources/document.ico
+# Each size that an icon file holds (tools/draw_resources draws them) is used as it stands. The
+# other sizes come from the file's largest image: whole multiples of it repeat each pixel, so they
+# stay crisp; the rest average the area that each new pixel covers (each pixel repeated up to a
+# common multiple of both sizes, then averaged down): softer, but no row or column of the drawing
+# is dropped, as plain nearest-neighbour would do.
 # The output is byte-for-byte repeatable; run it again after a change to resources/ and commit.
 #   usage: make-icons.sh [output-folder]     (default: the hicolor folder beside this script)
 set -euo pipefail
@@ -71,5 +71,5 @@ scale_icon() { # icon-file output-name context
 
 find "$out" \( -name org.example.tbrwiz.png -o -name application-x-tambrel.png \) -delete 2>/dev/null || true
 scale_icon "$top/resources/tbrwiz.ico" org.example.tbrwiz apps
-scale_icon "$top/resources/default_document.ico" application-x-tambrel mimetypes
+scale_icon "$top/resources/document.ico" application-x-tambrel mimetypes
 echo "make-icons: wrote $(find "$out" -name '*.png' | wc -l) icons under $out"

@@ -143,6 +143,33 @@ class Form2Test : public QObject {
         QVERIFY(f.Command5->isEnabled());
     }
 
+    // One default button at a time, as a dialog shows it: the page's own, or the focused button.
+    void eachPageShowsItsDefaultButton() {
+        Wizard w;
+        Form2& f = *w.form;
+        ShowAndActivate(f);
+        const auto defaults = [&f] {
+            QList<QPushButton*> found;
+            for (QPushButton* b : {f.Command1, f.Command2, f.Command3, f.Command4, f.Command5}) {
+                if (b->isDefault()) {
+                    found.append(b);
+                }
+            }
+            return found;
+        };
+        QCOMPARE(defaults(), QList<QPushButton*>{f.Command1});
+        f.Command2->setFocus(Qt::TabFocusReason);
+        QCOMPARE(defaults(), QList<QPushButton*>{f.Command2});
+        f.Option1->setFocus(Qt::TabFocusReason);
+        QCOMPARE(defaults(), QList<QPushButton*>{f.Command1});
+        QTest::mouseClick(f.Command1, Qt::LeftButton);
+        QCOMPARE(defaults(), QList<QPushButton*>{f.Command5});
+        f.Command4->setFocus(Qt::TabFocusReason);
+        QCOMPARE(defaults(), QList<QPushButton*>{f.Command4});
+        f.Text2->setFocus(Qt::TabFocusReason);
+        QCOMPARE(defaults(), QList<QPushButton*>{f.Command5});
+    }
+
     void escapeAndEnterOnTheLocationPageFinishNothing() {
         Wizard w;
         ShowAndActivate(*w.form);

@@ -34,19 +34,20 @@ inline IcoEntry icoEntry(Bytes b, std::size_t index) {
             le32(b, at + 12)};
 }
 
-// The pixels of a 32 x 32, 8-bit icon image whose bitmap header starts at `at`, in display order
+// The pixels of a square 8-bit icon image whose bitmap header starts at `at`, in display order
 // (top row first). The palette, colour rows and mask rows follow the 40-byte header.
-class Icon32 {
+class IconImage {
   public:
-    Icon32(Bytes file, std::size_t at) : file_(file), at_(at) {}
+    IconImage(Bytes file, std::size_t at, int size) : file_(file), at_(at), size_(size) {}
 
     Bytes palette() const { return file_.subspan(at_ + 40, 1024); }
     unsigned index(int x, int y) const {
-        return file_[at_ + 40 + 1024 + static_cast<std::size_t>((31 - y) * 32 + x)];
+        return file_[at_ + 40 + 1024 + row(y) * colourRowBytes() + static_cast<std::size_t>(x)];
     }
     bool transparent(int x, int y) const {
+        const std::size_t masks = at_ + 40 + 1024 + colourRowBytes() * n();
         const unsigned char maskByte =
-            file_[at_ + 40 + 1024 + 1024 + static_cast<std::size_t>((31 - y) * 4 + x / 8)];
+            file_[masks + row(y) * maskRowBytes() + static_cast<std::size_t>(x / 8)];
         return (maskByte & (0x80u >> (x % 8))) != 0;
     }
     // The colour of a pixel as red, green, blue.
@@ -56,8 +57,20 @@ class Icon32 {
     }
 
   private:
+    std::size_t n() const { return static_cast<std::size_t>(size_); }
+    std::size_t row(int y) const { return n() - 1 - static_cast<std::size_t>(y); }
+    std::size_t colourRowBytes() const { return (n() + 3) / 4 * 4; }
+    std::size_t maskRowBytes() const { return (n() + 31) / 32 * 4; }
+
     Bytes file_;
     std::size_t at_;
+    int size_;
+};
+
+// The 32 x 32 image of the icons that the windows show.
+class Icon32 : public IconImage {
+  public:
+    Icon32(Bytes file, std::size_t at) : IconImage(file, at, 32) {}
 };
 
 }  // namespace tbr::test

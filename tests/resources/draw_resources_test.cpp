@@ -54,8 +54,8 @@ TEST_F(DrawResources, RedrawsTheCommittedFilesByteForByte) {
     ASSERT_EQ(runTool(folder_), 0);
 
     const fs::path committed = TBR_RESOURCES_DIR;
-    for (const char* name :
-         {"banner.bmp", "create.ico", "edit.ico", "tbrwiz.ico", "default_document.ico"}) {
+    for (const char* name : {"banner.bmp", "banner@2x.bmp", "create.ico", "edit.ico", "tbrwiz.ico",
+                             "default_document.ico", "document.ico"}) {
         const std::vector<unsigned char> drawn = readFile(folder_ / name);
         ASSERT_FALSE(drawn.empty()) << name << " was not drawn";
         EXPECT_TRUE(drawn == readFile(committed / name))
@@ -71,6 +71,7 @@ TEST_F(DrawResources, TheProgramCarriesTheCommittedFiles) {
         std::span<const unsigned char> embedded;
     } files[] = {
         {"banner.bmp", tbr::resources::Banner()},
+        {"banner@2x.bmp", tbr::resources::Banner2x()},
         {"create.ico", tbr::resources::CreateIcon()},
         {"edit.ico", tbr::resources::EditIcon()},
         {"tbrwiz.ico", tbr::resources::AppIcon()},

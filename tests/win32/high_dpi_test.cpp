@@ -1,9 +1,12 @@
-// Both windows at 144 DPI (150 %): every place comes from the same twips, the fonts and the
-// pictures grow with them. These tests run only at that resolution (a CTest entry of their own
-// starts the program so); at any other they are skipped.
+// Both windows at 144 DPI (150 %) and 192 DPI (200 %): every place comes from the same twips, the
+// fonts and the pictures grow with them, and every text still fits its control. These tests run
+// only at those resolutions (CTest entries of their own start the program so); at any other they
+// are skipped.
 #include "tests/win32/window_test_support.h"
 
 #include <initializer_list>
+
+#include "ui/win32/dialog_window.h"
 
 namespace tbr::testing {
 namespace {
@@ -11,10 +14,43 @@ namespace {
 using win32::Form1;
 using win32::Form2;
 
-constexpr UINT kDpi = 144;
+UINT kDpi = 0;  // the system's, once a test has started
 
 int Px(int twips) {
     return MulDiv(twips, static_cast<int>(kDpi), 1440);
+}
+
+// Font heights as the windows ask for them: 8 pt and 11.25 pt at kDpi.
+LONG DialogFontHeight() {
+    return -MulDiv(8, static_cast<int>(kDpi), 72);
+}
+LONG LabelFontHeight() {
+    return -MulDiv(1125, static_cast<int>(kDpi), 7200);
+}
+
+// Each control's text, in the control's own font, fits inside it: a label's lines in its height
+// (a label wraps what is too wide), a button's or option's one line in its width, an option's
+// beside its round check mark and the gap before the text.
+void ExpectTextsFit(HWND window, std::initializer_list<int> ids) {
+    for (const int id : ids) {
+        const HWND control = GetDlgItem(window, id);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        const std::wstring text = TextOf(control);
+        const RECT client = ClientOf(control);
+        wchar_t windowClass[16] = {};
+        GetClassNameW(control, windowClass, 16);
+        if (std::wstring(windowClass) == L"Static") {
+            EXPECT_LE(win32::WrappedTextHeight(control, font, text, client.right), client.bottom)
+                << id;
+            continue;
+        }
+        const bool option =
+            (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+        const int mark = option ? GetSystemMetricsForDpi(SM_CXMENUCHECK, kDpi) + Px(60) : 0;
+        const SIZE size = win32::TextSize(control, font, text);
+        EXPECT_LE(size.cx + mark, client.right) << id;
+        EXPECT_LE(size.cy, client.bottom) << id;
+    }
 }
 
 // A control's place in twips, as the window's table gives it.
@@ -45,8 +81,9 @@ void ExpectScaledFromTwips(HWND window, int width, int height,
 class HighDpi : public WindowTest {
   protected:
     void SetUp() override {
-        if (GetDpiForSystem() != kDpi) {
-            GTEST_SKIP() << "runs at " << kDpi << " DPI only";
+        kDpi = GetDpiForSystem();
+        if (kDpi != 144 && kDpi != 192) {
+            GTEST_SKIP() << "runs at 144 and 192 DPI only";
         }
         WindowTest::SetUp();
     }
@@ -58,14 +95,40 @@ TEST_F(HighDpi, TheMainWindowScalesFromItsTwips) {
                                                    {Form1::kCommand1, 360, 1560, 975, 975},
                                                    {Form1::kCommand2, 360, 2640, 975, 975},
                                                    {Form1::kCommand4, 3720, 4800, 1215, 375}}));
-    EXPECT_EQ(FontOf(main(Form1::kLabel1)).lfHeight, -23);    // 11.25 pt
-    EXPECT_EQ(FontOf(main(Form1::kCommand4)).lfHeight, -16);  // 8 pt
+    EXPECT_EQ(FontOf(main(Form1::kLabel1)).lfHeight, LabelFontHeight());
+    EXPECT_EQ(FontOf(main(Form1::kCommand4)).lfHeight, DialogFontHeight());
     const RECT label = PlaceOf(main(Form1::kLabel1));
     const RECT button = PlaceOf(main(Form1::kCommand1));
     EXPECT_EQ(label.left, Px(1680));
     EXPECT_NEAR(label.top + label.bottom, button.top + button.bottom, 1);
+    ExpectTextsFit(form1(), {Form1::kLabel1, Form1::kLabel2, Form1::kCommand4});
+}
 
-    ExpectButtonIconWidth(main(Form1::kCommand1), 48);
+// The icons hold an image drawn for this DPI; the banner is the one drawn at 2x.
+TEST_F(HighDpi, TheMainWindowShowsPicturesDrawnForItsDpi) {
+    for (const int id : {Form1::kCommand1, Form1::kCommand2}) {
+        ASSERT_NO_FATAL_FAILURE(
+            ExpectButtonIconWidth(main(id), MulDiv(32, static_cast<int>(kDpi), 96)));
+    }
+    const auto banner =
+        reinterpret_cast<HBITMAP>(GetWindowLongPtrW(main(Form1::kPicture1), GWLP_USERDATA));
+    BITMAP picture{};
+    ASSERT_NE(GetObjectW(banner, sizeof(picture), &picture), 0);
+    EXPECT_EQ(picture.bmWidth, 634);
+    EXPECT_EQ(picture.bmHeight, 162);
+    for (const auto& [which, size] : {std::pair{ICON_BIG, 32}, std::pair{ICON_SMALL, 16}}) {
+        const auto icon = reinterpret_cast<HICON>(SendMessageW(form1(), WM_GETICON, which, 0));
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP mask{};
+        GetObjectW(info.hbmMask, sizeof(mask), &mask);
+        EXPECT_EQ(mask.bmWidth, MulDiv(size, static_cast<int>(kDpi), 96))
+            << "window icon " << which;
+        DeleteObject(info.hbmMask);
+        if (info.hbmColor != nullptr) {
+            DeleteObject(info.hbmColor);
+        }
+    }
 }
 
 TEST_F(HighDpi, TheWizardScalesFromItsTwips) {
@@ -78,7 +141,10 @@ TEST_F(HighDpi, TheWizardScalesFromItsTwips) {
                                                    {Form2::kCommand1, 2160, 3120, 1095, 375},
                                                    {Form2::kCommand2, 3480, 3120, 1095, 375},
                                                    {Form2::kText2, 360, 600, 3975, 315}}));
-    EXPECT_EQ(FontOf(wizard(Form2::kCommand1)).lfHeight, -16);
+    EXPECT_EQ(FontOf(wizard(Form2::kCommand1)).lfHeight, DialogFontHeight());
+    ExpectTextsFit(form2(), {Form2::kLabel1, Form2::kOption1, Form2::kOption2, Form2::kCommand3,
+                             Form2::kCommand1, Form2::kCommand2, Form2::kLabel2, Form2::kCommand4,
+                             Form2::kCommand5});
 }
 
 // Moved to a monitor of another DPI, a window is asked for its size there and then given a place

@@ -59,6 +59,38 @@ TEST(ProgramFile, CarriesItsIconsBannerAndManifest) {
     FreeLibrary(program);
 }
 
+// The widths of the images of an icon group resource, in its order (a width of 0 is 256).
+std::vector<int> IconGroupSizes(HMODULE program, int id) {
+    const HRSRC group = FindResourceW(program, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(14));
+    if (group == nullptr) {
+        return {};
+    }
+    const auto* bytes =
+        static_cast<const unsigned char*>(LockResource(LoadResource(program, group)));
+    const int count = bytes[4] | (bytes[5] << 8);
+    std::vector<int> sizes;
+    for (int i = 0; i < count; ++i) {
+        const int width = bytes[6 + 14 * i];
+        sizes.push_back(width == 0 ? 256 : width);
+    }
+    return sizes;
+}
+
+// Explorer, the taskbar and Alt+Tab find the program's icon at each size they draw; the buttons
+// and the banner have their pictures for 144 and 192 DPI.
+TEST(ProgramFile, CarriesItsPicturesAtEachSize) {
+    const HMODULE program = LoadLibraryExW(
+        programPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(IconGroupSizes(program, 1), (std::vector<int>{32, 16, 24, 48, 64, 256}));
+    EXPECT_EQ(IconGroupSizes(program, 2), (std::vector<int>{32, 48, 64}));
+    EXPECT_EQ(IconGroupSizes(program, 3), (std::vector<int>{32, 48, 64}));
+    const HRSRC banner2x = FindResourceW(program, MAKEINTRESOURCEW(5), MAKEINTRESOURCEW(2));
+    ASSERT_NE(banner2x, nullptr);
+    EXPECT_EQ(SizeofResource(program, banner2x), 40u + 1904u * 162u);  // 634 x 162, 24-bit
+    FreeLibrary(program);
+}
+
 const IMAGE_NT_HEADERS64* Headers(const std::string& file) {
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
     return reinterpret_cast<const IMAGE_NT_HEADERS64*>(file.data() + dos->e_lfanew);

@@ -1,12 +1,15 @@
 #include "ui/qt/form1.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/twips.h"
+#include "ui/qt/window_role.h"
 
 namespace tbr::qt {
 namespace {
@@ -22,7 +25,10 @@ Form1::Form1(Services& services, QWidget* parent)
       launcher_(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kMainWindowTitle));
-    setWindowIcon(ApplicationIcon());
+    if (QApplication::windowIcon().isNull()) {
+        setWindowIcon(ApplicationIcon());  // else the program's icon, set for all its windows
+    }
+    SetAccessibleWindowRole(this, QAccessible::Window);
     setFixedSize(Px(5145), Px(5400));
     setFont(DialogFont());
 
@@ -35,7 +41,7 @@ Form1::Form1(Services& services, QWidget* parent)
     QPalette white = Picture1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Picture1->setPalette(white);
-    Picture1->setPixmap(BannerPixmap());
+    Picture1->setPixmap(BannerPixmap(devicePixelRatioF()));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QString::fromUtf8(kMainWindowTitle));
@@ -81,9 +87,11 @@ QPushButton* Form1::addPictureButton(const QRect& geometry, const QIcon& icon,
 
 // A label sized to its text in Arial 11.25 pt (the width is given; measuring the text here would
 // put the font machinery's start-up before the window's first appearance), its vertical centre on
-// the centre of the button it describes.
-QLabel* Form1::addLabel(const QString& text, const QPushButton* beside, int left, int width) {
+// the centre of the button it describes. It is that button's label for screen readers, so they
+// read the text once, as the button's.
+QLabel* Form1::addLabel(const QString& text, QPushButton* beside, int left, int width) {
     auto* label = new QLabel(text, this);
+    label->setBuddy(beside);
     label->setFont(LabelFont());
     label->resize(Px(width), Px(255));
     const int top = beside->y() + (beside->height() - label->height()) / 2;
@@ -93,7 +101,20 @@ QLabel* Form1::addLabel(const QString& text, const QPushButton* beside, int left
 
 void Form1::showEvent(QShowEvent* event) {
     centreOnScreen();
+    showBannerForScreen();
+    if (windowHandle() != nullptr && !followsScreen_) {
+        followsScreen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { showBannerForScreen(); });
+    }
     QWidget::showEvent(event);
+}
+
+// The banner drawn for the pixel ratio of the screen the window is on.
+void Form1::showBannerForScreen() {
+    const qreal ratio = devicePixelRatioF();
+    if (Picture1->pixmap().devicePixelRatio() != ratio) {
+        Picture1->setPixmap(BannerPixmap(ratio));
+    }
 }
 
 void Form1::centreOnScreen() {

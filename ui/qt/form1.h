@@ -29,10 +29,12 @@ class Form1 : public QWidget {
 
   private:
     QPushButton* addPictureButton(const QRect& geometry, const QIcon& icon, const QString& name);
-    QLabel* addLabel(const QString& text, const QPushButton* beside, int left, int width);
+    QLabel* addLabel(const QString& text, QPushButton* beside, int left, int width);
     void centreOnScreen();
+    void showBannerForScreen();
 
     Launcher launcher_;
+    bool followsScreen_ = false;
 };
 
 }  // namespace tbr::qt

@@ -1,5 +1,6 @@
 #include "ui/qt/form2.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 
 #include "ui/qt/fonts.h"
 #include "ui/qt/twips.h"
+#include "ui/qt/window_role.h"
 
 namespace tbr::qt {
 namespace {
@@ -28,6 +30,7 @@ Form2::Form2(Services& services, QWidget* parent)
       wizard_(services, *this) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(kWizardTitle));
+    SetAccessibleWindowRole(this, QAccessible::Dialog);
     setFixedSize(Px(4710), Px(3630));
     setFont(DialogFont());
 
@@ -64,6 +67,9 @@ Form2::Form2(Services& services, QWidget* parent)
     }
     Text1->setAccessibleName(QStringLiteral("Folder"));
     Text2->setAccessibleName(Label2->text());
+    // For screen readers, each box is labelled by the question that asks for it.
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
 
     // Tab order: Next, the options, the folder box, Browse, the name box, Back, Finish, Cancel.
     QWidget* tabOrder[] = {Command1, Option1,  Option2,  Text1,    Command3,
@@ -114,6 +120,21 @@ void Form2::connectEvents() {
     connect(Command3, &QPushButton::clicked, this, [this] { wizard_.onCommand3Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { wizard_.onCommand2Click(); });
     connect(Command5, &QPushButton::clicked, this, [this] { wizard_.onCommand5Click(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] { showDefaultButton(); });
+}
+
+// Each page shows its default button as a dialog does: "Next >" on the location page, "Finish" on
+// the name page, and while another button has the focus, that one (Enter presses the focused
+// button). Only the look and what screen readers are told depend on it.
+void Form2::showDefaultButton() {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* shown = state().page == WizardPage::Location ? Command1 : Command5;
+    if (focused != nullptr && focused->isVisible()) {
+        shown = focused;
+    }
+    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5}) {
+        button->setDefault(button == shown);
+    }
 }
 
 void Form2::render(const WizardState& state) {
@@ -138,6 +159,7 @@ void Form2::render(const WizardState& state) {
     Command3->setEnabled(state.browseEnabled);
     Command1->setEnabled(state.nextEnabled);
     Command5->setEnabled(state.finishEnabled);
+    showDefaultButton();
 }
 
 void Form2::focusNameBox() {

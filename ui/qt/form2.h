@@ -44,6 +44,7 @@ class Form2 : public QWidget, private WizardView {
     QPushButton* addButton(const char* caption, const QRect& geometry);
     QLineEdit* addTextBox(const QRect& geometry);
     void connectEvents();
+    void showDefaultButton();
 
     CreateWizard wizard_;
     bool shownBefore_ = false;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 
 #include "resources/embedded.h"
 
@@ -55,7 +56,10 @@ QImage DecodeIconImage(Bytes b) {
     if (mask + RowBytes(width, 1) * height > b.size()) {
         return {};
     }
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_ARGB32);
+    // Without an alpha channel every pixel is either opaque or fully transparent, so its values
+    // are already premultiplied: the form the toolkit draws from, taken over without a copy.
+    QImage image(static_cast<int>(width), static_cast<int>(height),
+                 bits == 32 ? QImage::Format_ARGB32 : QImage::Format_ARGB32_Premultiplied);
     for (std::size_t y = 0; y < height; ++y) {
         const std::size_t row = pixels + RowBytes(width, bits) * (height - 1 - y);
         const std::size_t mask_row = mask + RowBytes(width, 1) * (height - 1 - y);
@@ -79,9 +83,9 @@ QImage DecodeIconImage(Bytes b) {
     return image;
 }
 
-// Every image of an icon file, so that the window system can pick the size it needs. Images
-// stored as PNG go to Qt's built-in PNG reader.
-QIcon DecodeIcon(Bytes bytes) {
+// Every image of an icon file up to `largest` pixels wide, so that the window system can pick the
+// size it needs. Images stored as PNG go to Qt's built-in PNG reader.
+QIcon DecodeIcon(Bytes bytes, std::size_t largest = 256) {
     QIcon icon;
     if (bytes.size() < 6 || Le(bytes, 0, 2) != 0 || Le(bytes, 2, 2) != 1) {
         return icon;
@@ -90,15 +94,16 @@ QIcon DecodeIcon(Bytes bytes) {
     for (std::size_t i = 0; i < count && 6 + 16 * (i + 1) <= bytes.size(); ++i) {
         const std::size_t size = Le(bytes, 6 + 16 * i + 8, 4);
         const std::size_t offset = Le(bytes, 6 + 16 * i + 12, 4);
-        if (offset > bytes.size() || size > bytes.size() - offset) {
+        const std::size_t width = bytes[6 + 16 * i] == 0 ? 256 : bytes[6 + 16 * i];
+        if (offset > bytes.size() || size > bytes.size() - offset || width > largest) {
             continue;
         }
         const Bytes image = bytes.subspan(offset, size);
         const bool png = size >= 4 && image[0] == 0x89 && image[1] == 'P' && image[2] == 'N';
-        const QImage decoded = png ? QImage::fromData(image.data(), static_cast<int>(size), "PNG")
-                                   : DecodeIconImage(image);
+        QImage decoded = png ? QImage::fromData(image.data(), static_cast<int>(size), "PNG")
+                             : DecodeIconImage(image);
         if (!decoded.isNull()) {
-            icon.addPixmap(QPixmap::fromImage(decoded));
+            icon.addPixmap(QPixmap::fromImage(std::move(decoded)));
         }
     }
     return icon;
@@ -125,8 +130,21 @@ QPixmap DecodeBmp(Bytes b) {
 
 }  // namespace
 
-QPixmap BannerPixmap() {
-    return DecodeBmp(resources::Banner());
+QPixmap BannerPixmap(qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1.0) {
+        return DecodeBmp(resources::Banner());
+    }
+    // Above 1x the banner drawn at 2x, brought to the screen's own ratio: a screen between 1x and
+    // 2x shows it made smaller, which stays sharp, rather than the 1x banner made larger.
+    QPixmap twice = DecodeBmp(resources::Banner2x());
+    if (devicePixelRatio != 2.0 && !twice.isNull()) {
+        const QSize logical = twice.size() / 2;
+        twice = twice.scaled(qRound(logical.width() * devicePixelRatio),
+                             qRound(logical.height() * devicePixelRatio), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+    }
+    twice.setDevicePixelRatio(devicePixelRatio);
+    return twice;
 }
 QIcon CreateButtonIcon() {
     return DecodeIcon(resources::CreateIcon());
@@ -134,8 +152,11 @@ QIcon CreateButtonIcon() {
 QIcon EditButtonIcon() {
     return DecodeIcon(resources::EditIcon());
 }
+// A window hands its icon to the window system in every size it has: up to 64 pixels (twice the
+// usual 32). The 256-pixel image would cost the program most of a mebibyte before its window
+// appears; the desktop takes large icons from the installed icon theme instead.
 QIcon ApplicationIcon() {
-    return DecodeIcon(resources::AppIcon());
+    return DecodeIcon(resources::AppIcon(), 64);
 }
 
 }  // namespace tbr::qt

@@ -5,6 +5,9 @@
 namespace tbr::win32 {
 namespace {
 
+// The bitmap lives in the window's user data, the DPI it was drawn for in its extra bytes.
+constexpr int kDrawnForDpi = 0;
+
 HBITMAP BannerBitmap(HWND banner) {
     return reinterpret_cast<HBITMAP>(GetWindowLongPtrW(banner, GWLP_USERDATA));
 }
@@ -15,9 +18,10 @@ void DrawPicture(HWND banner, HDC dc) {
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof(info), &info) == 0) {
         return;
     }
-    const UINT dpi = GetDpiForWindow(banner);
-    const int width = ScaledPixels(info.bmWidth, dpi);
-    const int height = ScaledPixels(info.bmHeight, dpi);
+    const auto drawnFor = static_cast<int>(GetWindowLongPtrW(banner, kDrawnForDpi));
+    const auto dpi = static_cast<int>(GetDpiForWindow(banner));
+    const int width = MulDiv(info.bmWidth, dpi, drawnFor);
+    const int height = MulDiv(info.bmHeight, dpi, drawnFor);
     const HDC source = CreateCompatibleDC(dc);
     const HGDIOBJ previous = SelectObject(source, bitmap);
     if (width == info.bmWidth && height == info.bmHeight) {
@@ -104,13 +108,15 @@ void RegisterBannerClass(HINSTANCE instance) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = BannerProcedure;
+    windowClass.cbWndExtra = sizeof(LONG_PTR);
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.lpszClassName = kBannerClass;
     RegisterClassExW(&windowClass);
 }
 
-void SetBannerBitmap(HWND banner, HBITMAP bitmap) {
+void SetBannerBitmap(HWND banner, HBITMAP bitmap, UINT drawnForDpi) {
+    SetWindowLongPtrW(banner, kDrawnForDpi, static_cast<LONG_PTR>(drawnForDpi));
     SetWindowLongPtrW(banner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bitmap));
     InvalidateRect(banner, nullptr, TRUE);
 }

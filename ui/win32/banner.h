@@ -18,8 +18,9 @@ constexpr ControlLayout BannerControl(int id, const wchar_t* name, TwipRect plac
 // Registers the banner's window class for this module (again is harmless).
 void RegisterBannerClass(HINSTANCE instance);
 
-// The picture to show, drawn at its natural size at 96 DPI and scaled with the DPI above it. The
-// caller keeps the bitmap alive as long as the banner shows it.
-void SetBannerBitmap(HWND banner, HBITMAP bitmap);
+// The picture to show and the DPI it was drawn for: at that DPI it is shown pixel for pixel, at
+// any other it is scaled to match. The caller keeps the bitmap alive as long as the banner shows
+// it.
+void SetBannerBitmap(HWND banner, HBITMAP bitmap, UINT drawnForDpi);
 
 }  // namespace tbr::win32

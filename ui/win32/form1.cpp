@@ -6,6 +6,11 @@
 namespace tbr::win32 {
 namespace {
 
+HBITMAP LoadBitmapResource(HINSTANCE instance, int id) {
+    return static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
 constexpr wchar_t kCreateCaption[] = L"Create a new Tambrel.";
 constexpr wchar_t kEditCaption[] = L"Edit an existing Tambrel.";
 
@@ -28,20 +33,21 @@ constexpr DialogTemplate kWindow{L"Tambrel Wizard", Placement::CentredOnScreen, 
 Form1::Form1(HINSTANCE instance, Navigator& navigator)
     : DialogWindow(instance, navigator, kWindow),
       launcher_(*this),
-      banner_(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(TBR_IDB_BANNER),
-                                              IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
+      banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)),
+      banner2x_(LoadBitmapResource(instance, TBR_IDB_BANNER_2X)) {
     RegisterBannerClass(instance);
 }
 
 Form1::~Form1() {
     unload();  // the banner shows the bitmap until its window is gone
-    if (banner_ != nullptr) {
-        DeleteObject(banner_);
+    for (const HBITMAP bitmap : {banner_, banner2x_}) {
+        if (bitmap != nullptr) {
+            DeleteObject(bitmap);
+        }
     }
 }
 
 INT_PTR Form1::on_wm_initdialog() {
-    SetBannerBitmap(control(kPicture1), banner_);
     FocusControl(window(), control(kCommand4));
     return FALSE;  // the focus is set
 }
@@ -65,9 +71,17 @@ INT_PTR Form1::on_wm_command(int id, int code) {
     }
 }
 
+// The pictures for the window's DPI: the icons hold an image for 96, 144 and 192 DPI, and above
+// 96 DPI the banner drawn for 192 is shown, made smaller where the DPI is lower.
 void Form1::layOutOwnParts(UINT dpi) {
     placeLabel(kLabel1, kCommand1);
     placeLabel(kLabel2, kCommand2);
+
+    if (dpi > 96 && banner2x_ != nullptr) {
+        SetBannerBitmap(control(kPicture1), banner2x_, 192);
+    } else {
+        SetBannerBitmap(control(kPicture1), banner_, 96);
+    }
 
     createIcon_.load(instance(), TBR_IDI_CREATE, 32, dpi);
     editIcon_.load(instance(), TBR_IDI_EDIT, 32, dpi);

@@ -34,7 +34,8 @@ class Form1 final : public DialogWindow<Form1> {
     ScaledIcon editIcon_;
     ScaledIcon bigIcon_;
     ScaledIcon smallIcon_;
-    HBITMAP banner_ = nullptr;
+    HBITMAP banner_ = nullptr;    // drawn for 96 DPI
+    HBITMAP banner2x_ = nullptr;  // drawn for 192 DPI
 };
 
 }  // namespace tbr::win32
