@@ -9,7 +9,9 @@ if ! [ -x "$launcher" ] || ! "$python" -c 'import pyatspi' 2>/dev/null; then
     echo "SKIP: at-spi2-core or python3-pyatspi is not installed"
     exit 77
 fi
+session_bus=$DBUS_SESSION_BUS_ADDRESS
 make_home Desktop
+export DBUS_SESSION_BUS_ADDRESS=$session_bus  # a screen reader needs the session's bus
 "$launcher" --launch-immediately &
 bus_pid=$!
 trap 'kill "${app_pid:-0}" "$bus_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
