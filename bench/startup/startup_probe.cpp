@@ -5,10 +5,13 @@
 // when something is first drawn into the window.
 //
 //   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R] [--verbose]
-//                 TITLE PROGRAM BASELINE
+//                 [--launcher COMMAND] TITLE PROGRAM BASELINE
 //
 // Both programs are started without arguments and must show a top-level window titled TITLE.
-// Run it on an X server without a window manager (xvfb-run -a); bench/startup/run.sh does.
+// With --launcher, each is started as `COMMAND PROGRAM` (COMMAND looked up in PATH), for example
+// `wine`; the launcher must become the program's process (exec, as wine does) so that the window
+// names the process that was started. Run it on an X server without a window manager
+// (xvfb-run -a); bench/startup/run.sh and run_wine.sh do.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -35,6 +38,7 @@ struct Options {
     double timeout_s = 30;
     bool verbose = false;
     Goals goals;
+    std::string launcher;  // empty: the programs are started directly
     std::string title;
     std::string program;
     std::string baseline;
@@ -43,7 +47,7 @@ struct Options {
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
                  "usage: startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] "
-                 "[--memory-goal R] [--verbose] TITLE PROGRAM BASELINE\n");
+                 "[--memory-goal R] [--verbose] [--launcher COMMAND] TITLE PROGRAM BASELINE\n");
     std::exit(2);
 }
 
@@ -67,6 +71,10 @@ Options Parse(int argc, char** argv) {
         }
         if (i + 1 >= argc) {
             Usage();
+        }
+        if (flag == "--launcher") {
+            options.launcher = argv[++i];
+            continue;
         }
         const double value = Number(argv[++i]);
         if (flag == "--runs") {
@@ -95,21 +103,27 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Starts `path` without arguments; its output goes to /dev/null unless verbose.
-pid_t Spawn(const std::string& path, bool verbose) {
+// Starts `path` without arguments, through the launcher if there is one; its output goes to
+// /dev/null unless verbose.
+pid_t Spawn(const std::string& launcher, const std::string& path, bool verbose) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (!verbose) {
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     }
-    char* const argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    char* const direct[] = {const_cast<char*>(path.c_str()), nullptr};
+    char* const launched[] = {const_cast<char*>(launcher.c_str()), const_cast<char*>(path.c_str()),
+                              nullptr};
     pid_t pid = -1;
-    const int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    const int error =
+        launcher.empty()
+            ? posix_spawn(&pid, path.c_str(), &actions, nullptr, direct, environ)
+            : posix_spawnp(&pid, launcher.c_str(), &actions, nullptr, launched, environ);
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0) {
-        std::fprintf(stderr, "startup_probe: cannot start %s: %s\n", path.c_str(),
-                     std::strerror(error));
+        std::fprintf(stderr, "startup_probe: cannot start %s: %s\n",
+                     (launcher.empty() ? path : launcher).c_str(), std::strerror(error));
         std::exit(1);
     }
     return pid;
@@ -150,7 +164,7 @@ Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& pa
                ProgramRuns& runs) {
     const auto timeout_ns = static_cast<std::int64_t>(options.timeout_s * 1e9);
     const std::int64_t start = MonotonicNs();
-    const pid_t pid = Spawn(path, options.verbose);
+    const pid_t pid = Spawn(options.launcher, path, options.verbose);
     bool exited = false;
     const auto running = [pid, &exited] {
         exited = exited || waitpid(pid, nullptr, WNOHANG) == pid;

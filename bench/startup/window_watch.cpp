@@ -135,7 +135,7 @@ void WindowWatch::note(const xcb_generic_event_t& event, std::int64_t stamp) {
     const int type = event.response_type & 0x7f;
     if (type == XCB_CREATE_NOTIFY) {
         const auto& create = reinterpret_cast<const xcb_create_notify_event_t&>(event);
-        if (create.parent == root_ && create.override_redirect == 0) {
+        if (create.parent == root_) {
             destroyed_.erase(create.window);
             if (damage_) {
                 // Before the program can draw: it maps the window first and draws when told
@@ -147,7 +147,7 @@ void WindowWatch::note(const xcb_generic_event_t& event, std::int64_t stamp) {
         }
     } else if (type == XCB_MAP_NOTIFY) {
         const auto& map = reinterpret_cast<const xcb_map_notify_event_t&>(event);
-        if (map.event == root_ && map.override_redirect == 0) {
+        if (map.event == root_) {
             mapped_.push_back({map.window, stamp});
         }
     } else if (type == XCB_DESTROY_NOTIFY) {

@@ -2,6 +2,8 @@
 // moment something is first drawn into it, and the moment it is gone again. Needs a server
 // without a window manager (Xvfb as xvfb-run starts it), where a program's top-level windows are
 // children of the root window, and the DAMAGE extension for the drawing (Xvfb has it).
+// Override-redirect windows count as well: Wine, told to manage its windows itself, maps its
+// top-level windows so and draws their frames itself.
 #pragma once
 
 #include <sys/types.h>
