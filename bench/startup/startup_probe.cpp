@@ -4,8 +4,11 @@
 // reference it also reports the processor time used until the mapping, and the time and memory
 // when something is first drawn into the window.
 //
-//   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R] [--verbose]
-//                 [--launcher COMMAND] TITLE PROGRAM BASELINE
+//   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R]
+//                 [--drawn-goal R] [--verbose] [--launcher COMMAND] TITLE PROGRAM BASELINE
+//
+// The goals are the most that program / baseline may be for the time until the mapping (default
+// 1.3), the memory then (1.15) and the time until the first drawing (none); `none` for no goal.
 //
 // Both programs are started without arguments and must show a top-level window titled TITLE.
 // With --launcher, each is started as `COMMAND PROGRAM` (COMMAND looked up in PATH), for example
@@ -47,7 +50,8 @@ struct Options {
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
                  "usage: startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] "
-                 "[--memory-goal R] [--verbose] [--launcher COMMAND] TITLE PROGRAM BASELINE\n");
+                 "[--memory-goal R] [--drawn-goal R] [--verbose] [--launcher COMMAND] "
+                 "TITLE PROGRAM BASELINE\n(a goal R is a ratio or none)\n");
     std::exit(2);
 }
 
@@ -58,6 +62,11 @@ double Number(const char* text) {
         Usage();
     }
     return value;
+}
+
+// A ratio, or none (0).
+double Goal(const char* text) {
+    return std::strcmp(text, "none") == 0 ? 0 : Number(text);
 }
 
 Options Parse(int argc, char** argv) {
@@ -72,19 +81,19 @@ Options Parse(int argc, char** argv) {
         if (i + 1 >= argc) {
             Usage();
         }
+        const char* value = argv[++i];
         if (flag == "--launcher") {
-            options.launcher = argv[++i];
-            continue;
-        }
-        const double value = Number(argv[++i]);
-        if (flag == "--runs") {
-            options.runs = static_cast<int>(value);
+            options.launcher = value;
+        } else if (flag == "--runs") {
+            options.runs = static_cast<int>(Number(value));
         } else if (flag == "--timeout") {
-            options.timeout_s = value;
+            options.timeout_s = Number(value);
         } else if (flag == "--time-goal") {
-            options.goals.time_ratio = value;
+            options.goals.time_ratio = Goal(value);
         } else if (flag == "--memory-goal") {
-            options.goals.memory_ratio = value;
+            options.goals.memory_ratio = Goal(value);
+        } else if (flag == "--drawn-goal") {
+            options.goals.drawn_ratio = Goal(value);
         } else {
             Usage();
         }

@@ -106,7 +106,7 @@ std::string Summarize(const ProgramRuns& program, const ProgramRuns& baseline, c
     out += RatioRow("start-up time (window mapped)", program, baseline, kMs, goals.time_ratio);
     out += RatioRow("resident memory (VmRSS) then", program, baseline, kRss, goals.memory_ratio);
     out += RatioRow("processor time by then", program, baseline, kCpu, 0);
-    out += RatioRow("time to first drawing", program, baseline, kDrawnMs, 0);
+    out += RatioRow("time to first drawing", program, baseline, kDrawnMs, goals.drawn_ratio);
     out += RatioRow("resident memory then", program, baseline, kDrawnRss, 0);
     return out;
 }
