@@ -53,7 +53,7 @@ echo "$(date +%F), $(nproc) cores ($cpu), $(wine --version), ${build_type:-?} bu
      "${compiler:-?}, $runs alternating runs each after one warm-up, Xvfb 1024x768x24," \
      "no window manager, load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
-timeout 900 "$probe" --runs "$runs" --launcher wine --time-goal 1.15 --drawn-goal 1.2 \
-    --memory-goal none "Tambrel Wizard" "$program" "$baseline"
+timeout 900 "$probe" --runs "$runs" --launcher wine --time-goal 1.15 --memory-goal none \
+    --first-drawing-goal 1.2 --last-drawing-goal 1.2 "Tambrel Wizard" "$program" "$baseline"
 echo
 echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,14 +1,17 @@
 // startup_probe: how long a program takes from its start until its main window is mapped on the
 // X server, and its resident memory at that moment, against a baseline program; the two run
 // alternately (program, baseline, program, ...) after one warm-up each. Prints Markdown. For
-// reference it also reports the processor time used until the mapping, and the time and memory
-// when something is first drawn into the window.
+// reference it also reports the processor time used until the mapping, the time and memory when
+// something is first drawn into the window, and the time of the last drawing before the window
+// stays unchanged for kStillMs.
 //
 //   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R]
-//                 [--drawn-goal R] [--verbose] [--launcher COMMAND] TITLE PROGRAM BASELINE
+//                 [--first-drawing-goal R] [--last-drawing-goal R] [--verbose]
+//                 [--launcher COMMAND] TITLE PROGRAM BASELINE
 //
 // The goals are the most that program / baseline may be for the time until the mapping (default
-// 1.3), the memory then (1.15) and the time until the first drawing (none); `none` for no goal.
+// 1.3), the memory then (1.15) and the times until the first and the last drawing (none); `none`
+// for no goal.
 //
 // Both programs are started without arguments and must show a top-level window titled TITLE.
 // With --launcher, each is started as `COMMAND PROGRAM` (COMMAND looked up in PATH), for example
@@ -36,6 +39,9 @@ extern char** environ;
 namespace tbr::bench {
 namespace {
 
+// A window is complete when nothing more has been drawn into it for this long.
+constexpr std::int64_t kStillMs = 300;
+
 struct Options {
     int runs = 10;
     double timeout_s = 30;
@@ -50,8 +56,9 @@ struct Options {
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
                  "usage: startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] "
-                 "[--memory-goal R] [--drawn-goal R] [--verbose] [--launcher COMMAND] "
-                 "TITLE PROGRAM BASELINE\n(a goal R is a ratio or none)\n");
+                 "[--memory-goal R] [--first-drawing-goal R] [--last-drawing-goal R] "
+                 "[--verbose] [--launcher COMMAND] TITLE PROGRAM BASELINE\n"
+                 "(a goal R is a ratio or none)\n");
     std::exit(2);
 }
 
@@ -92,8 +99,10 @@ Options Parse(int argc, char** argv) {
             options.goals.time_ratio = Goal(value);
         } else if (flag == "--memory-goal") {
             options.goals.memory_ratio = Goal(value);
-        } else if (flag == "--drawn-goal") {
-            options.goals.drawn_ratio = Goal(value);
+        } else if (flag == "--first-drawing-goal") {
+            options.goals.first_drawing_ratio = Goal(value);
+        } else if (flag == "--last-drawing-goal") {
+            options.goals.last_drawing_ratio = Goal(value);
         } else {
             Usage();
         }
@@ -193,6 +202,13 @@ Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& pa
     std::int64_t drawn_ns = 0;
     const WaitOutcome drawn = watch.waitForDraw(window.id, start + timeout_ns, &drawn_ns);
     const auto drawn_memory = drawn == WaitOutcome::kSeen ? ReadMemory(pid) : std::nullopt;
+    std::int64_t last_drawn_ns = 0;
+    const bool still = drawn == WaitOutcome::kSeen &&
+                       watch.waitForStill(window.id, kStillMs * 1'000'000, start + timeout_ns,
+                                          &last_drawn_ns) == WaitOutcome::kSeen;
+    // Nothing has been drawn for a while: the program is idle, and this is what starting and
+    // drawing its window took.
+    const auto still_cpu_ns = still ? ReadCpuNs(pid) : std::nullopt;
     End(pid, exited);
     if (!memory) {
         Fail(path, "cannot read its memory");
@@ -207,6 +223,10 @@ Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& pa
     if (drawn_memory) {
         sample.drawn_ms = static_cast<double>(drawn_ns - start) / 1e6;
         sample.drawn_rss_kib = drawn_memory->vm_rss_kib;
+    }
+    if (still) {
+        sample.last_drawn_ms = static_cast<double>(last_drawn_ns - start) / 1e6;
+        sample.still_cpu_ms = still_cpu_ns ? static_cast<double>(*still_cpu_ns) / 1e6 : 0;
     }
     return sample;
 }
@@ -236,9 +256,9 @@ int main(int argc, char** argv) {
             if (options.verbose) {
                 std::fprintf(stderr,
                              "run %d %s: mapped %.1f ms (%.1f ms processor), VmRSS %ld KiB; "
-                             "drawn %.1f ms, VmRSS %ld KiB\n",
+                             "drawn %.1f ms, VmRSS %ld KiB; last drawn %.1f ms\n",
                              i + 1, runs->name.c_str(), s.ms, s.cpu_ms, s.memory.vm_rss_kib,
-                             s.drawn_ms, s.drawn_rss_kib);
+                             s.drawn_ms, s.drawn_rss_kib, s.last_drawn_ms);
             }
         }
     }

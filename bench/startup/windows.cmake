@@ -6,3 +6,15 @@ tbr_warnings(startup_minimal_dialog)
 if(MSVC)
     target_link_options(startup_minimal_dialog PRIVATE /MANIFEST:NO)  # it has one from the .rc
 endif()
+
+# The probe's readings under Wine, taken with the Linux build's startup_probe (scripts/test.sh
+# builds that first); skipped when it is not there. No figure is judged.
+if(BUILD_TESTING AND CMAKE_CROSSCOMPILING)
+    set(TBR_STARTUP_PROBE_BUILD ${PROJECT_SOURCE_DIR}/build/ci CACHE PATH
+        "Linux build folder that holds bench/startup/startup_probe")
+    add_test(NAME bench.startup_wine_smoke
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/smoke_test_wine.sh ${CMAKE_BINARY_DIR}
+                     ${TBR_STARTUP_PROBE_BUILD})
+    set_tests_properties(bench.startup_wine_smoke PROPERTIES
+        LABELS bench TIMEOUT 300 RUN_SERIAL ON SKIP_RETURN_CODE 77)
+endif()
