@@ -1,7 +1,12 @@
 // The yardstick for tbrwiz.exe's start-up: the least a Win32 program does to put a dialog window
 // of the same size, title and styles on the screen, centred, with the same manifest. Built with
 // the project (same compiler, flags and static runtime), so that the two are always comparable.
+//
+// Built with TBR_LOAD_COMMON_CONTROLS it also loads the common controls first, as every window
+// with themed buttons must: the floor for such windows.
 #include <windows.h>
+// After windows.h:
+#include <commctrl.h>
 
 namespace {
 
@@ -25,6 +30,12 @@ struct EmptyDialog {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+#ifdef TBR_LOAD_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+#endif
     EmptyDialog dialog{};
     dialog.header.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     dialog.header.dwExtendedStyle = WS_EX_APPWINDOW;
