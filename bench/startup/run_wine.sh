@@ -4,10 +4,13 @@
 # Prints Markdown for bench/README.md.
 #
 #   bench/startup/run_wine.sh <Windows build folder> <Linux build folder> [runs] [program]
+#                             [baseline]
 #
 # 20 runs per program unless told. The program is the Windows build's tbrwiz.exe unless another
 # .exe is named: an older tbrwiz.exe, or bench/startup/startup_common_controls_dialog.exe (the
 # minimal dialog after loading the common controls, the floor for windows with themed buttons).
+# The baseline is the minimal dialog unless another .exe is named (an older tbrwiz.exe, to see
+# what a change gained).
 #
 # Builds nothing. The build folders must hold these targets, built:
 #   cmake --build <Windows build folder> --target tbrwiz startup_minimal_dialog
@@ -16,8 +19,8 @@
 # prefix on a virtual X display of its own, one wineserver kept running for all runs; it is
 # removed at the end.
 set -euo pipefail
-if [ $# -lt 2 ] || [ $# -gt 4 ]; then
-    echo "usage: $0 <Windows build folder> <Linux build folder> [runs] [program.exe]" >&2
+if [ $# -lt 2 ] || [ $# -gt 5 ]; then
+    echo "usage: $0 <Windows build folder> <Linux build folder> [runs] [program.exe] [baseline.exe]" >&2
     exit 2
 fi
 windows=$(cd "$1" && pwd)
@@ -25,7 +28,7 @@ linux=$(cd "$2" && pwd)
 runs=${3:-20}
 top=$(cd "$(dirname "$0")/../.." && pwd)
 program=${4:-$windows/ui/win32/tbrwiz.exe}
-baseline=$windows/bench/startup/startup_minimal_dialog.exe
+baseline=${5:-$windows/bench/startup/startup_minimal_dialog.exe}
 probe=$linux/bench/startup/startup_probe
 for f in "$program" "$baseline" "$probe"; do
     if [ ! -f "$f" ]; then
@@ -36,6 +39,7 @@ for f in "$program" "$baseline" "$probe"; do
     fi
 done
 program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
+baseline=$(cd "$(dirname "$baseline")" && pwd)/$(basename "$baseline")
 command -v wine >/dev/null || { echo "$0: wine is missing (Debian: wine wine64)" >&2; exit 1; }
 command -v Xvfb >/dev/null || { echo "$0: Xvfb is missing (Debian: xvfb)" >&2; exit 1; }
 
