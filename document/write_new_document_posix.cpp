@@ -124,9 +124,9 @@ int KeepAccess(int fd, const struct stat& old) {
         return errno;
     }
     if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) {
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-            (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
-        }
+        // The group alone where the owner cannot be kept; the fstat below tells what was kept.
+        [[maybe_unused]] const bool kept = ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                                           ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
         if (::fstat(fd, &now) != 0) {
             return errno;
         }
