@@ -82,6 +82,8 @@ ProgramRuns Runs(const char* name, std::initializer_list<double> ms, long rss_ki
         s.memory.vm_rss_kib = rss_kib;
         s.drawn_ms = drawn_ms;
         s.drawn_rss_kib = drawn_ms > 0 ? rss_kib : 0;
+        s.last_drawn_ms = drawn_ms > 0 ? drawn_ms + 10 : 0;
+        s.still_cpu_ms = drawn_ms > 0 ? m : 0;
         runs.samples.push_back(s);
     }
     return runs;
@@ -111,16 +113,28 @@ TEST(Summary, RatiosOfTheMediansMeetTheGoalsUpToAndIncludingTheLimit) {
             << out;
         // No drawing seen: no ratio rather than a made-up one.
         EXPECT_NE(out.find("| time to first drawing | - | - | - |"), std::string::npos) << out;
+        EXPECT_NE(out.find("| time to last drawing | - | - | - |"), std::string::npos) << out;
     }
 }
 
 TEST(Summary, TableRowsShowMedianAndRange) {
+    Goals goals;
+    goals.memory_ratio = 0;  // none
+    goals.first_drawing_ratio = 1.2;
+    goals.last_drawing_ratio = 2;
     const std::string out =
-        Summarize(Runs("tbrwiz", {30, 20, 40}, 28672, 33), Runs("minimal", {10}, 22528, 12), {});
-    EXPECT_NE(out.find("| tbrwiz | 343 x 360 | 3 | 30.0 (20.0-40.0) | 15.0 | 28.0 (28.0-28.0) |"),
+        Summarize(Runs("tbrwiz", {30, 20, 40}, 28672, 33), Runs("minimal", {10}, 22528, 12), goals);
+    EXPECT_NE(out.find("| tbrwiz | 343 x 360 | 3 | 30.0 (20.0-40.0) | 15.0 | 28.0 (28.0-28.0) | "
+                       "- / - | 33.0 (33.0-33.0) | 28.0 | 43.0 (43.0-43.0) | 30.0 |"),
               std::string::npos)
         << out;
-    EXPECT_NE(out.find("| time to first drawing | 2.75 | - | - |"), std::string::npos) << out;
+    EXPECT_NE(out.find("| resident memory (VmRSS) then | 1.27 | - | - |"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("| time to first drawing | 2.75 | at most 1.20 | no |"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("| time to last drawing | 1.95 | at most 2.00 | yes |"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("| processor time when still | 3.00 | - | - |"), std::string::npos) << out;
 }
 
 }  // namespace

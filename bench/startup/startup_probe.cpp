@@ -1,14 +1,23 @@
 // startup_probe: how long a program takes from its start until its main window is mapped on the
 // X server, and its resident memory at that moment, against a baseline program; the two run
 // alternately (program, baseline, program, ...) after one warm-up each. Prints Markdown. For
-// reference it also reports the processor time used until the mapping, and the time and memory
-// when something is first drawn into the window.
+// reference it also reports the processor time used until the mapping, the time and memory when
+// something is first drawn into the window, and the time of the last drawing before the window
+// stays unchanged for kStillMs.
 //
-//   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R] [--verbose]
-//                 TITLE PROGRAM BASELINE
+//   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R]
+//                 [--first-drawing-goal R] [--last-drawing-goal R] [--verbose]
+//                 [--launcher COMMAND] TITLE PROGRAM BASELINE
+//
+// The goals are the most that program / baseline may be for the time until the mapping (default
+// 1.3), the memory then (1.15) and the times until the first and the last drawing (none); `none`
+// for no goal.
 //
 // Both programs are started without arguments and must show a top-level window titled TITLE.
-// Run it on an X server without a window manager (xvfb-run -a); bench/startup/run.sh does.
+// With --launcher, each is started as `COMMAND PROGRAM` (COMMAND looked up in PATH), for example
+// `wine`; the launcher must become the program's process (exec, as wine does) so that the window
+// names the process that was started. Run it on an X server without a window manager
+// (xvfb-run -a); bench/startup/run.sh and run_wine.sh do.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -30,11 +39,15 @@ extern char** environ;
 namespace tbr::bench {
 namespace {
 
+// A window is complete when nothing more has been drawn into it for this long.
+constexpr std::int64_t kStillMs = 300;
+
 struct Options {
     int runs = 10;
     double timeout_s = 30;
     bool verbose = false;
     Goals goals;
+    std::string launcher;  // empty: the programs are started directly
     std::string title;
     std::string program;
     std::string baseline;
@@ -43,7 +56,9 @@ struct Options {
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
                  "usage: startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] "
-                 "[--memory-goal R] [--verbose] TITLE PROGRAM BASELINE\n");
+                 "[--memory-goal R] [--first-drawing-goal R] [--last-drawing-goal R] "
+                 "[--verbose] [--launcher COMMAND] TITLE PROGRAM BASELINE\n"
+                 "(a goal R is a ratio or none)\n");
     std::exit(2);
 }
 
@@ -54,6 +69,11 @@ double Number(const char* text) {
         Usage();
     }
     return value;
+}
+
+// A ratio, or none (0).
+double Goal(const char* text) {
+    return std::strcmp(text, "none") == 0 ? 0 : Number(text);
 }
 
 Options Parse(int argc, char** argv) {
@@ -68,15 +88,21 @@ Options Parse(int argc, char** argv) {
         if (i + 1 >= argc) {
             Usage();
         }
-        const double value = Number(argv[++i]);
-        if (flag == "--runs") {
-            options.runs = static_cast<int>(value);
+        const char* value = argv[++i];
+        if (flag == "--launcher") {
+            options.launcher = value;
+        } else if (flag == "--runs") {
+            options.runs = static_cast<int>(Number(value));
         } else if (flag == "--timeout") {
-            options.timeout_s = value;
+            options.timeout_s = Number(value);
         } else if (flag == "--time-goal") {
-            options.goals.time_ratio = value;
+            options.goals.time_ratio = Goal(value);
         } else if (flag == "--memory-goal") {
-            options.goals.memory_ratio = value;
+            options.goals.memory_ratio = Goal(value);
+        } else if (flag == "--first-drawing-goal") {
+            options.goals.first_drawing_ratio = Goal(value);
+        } else if (flag == "--last-drawing-goal") {
+            options.goals.last_drawing_ratio = Goal(value);
         } else {
             Usage();
         }
@@ -95,21 +121,27 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Starts `path` without arguments; its output goes to /dev/null unless verbose.
-pid_t Spawn(const std::string& path, bool verbose) {
+// Starts `path` without arguments, through the launcher if there is one; its output goes to
+// /dev/null unless verbose.
+pid_t Spawn(const std::string& launcher, const std::string& path, bool verbose) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (!verbose) {
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     }
-    char* const argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    char* const direct[] = {const_cast<char*>(path.c_str()), nullptr};
+    char* const launched[] = {const_cast<char*>(launcher.c_str()), const_cast<char*>(path.c_str()),
+                              nullptr};
     pid_t pid = -1;
-    const int error = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    const int error =
+        launcher.empty()
+            ? posix_spawn(&pid, path.c_str(), &actions, nullptr, direct, environ)
+            : posix_spawnp(&pid, launcher.c_str(), &actions, nullptr, launched, environ);
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0) {
-        std::fprintf(stderr, "startup_probe: cannot start %s: %s\n", path.c_str(),
-                     std::strerror(error));
+        std::fprintf(stderr, "startup_probe: cannot start %s: %s\n",
+                     (launcher.empty() ? path : launcher).c_str(), std::strerror(error));
         std::exit(1);
     }
     return pid;
@@ -150,7 +182,7 @@ Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& pa
                ProgramRuns& runs) {
     const auto timeout_ns = static_cast<std::int64_t>(options.timeout_s * 1e9);
     const std::int64_t start = MonotonicNs();
-    const pid_t pid = Spawn(path, options.verbose);
+    const pid_t pid = Spawn(options.launcher, path, options.verbose);
     bool exited = false;
     const auto running = [pid, &exited] {
         exited = exited || waitpid(pid, nullptr, WNOHANG) == pid;
@@ -170,6 +202,13 @@ Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& pa
     std::int64_t drawn_ns = 0;
     const WaitOutcome drawn = watch.waitForDraw(window.id, start + timeout_ns, &drawn_ns);
     const auto drawn_memory = drawn == WaitOutcome::kSeen ? ReadMemory(pid) : std::nullopt;
+    std::int64_t last_drawn_ns = 0;
+    const bool still = drawn == WaitOutcome::kSeen &&
+                       watch.waitForStill(window.id, kStillMs * 1'000'000, start + timeout_ns,
+                                          &last_drawn_ns) == WaitOutcome::kSeen;
+    // Nothing has been drawn for a while: the program is idle, and this is what starting and
+    // drawing its window took.
+    const auto still_cpu_ns = still ? ReadCpuNs(pid) : std::nullopt;
     End(pid, exited);
     if (!memory) {
         Fail(path, "cannot read its memory");
@@ -184,6 +223,10 @@ Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& pa
     if (drawn_memory) {
         sample.drawn_ms = static_cast<double>(drawn_ns - start) / 1e6;
         sample.drawn_rss_kib = drawn_memory->vm_rss_kib;
+    }
+    if (still) {
+        sample.last_drawn_ms = static_cast<double>(last_drawn_ns - start) / 1e6;
+        sample.still_cpu_ms = still_cpu_ns ? static_cast<double>(*still_cpu_ns) / 1e6 : 0;
     }
     return sample;
 }
@@ -213,9 +256,9 @@ int main(int argc, char** argv) {
             if (options.verbose) {
                 std::fprintf(stderr,
                              "run %d %s: mapped %.1f ms (%.1f ms processor), VmRSS %ld KiB; "
-                             "drawn %.1f ms, VmRSS %ld KiB\n",
+                             "drawn %.1f ms, VmRSS %ld KiB; last drawn %.1f ms\n",
                              i + 1, runs->name.c_str(), s.ms, s.cpu_ms, s.memory.vm_rss_kib,
-                             s.drawn_ms, s.drawn_rss_kib);
+                             s.drawn_ms, s.drawn_rss_kib, s.last_drawn_ms);
             }
         }
     }

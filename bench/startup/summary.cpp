@@ -56,13 +56,16 @@ constexpr Field kAnon = [](const Sample& s) { return MiB(s.memory.rss_anon_kib);
 constexpr Field kFile = [](const Sample& s) { return MiB(s.memory.rss_file_kib); };
 constexpr Field kDrawnMs = [](const Sample& s) { return s.drawn_ms; };
 constexpr Field kDrawnRss = [](const Sample& s) { return MiB(s.drawn_rss_kib); };
+constexpr Field kLastDrawnMs = [](const Sample& s) { return s.last_drawn_ms; };
+constexpr Field kStillCpu = [](const Sample& s) { return s.still_cpu_ms; };
 
 std::string Row(const ProgramRuns& runs) {
     return "| " + runs.name + " | " + std::to_string(runs.width) + " x " +
            std::to_string(runs.height) + " | " + std::to_string(runs.samples.size()) + " | " +
            Spread(runs, kMs) + " | " + Plain(runs, kCpu) + " | " + Spread(runs, kRss) + " | " +
            Plain(runs, kAnon) + " / " + Plain(runs, kFile) + " | " + Spread(runs, kDrawnMs) +
-           " | " + Plain(runs, kDrawnRss) + " |\n";
+           " | " + Plain(runs, kDrawnRss) + " | " + Spread(runs, kLastDrawnMs) + " | " +
+           Plain(runs, kStillCpu) + " |\n";
 }
 
 // A goal of 0: none.
@@ -97,8 +100,8 @@ std::string Summarize(const ProgramRuns& program, const ProgramRuns& baseline, c
     std::string out =
         "| program | window | runs | start to window mapped, ms | processor ms by then | "
         "VmRSS then, MiB | RssAnon / RssFile then, MiB | start to first drawing, ms | "
-        "VmRSS then, MiB |\n"
-        "|---|---|---|---|---|---|---|---|---|\n";
+        "VmRSS then, MiB | start to last drawing, ms | processor ms when still |\n"
+        "|---|---|---|---|---|---|---|---|---|---|---|\n";
     out += Row(program);
     out += Row(baseline);
     out += "\n| " + program.name + " / " + baseline.name +
@@ -106,8 +109,12 @@ std::string Summarize(const ProgramRuns& program, const ProgramRuns& baseline, c
     out += RatioRow("start-up time (window mapped)", program, baseline, kMs, goals.time_ratio);
     out += RatioRow("resident memory (VmRSS) then", program, baseline, kRss, goals.memory_ratio);
     out += RatioRow("processor time by then", program, baseline, kCpu, 0);
-    out += RatioRow("time to first drawing", program, baseline, kDrawnMs, 0);
+    out +=
+        RatioRow("time to first drawing", program, baseline, kDrawnMs, goals.first_drawing_ratio);
     out += RatioRow("resident memory then", program, baseline, kDrawnRss, 0);
+    out +=
+        RatioRow("time to last drawing", program, baseline, kLastDrawnMs, goals.last_drawing_ratio);
+    out += RatioRow("processor time when still", program, baseline, kStillCpu, 0);
     return out;
 }
 

@@ -135,7 +135,7 @@ void WindowWatch::note(const xcb_generic_event_t& event, std::int64_t stamp) {
     const int type = event.response_type & 0x7f;
     if (type == XCB_CREATE_NOTIFY) {
         const auto& create = reinterpret_cast<const xcb_create_notify_event_t&>(event);
-        if (create.parent == root_ && create.override_redirect == 0) {
+        if (create.parent == root_) {
             destroyed_.erase(create.window);
             if (damage_) {
                 // Before the program can draw: it maps the window first and draws when told
@@ -147,7 +147,7 @@ void WindowWatch::note(const xcb_generic_event_t& event, std::int64_t stamp) {
         }
     } else if (type == XCB_MAP_NOTIFY) {
         const auto& map = reinterpret_cast<const xcb_map_notify_event_t&>(event);
-        if (map.event == root_ && map.override_redirect == 0) {
+        if (map.event == root_) {
             mapped_.push_back({map.window, stamp});
         }
     } else if (type == XCB_DESTROY_NOTIFY) {
@@ -157,9 +157,16 @@ void WindowWatch::note(const xcb_generic_event_t& event, std::int64_t stamp) {
             drawn_.erase(destroy.window);
         }
     } else if (damage_ && type == damage_event_ + XCB_DAMAGE_NOTIFY) {
-        // The damage object goes with its window; nobody subtracts, so one report each.
+        // The damage object goes with its window. Emptying it after each report makes the
+        // server report the next drawing as well.
         const auto& damage = reinterpret_cast<const xcb_damage_notify_event_t&>(event);
-        drawn_.emplace(damage.drawable, stamp);
+        Drawing& drawing = drawn_[damage.drawable];
+        if (drawing.first_ns == 0) {
+            drawing.first_ns = stamp;
+        }
+        drawing.last_ns = stamp;
+        xcb_damage_subtract(connection_, damage.damage, XCB_NONE, XCB_NONE);
+        xcb_flush(connection_);
     }
 }
 
@@ -218,11 +225,34 @@ WaitOutcome WindowWatch::waitForDraw(xcb_window_t window, std::int64_t deadline_
     WaitOutcome outcome = WaitOutcome::kTimedOut;
     do {
         if (const auto it = drawn_.find(window); it != drawn_.end()) {
-            *drawn_ns = it->second;
+            *drawn_ns = it->second.first_ns;
             return WaitOutcome::kSeen;
         }
     } while (pump(deadline_ns, {}, &outcome));
     return outcome;
+}
+
+WaitOutcome WindowWatch::waitForStill(xcb_window_t window, std::int64_t quiet_ns,
+                                      std::int64_t deadline_ns, std::int64_t* last_drawn_ns) {
+    if (!damage_ || drawn_.count(window) == 0) {
+        return WaitOutcome::kUnsupported;
+    }
+    for (;;) {
+        const std::int64_t last = drawn_[window].last_ns;
+        const std::int64_t now = MonotonicNs();
+        if (now - last >= quiet_ns) {
+            *last_drawn_ns = last;
+            return WaitOutcome::kSeen;
+        }
+        if (now >= deadline_ns) {
+            return WaitOutcome::kTimedOut;
+        }
+        const std::int64_t until = last + quiet_ns < deadline_ns ? last + quiet_ns : deadline_ns;
+        WaitOutcome outcome = WaitOutcome::kTimedOut;
+        if (!pump(until, {}, &outcome) && outcome != WaitOutcome::kTimedOut) {
+            return outcome;
+        }
+    }
 }
 
 WaitOutcome WindowWatch::waitForDestroy(xcb_window_t window, std::int64_t deadline_ns) {

@@ -1,7 +1,9 @@
 // Watches the X server for top-level windows: the moment one with a given title is mapped, the
-// moment something is first drawn into it, and the moment it is gone again. Needs a server
-// without a window manager (Xvfb as xvfb-run starts it), where a program's top-level windows are
-// children of the root window, and the DAMAGE extension for the drawing (Xvfb has it).
+// moments something is first and last drawn into it, and the moment it is gone again. Needs a
+// server without a window manager (Xvfb as xvfb-run starts it), where a program's top-level windows
+// are children of the root window, and the DAMAGE extension for the drawing (Xvfb has it).
+// Override-redirect windows count as well: Wine, told to manage its windows itself, maps its
+// top-level windows so and draws their frames itself.
 #pragma once
 
 #include <sys/types.h>
@@ -48,6 +50,13 @@ class WindowWatch {
     // kUnsupported without the DAMAGE extension.
     WaitOutcome waitForDraw(xcb_window_t window, std::int64_t deadline_ns, std::int64_t* drawn_ns);
 
+    // After waitForDraw: waits until nothing has been drawn into `window` for quiet_ns and tells
+    // when it was last drawn into. A program may draw its window in several steps (Wine sends
+    // the frame and background before the controls' content); this is when the last step
+    // arrived. kTimedOut when the window is still being drawn at deadline_ns.
+    WaitOutcome waitForStill(xcb_window_t window, std::int64_t quiet_ns, std::int64_t deadline_ns,
+                             std::int64_t* last_drawn_ns);
+
     // Waits until `window` has been destroyed (its program has ended and the server has
     // cleaned up), so that runs do not overlap.
     WaitOutcome waitForDestroy(xcb_window_t window, std::int64_t deadline_ns);
@@ -76,7 +85,11 @@ class WindowWatch {
     // Window numbers come back when a later program gets the same range: entries end with
     // their window.
     std::deque<MappedWindow> mapped_;  // top-level windows mapped, not yet looked at
-    std::unordered_map<xcb_window_t, std::int64_t> drawn_;
+    struct Drawing {
+        std::int64_t first_ns = 0;
+        std::int64_t last_ns = 0;
+    };
+    std::unordered_map<xcb_window_t, Drawing> drawn_;
     std::unordered_set<xcb_window_t> destroyed_;
 };
 

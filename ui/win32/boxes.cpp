@@ -1,11 +1,11 @@
 #include "ui/win32/boxes.h"
 
 #include <cderr.h>
-#include <commdlg.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
+
+#include "shell/lazy_dlls_win32.h"
 
 namespace tbr::win32 {
 namespace {
@@ -86,14 +86,14 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRe
     // the current folder (main.cpp).
     dialog.Flags =
         OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameW(&dialog)) {
+    if (lazy::GetOpenFileNameW(&dialog)) {
         Result<std::string> path = Utf8FromWide(TextBeforeNul(file), kSource);
         if (!path) {
             return path.error();
         }
         return std::optional<std::string>(std::move(path).value());
     }
-    const DWORD code = CommDlgExtendedError();
+    const DWORD code = lazy::CommDlgExtendedError();
     if (code == 0 || code == FNERR_BUFFERTOOSMALL) {
         return std::optional<std::string>();  // cancelled, or a path no buffer takes: silent
     }
@@ -117,15 +117,15 @@ std::optional<std::string> ChooseFolder(HWND owner, const std::string& title,
         browse.lpfn = SelectStartFolder;
         browse.lParam = reinterpret_cast<LPARAM>(start.c_str());
     }
-    const PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+    const PIDLIST_ABSOLUTE chosen = lazy::SHBrowseForFolderW(&browse);
     if (chosen == nullptr) {
         return std::nullopt;
     }
     std::vector<wchar_t> path(kLongPathBuffer, L'\0');
-    if (!SHGetPathFromIDListEx(chosen, path.data(), kLongPathBuffer, GPFIDL_DEFAULT)) {
+    if (!lazy::SHGetPathFromIDListEx(chosen, path.data(), kLongPathBuffer, GPFIDL_DEFAULT)) {
         path[0] = L'\0';  // a folder without a path empties the folder box
     }
-    CoTaskMemFree(chosen);
+    lazy::CoTaskMemFree(chosen);
     return Utf8Text(TextBeforeNul(path));
 }
 

@@ -1,7 +1,6 @@
 #include "ui/win32/program.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 namespace tbr::win32 {
 
@@ -10,17 +9,12 @@ Program::Program(HINSTANCE instance) : instance_(instance) {
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
-    // The folder dialog needs COM in a single-threaded apartment.
-    comReady_ =
-        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    // COM, which the shell's dialogs need, is started with the first of them (lazy_dlls_win32.h).
 }
 
 Program::~Program() {
     form1_.reset();
     form2_.reset();
-    if (comReady_) {
-        CoUninitialize();
-    }
 }
 
 void Program::start() {

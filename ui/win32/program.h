@@ -35,7 +35,6 @@ class Program final : public Navigator {
 
   private:
     HINSTANCE instance_;
-    bool comReady_ = false;
     bool ended_ = false;
     // A window object stays alive after its window is unloaded, until the next switch: the
     // switch is asked for from inside that window's own handler.
