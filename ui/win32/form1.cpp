@@ -33,8 +33,7 @@ constexpr DialogTemplate kWindow{L"Tambrel Wizard", Placement::CentredOnScreen, 
 Form1::Form1(HINSTANCE instance, Navigator& navigator)
     : DialogWindow(instance, navigator, kWindow),
       launcher_(*this),
-      banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)),
-      banner2x_(LoadBitmapResource(instance, TBR_IDB_BANNER_2X)) {
+      banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)) {
     RegisterBannerClass(instance);
 }
 
@@ -77,6 +76,9 @@ void Form1::layOutOwnParts(UINT dpi) {
     placeLabel(kLabel1, kCommand1);
     placeLabel(kLabel2, kCommand2);
 
+    if (dpi > 96 && banner2x_ == nullptr) {
+        banner2x_ = LoadBitmapResource(instance(), TBR_IDB_BANNER_2X);  // only where it is shown
+    }
     if (dpi > 96 && banner2x_ != nullptr) {
         SetBannerBitmap(control(kPicture1), banner2x_, 192);
     } else {
