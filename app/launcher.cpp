@@ -4,15 +4,15 @@
 
 namespace tbr {
 
-void Launcher::onCommand1Click() {
+void Launcher::onCreateClicked() {
     services_.showCreateWizard();
 }
 
-void Launcher::onCommand4Click() {
+void Launcher::onCloseClicked() {
     services_.endProgram();
 }
 
-void Launcher::onCommand2Click() {
+void Launcher::onEditClicked() {
     // Any failure on the way (desktop lookup, dialog, editor start) ends in the same message and
     // leaves the main window waiting; a cancelled dialog ends silently.
     const Result<std::string> desktop = services_.specialFolder(kCsidlDesktopDirectory);

@@ -18,11 +18,11 @@ class Launcher {
     explicit Launcher(Services& services) : services_(services) {}
 
     // Command1, the create button: the main window makes way for a fresh create wizard.
-    void onCommand1Click();
+    void onCreateClicked();
     // Command2, the edit button: pick an existing document and hand it to the editor.
-    void onCommand2Click();
+    void onEditClicked();
     // Command4, "Close": the program ends at once.
-    void onCommand4Click();
+    void onCloseClicked();
 
   private:
     Services& services_;

@@ -25,28 +25,34 @@ class Services {
   public:
     virtual ~Services() = default;
 
-    // Shell.
-    virtual Result<std::string> desktopDirectory() = 0;  // asked on behalf of the calling window
+    // Shell. The desktop comes in two spellings, one for each place that asks: the wizard's folder
+    // box shows desktopDirectory() as a folder the user could have typed; the file-open dialog
+    // starts in specialFolder(kCsidlDesktopDirectory), the lookup every shell folder goes through.
+
+    // The desktop, without a trailing separator; asked afresh on behalf of the calling window.
+    virtual Result<std::string> desktopDirectory() = 0;
+    // A shell folder by number (kCsidl... in shell/special_folders.h): one trailing separator.
     virtual Result<std::string> specialFolder(int csidl) = 0;
+    // Starts the editor on path and returns at once; an error when it cannot be started.
     virtual Status launchEditor(const std::string& path) = 0;
 
     // Documents.
-    // What is at path, a link not followed: nothing, a file that writeNewDocument replaces, or
-    // something it refuses to replace (a folder, a device...).
+    // What is at path, a link not followed: nothing, a file writeNewDocument replaces, or not.
     virtual TargetKind whatIsAt(const std::string& path) = 0;
     // True when path names an existing file (a link followed), not a folder.
     virtual bool isExistingFile(const std::string& path) = 0;
+    // Writes a new document at path, whole or not at all, replacing any file there.
     virtual Status writeNewDocument(const std::string& path) = 0;
 
     // Modal boxes and dialogs, owned by the calling window. Texts may hold a lone CR as a line
     // break; the front end shows it as one.
+    // A question with Yes and No, defaultAnswer the button Enter presses: the user's answer.
     virtual Answer ask(const std::string& text, const std::string& title, Answer defaultAnswer) = 0;
+    // A message with OK alone; returns once the user has closed it.
     virtual void tell(const std::string& text, const std::string& title) = 0;
-    // The chosen path, std::nullopt when the user cancelled, or an error when no dialog could be
-    // shown.
+    // The chosen file, std::nullopt on cancel, an error when no dialog could be shown.
     virtual Result<std::optional<std::string>> chooseFile(const FileOpenRequest& request) = 0;
-    // The chosen folder, or std::nullopt when the user cancelled. The dialog starts in
-    // initialFolder (empty: a folder of its own choosing).
+    // The chosen folder, std::nullopt on cancel; starts in initialFolder (empty: its own choice).
     virtual std::optional<std::string> chooseFolder(const std::string& title,
                                                     const std::string& initialFolder) = 0;
 

@@ -1,7 +1,7 @@
 // The one operating-system-specific step of writing a document: putting a complete file in place
 // of whatever file is at a path, so that a failure or a crash leaves either the old file or the
-// new one, never a mix. Implemented once per platform, together with WhatIsAt, in
-// write_new_document_posix.cpp and write_new_document_win32.cpp; CMake picks the file.
+// new one, never a mix. Implemented once per platform, together with WhatIsAt (target_kind.h), in
+// replace_file_posix.cpp and replace_file_win32.cpp; CMake picks the file.
 #pragma once
 
 #include <span>

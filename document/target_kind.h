@@ -1,6 +1,8 @@
 // What a path holds, as far as writing a new document there is concerned.
 #pragma once
 
+#include <string>
+
 namespace tbr {
 
 enum class TargetKind {
@@ -8,5 +10,12 @@ enum class TargetKind {
     ReplaceableFile,  // a file (or a link) that the writer replaces whole
     Unreplaceable,    // something the writer refuses to replace: a folder, a device, a FIFO...
 };
+
+// What is at path, a link not followed: nothing; a file that WriteNewDocument replaces (a
+// regular file or a link, even a dangling one); or something it refuses (a folder, a FIFO, a
+// device, a socket; on Windows also a read-only file). A path WriteNewDocument refuses outright
+// (empty, holding a NUL, a device name on Windows) holds nothing. Implemented with the writer's
+// other platform rules in replace_file_posix.cpp and replace_file_win32.cpp.
+TargetKind WhatIsAt(const std::string& path);
 
 }  // namespace tbr

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/os_error.h"
-#include "document/target_kind.h"
+#include "document/target_kind.h"  // WhatIsAt: what the writer finds at a path
 
 namespace tbr {
 
@@ -33,11 +33,5 @@ namespace tbr {
 //   that have not changed for an hour are removed by the next write into the folder; a fresh one is
 //   left alone, as another copy of the program may be writing it.
 Status WriteNewDocument(const std::string& targetPath);
-
-// What is at path, a link not followed: nothing; a file that WriteNewDocument replaces (a
-// regular file or a link, even a dangling one); or something it refuses (a folder, a FIFO, a
-// device, a socket; on Windows also a read-only file). A path WriteNewDocument refuses outright
-// (empty, holding a NUL, a device name on Windows) holds nothing.
-TargetKind WhatIsAt(const std::string& path);
 
 }  // namespace tbr

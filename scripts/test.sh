@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite:
-#   1. the CI build (Qt front end, warnings are errors) and all its tests;
+#   1. the CI build (Qt front end, warnings are errors) and all its tests, among them the code's
+#      form and naming (scripts/check-style.sh, label "style");
 #   2. the plain C++ parts again under address and undefined-behaviour sanitizers;
 #   3. the Windows program cross-built with MinGW-w64 and its tests run under Wine;
 #   4. the README's run command on a virtual display, with stand-in package tools.

@@ -12,8 +12,9 @@ namespace tbr {
 // desktop directory can be determined. The environment is read afresh at every call.
 // Linux: XDG_DESKTOP_DIR of $XDG_CONFIG_HOME/user-dirs.dirs, else $HOME/Desktop; an unset, empty
 // or relative HOME (where the answer needs it) is an error, never a guess; an unreadable
-// user-dirs.dirs counts as missing (details in shell/xdg_user_dirs.h). The error's source is "GetDesktopDirectory".
-// Windows: the shell's CSIDL 16 on behalf of owner.
+// user-dirs.dirs counts as missing (details in shell/xdg_user_dirs.h). The error's source is
+// "GetDesktopDirectory".
+// Windows: the shell's desktop directory (kCsidlDesktopDirectory) asked on behalf of owner.
 Result<std::string> GetDesktopDirectory(WindowHandle owner);
 
 }  // namespace tbr

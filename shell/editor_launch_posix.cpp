@@ -62,7 +62,7 @@ class SpawnSetup {
             return;
         }
         attrReady_ = true;
-        initError_ = Configure();
+        initError_ = configure();
     }
     ~SpawnSetup() {
         if (attrReady_) {
@@ -80,7 +80,7 @@ class SpawnSetup {
     const posix_spawnattr_t* attr() const { return &attr_; }
 
   private:
-    int Configure() {
+    int configure() {
         if (int rc = posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1)) {
             return rc;
         }

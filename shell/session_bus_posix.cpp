@@ -15,7 +15,8 @@ constexpr char kVariable[] = "DBUS_SESSION_BUS_ADDRESS";
 constexpr char kNoBus[] = "disabled:";
 constexpr char kAddedEntry[] = "DBUS_SESSION_BUS_ADDRESS=disabled:";
 
-bool g_added = false;
+// Whether this program set the variable itself (and so may take it back out of the environment).
+bool variableAdded = false;
 
 // The per-user bus that the bus library looks for when the variable is unset: a socket of ours.
 bool UserBusSocketExists() {
@@ -35,11 +36,11 @@ void KeepOffMissingSessionBus() {
     if (std::getenv(kVariable) != nullptr || UserBusSocketExists()) {
         return;
     }
-    g_added = ::setenv(kVariable, kNoBus, 0) == 0;
+    variableAdded = ::setenv(kVariable, kNoBus, 0) == 0;
 }
 
 bool IsAddedForMissingSessionBus(const char* entry) {
-    return g_added && entry != nullptr && std::strcmp(entry, kAddedEntry) == 0;
+    return variableAdded && entry != nullptr && std::strcmp(entry, kAddedEntry) == 0;
 }
 
 }  // namespace tbr

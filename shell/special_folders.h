@@ -1,4 +1,5 @@
-// Looks up the shell's special folders by their CSIDL number.
+// Looks up the shell's special folders by their CSIDL number. The numbers are Windows' own; the
+// behaviour names the ones it asks for by the constants below.
 #pragma once
 
 #include <string>
@@ -16,9 +17,10 @@ class cSpecialFolders {
     // The folder's path ending in exactly one separator, or the empty text when the folder has no
     // file-system path (an unknown or virtual folder). A failure on the way is an error whose
     // source is "cSpecialFolders::GetSpecialFolder", keeping the failure's number and message.
-    // Linux: 16 is the desktop directory (as GetDesktopDirectory), 5 documents, 13 music,
-    // 14 videos, 39 pictures (their XDG user dirs) and 40 the home folder; every other identifier,
-    // virtual folders such as 17 included, gives the empty text without looking anything up.
+    // Linux: kCsidlDesktopDirectory (16) is the desktop directory (as GetDesktopDirectory),
+    // 5 documents, 13 music, 14 videos, 39 pictures (their XDG user dirs) and kCsidlProfile (40)
+    // the home folder; every other identifier, virtual folders such as kCsidlDrives (17)
+    // included, gives the empty text without looking anything up.
     Result<std::string> GetSpecialFolder(int csidl) const;
 };
 

@@ -44,100 +44,107 @@ struct Frame {
 };
 
 // A translucent dark copy of the shape, offset by dx, dy.
-void shadow(Canvas& c, const Shape& shape, Unit dx, Unit dy, int opacity) {
-    c.fill(translate(shape, dx, dy), Rgb{20, 30, 70}, opacity);
+void Shadow(Canvas& c, const Shape& shape, Unit dx, Unit dy, int opacity) {
+    c.fill(Translate(shape, dx, dy), Rgb{20, 30, 70}, opacity);
 }
 
-void drawTile(Canvas& c) {
-    constexpr Unit x0 = u(5), y0 = u(5), x1 = u(75), y1 = u(75), r = u(14);
+void DrawTile(Canvas& c) {
+    constexpr Unit x0 = Units(5), y0 = Units(5), x1 = Units(75), y1 = Units(75), r = Units(14);
     for (int i = 3; i >= 1; --i) {
-        const Unit grow = u(1) * i;
-        shadow(c, roundRect(x0 - grow, y0 - grow + u(2), x1 + grow, y1 + grow + u(2), r + grow), 0,
-               0, 14);
+        const Unit grow = Units(1) * i;
+        Shadow(
+            c,
+            RoundRect(x0 - grow, y0 - grow + Units(2), x1 + grow, y1 + grow + Units(2), r + grow),
+            0, 0, 14);
     }
-    c.fill(roundRect(x0, y0, x1, y1, r),
-           linear({x0, y0}, Rgb{70, 132, 236}, {x1, y1}, Rgb{92, 44, 168}));
+    c.fill(RoundRect(x0, y0, x1, y1, r),
+           Linear({x0, y0}, Rgb{70, 132, 236}, {x1, y1}, Rgb{92, 44, 168}));
     // A faint gloss over the upper half.
-    c.fill(intersect(roundRect(x0 + u(1), y0 + u(1), x1 - u(1), y1 - u(1), r - u(1)),
-                     ellipse(u(40), u(5), u(52), u(30))),
+    c.fill(Intersect(
+               RoundRect(x0 + Units(1), y0 + Units(1), x1 - Units(1), y1 - Units(1), r - Units(1)),
+               Ellipse(Units(40), Units(5), Units(52), Units(30))),
            kWhite, 34);
 }
 
-void drawCard(Canvas& c) {
+void DrawCard(Canvas& c) {
     // Turned about 8.8 degrees counter-clockwise (84-13-85 triangle).
-    const Frame f{{u(14), u(17)}, 84, -13, 85};
-    constexpr Unit w = u(34), h = u(44);
-    c.fill(translate(f.place(roundRect(0, 0, w, h, u(3))), u(2), u(3)), Rgb{20, 20, 60}, 80);
-    c.fill(f.place(roundRect(0, 0, w, h, u(3))),
-           linear(f.map({0, 0}), kWhite, f.map({w, h}), Rgb{216, 226, 244}));
-    c.fill(f.place(rect(u(3), u(5), w - u(3), u(12))),
-           linear(f.map({0, u(5)}), Rgb{84, 148, 240}, f.map({0, u(12)}), Rgb{30, 74, 186}));
-    c.fill(f.place(roundRect(u(6), u(7), u(9), u(10), u(1))), kWhite);
-    c.fill(f.place(roundRect(u(12), u(7.8), u(27), u(9.4), u(0.8))), kWhite);
+    const Frame f{{Units(14), Units(17)}, 84, -13, 85};
+    constexpr Unit w = Units(34), h = Units(44);
+    c.fill(Translate(f.place(RoundRect(0, 0, w, h, Units(3))), Units(2), Units(3)), Rgb{20, 20, 60},
+           80);
+    c.fill(f.place(RoundRect(0, 0, w, h, Units(3))),
+           Linear(f.map({0, 0}), kWhite, f.map({w, h}), Rgb{216, 226, 244}));
+    c.fill(
+        f.place(Rect(Units(3), Units(5), w - Units(3), Units(12))),
+        Linear(f.map({0, Units(5)}), Rgb{84, 148, 240}, f.map({0, Units(12)}), Rgb{30, 74, 186}));
+    c.fill(f.place(RoundRect(Units(6), Units(7), Units(9), Units(10), Units(1))), kWhite);
+    c.fill(f.place(RoundRect(Units(12), Units(7.8), Units(27), Units(9.4), Units(0.8))), kWhite);
     constexpr Rgb bullets[4] = {{216, 44, 56}, {46, 164, 76}, {250, 186, 20}, {128, 70, 196}};
     constexpr int lineEnds[4] = {28, 24, 29, 22};
     for (int i = 0; i < 4; ++i) {
-        const Unit y = u(17.5) + u(6.5) * i;
-        c.fill(f.place(ellipse(u(7.5), y, u(2), u(2))), bullets[i]);
-        c.fill(f.place(roundRect(u(12), y - u(1), px(lineEnds[i]), y + u(1), u(1))),
+        const Unit y = Units(17.5) + Units(6.5) * i;
+        c.fill(f.place(Ellipse(Units(7.5), y, Units(2), Units(2))), bullets[i]);
+        c.fill(f.place(RoundRect(Units(12), y - Units(1), Px(lineEnds[i]), y + Units(1), Units(1))),
                Rgb{150, 160, 180});
     }
 }
 
-void drawWand(Canvas& c) {
-    const Point a{u(19), u(66)}, b{u(50), u(31)};
-    constexpr Unit half = u(2.6);
-    c.fill(translate(capsule(a, b, half), u(1.5), u(2.5)), Rgb{20, 20, 60}, 90);
-    c.fill(capsule(a, b, half + u(0.8)), Rgb{16, 16, 28});
-    c.fill(capsule(a, b, half), linear({a.x - half, a.y - half}, Rgb{110, 112, 130},
+void DrawWand(Canvas& c) {
+    const Point a{Units(19), Units(66)}, b{Units(50), Units(31)};
+    constexpr Unit half = Units(2.6);
+    c.fill(Translate(Capsule(a, b, half), Units(1.5), Units(2.5)), Rgb{20, 20, 60}, 90);
+    c.fill(Capsule(a, b, half + Units(0.8)), Rgb{16, 16, 28});
+    c.fill(Capsule(a, b, half), Linear({a.x - half, a.y - half}, Rgb{110, 112, 130},
                                        {a.x + half, a.y + half}, Rgb{12, 12, 20}));
     // White tips at both ends.
     const Point tip{b.x - (b.x - a.x) / 6, b.y - (b.y - a.y) / 6};
-    c.fill(intersect(capsule(a, b, half), rect(tip.x, b.y - half, b.x + half, tip.y + half)),
+    c.fill(Intersect(Capsule(a, b, half), Rect(tip.x, b.y - half, b.x + half, tip.y + half)),
            Rgb{246, 248, 252});
     const Point heel{a.x + (b.x - a.x) / 10, a.y + (b.y - a.y) / 10};
-    c.fill(intersect(capsule(a, b, half), rect(a.x - half, heel.y, heel.x, a.y + half)),
+    c.fill(Intersect(Capsule(a, b, half), Rect(a.x - half, heel.y, heel.x, a.y + half)),
            Rgb{236, 238, 246});
 }
 
-void drawStar(Canvas& c) {
-    const Point centre{u(54), u(25)};
-    c.fill(translate(star(centre, u(15), u(7)), u(1), u(2)), Rgb{20, 20, 60}, 70);
-    c.fill(star(centre, u(15), u(7)), Rgb{186, 110, 8});
-    c.fill(star(centre, u(13.4), u(6.1)),
-           linear({centre.x - u(10), centre.y - u(12)}, Rgb{255, 246, 160},
-                  {centre.x + u(8), centre.y + u(10)}, Rgb{250, 170, 0}));
-    c.fill(star({centre.x - u(1), centre.y - u(1)}, u(5), u(2.4)), Rgb{255, 253, 230}, 200);
-    drawSparkle(c, {u(67), u(43)}, u(4));
-    drawSparkle(c, {u(38), u(11)}, u(3));
-    c.fill(ellipse(u(69.5), u(14), u(1.2), u(1.2)), kWhite);
-    c.fill(ellipse(u(64), u(55), u(1), u(1)), kWhite, 200);
+void DrawStar(Canvas& c) {
+    const Point centre{Units(54), Units(25)};
+    c.fill(Translate(Star(centre, Units(15), Units(7)), Units(1), Units(2)), Rgb{20, 20, 60}, 70);
+    c.fill(Star(centre, Units(15), Units(7)), Rgb{186, 110, 8});
+    c.fill(Star(centre, Units(13.4), Units(6.1)),
+           Linear({centre.x - Units(10), centre.y - Units(12)}, Rgb{255, 246, 160},
+                  {centre.x + Units(8), centre.y + Units(10)}, Rgb{250, 170, 0}));
+    c.fill(Star({centre.x - Units(1), centre.y - Units(1)}, Units(5), Units(2.4)),
+           Rgb{255, 253, 230}, 200);
+    DrawSparkle(c, {Units(67), Units(43)}, Units(4));
+    DrawSparkle(c, {Units(38), Units(11)}, Units(3));
+    c.fill(Ellipse(Units(69.5), Units(14), Units(1.2), Units(1.2)), kWhite);
+    c.fill(Ellipse(Units(64), Units(55), Units(1), Units(1)), kWhite, 200);
 }
 
-void drawWords(Canvas& c) {
-    constexpr Unit left = u(86);
-    const TextStyle title{u(20.5), 132, -6};
-    const TextShape first = setText("Tambrel", {left, u(44)}, title);
+void DrawWords(Canvas& c) {
+    constexpr Unit left = Units(86);
+    const TextStyle title{Units(20.5), 132, -6};
+    const TextShape first = SetText("Tambrel", {left, Units(44)}, title);
     c.fill(first.shape, Rgb{26, 36, 86});
-    const Unit second = left + first.width + textWidth(" ", title);
-    const TextShape wizard = setText("Wizard", {second, u(44)}, title);
+    const Unit second = left + first.width + TextWidth(" ", title);
+    const TextShape wizard = SetText("Wizard", {second, Units(44)}, title);
     c.fill(wizard.shape,
-           linear({second, 0}, Rgb{56, 104, 220}, {second + wizard.width, 0}, Rgb{112, 54, 180}));
-    const TextStyle tagline{u(8), 100, 30};
-    c.fill(setText("Create and edit Tambrel documents", {left + u(1), u(60)}, tagline).shape,
-           Rgb{88, 96, 116});
+           Linear({second, 0}, Rgb{56, 104, 220}, {second + wizard.width, 0}, Rgb{112, 54, 180}));
+    const TextStyle tagline{Units(8), 100, 30};
+    c.fill(
+        SetText("Create and edit Tambrel documents", {left + Units(1), Units(60)}, tagline).shape,
+        Rgb{88, 96, 116});
 }
 
 }  // namespace
 
-Bytes drawBanner(int scale) {
+Bytes DrawBanner(int scale) {
     Canvas c(kWidth * scale, kHeight * scale, Rgba{255, 255, 255, 255}, Scale{scale, 1});
-    drawTile(c);
-    drawCard(c);
-    drawWand(c);
-    drawStar(c);
-    drawWords(c);
-    return encodeBmp24(c, 96 * scale);
+    DrawTile(c);
+    DrawCard(c);
+    DrawWand(c);
+    DrawStar(c);
+    DrawWords(c);
+    return EncodeBmp24(c, 96 * scale);
 }
 
 }  // namespace tbr::draw

@@ -95,7 +95,7 @@ class Pixels {
     std::vector<std::uint8_t> index_;
 };
 
-IndexedImage drawMenu(int scale) {
+IndexedImage DrawMenu(int scale) {
     Pixels p(scale);
     // The panel with a raised edge: white above and on the left, dark on the right and below.
     p.fill(kLeft, kTop, kRight, kBottom, kSilver);
@@ -122,7 +122,7 @@ IndexedImage drawMenu(int scale) {
     IndexedImage image;
     image.size = kSize * scale;
     // The 16 standard colours, the same as the first 16 entries of the icons' palette.
-    std::copy_n(iconPalette().begin(), 16, image.palette.begin());
+    std::copy_n(IconPalette().begin(), 16, image.palette.begin());
     image.indexes = p.indexes();
     image.transparent.resize(image.indexes.size());
     for (int y = 0; y < image.size; ++y) {
@@ -138,14 +138,14 @@ IndexedImage drawMenu(int scale) {
 
 }  // namespace
 
-Bytes drawDefaultDocumentIcon() {
+Bytes DrawDefaultDocumentIcon() {
     // This icon's directory entry reads colour count 255, planes 0 and bit depth 0; readers take
     // the real values from the bitmap header. Every document carries exactly these bytes.
-    return encodeIco({{drawMenu(1), 255, 0, 0}});
+    return EncodeIco({{DrawMenu(1), 255, 0, 0}});
 }
 
-Bytes drawDocumentIcon() {
-    return encodeIco({{drawMenu(1)}, {drawMenu(2)}});
+Bytes DrawDocumentIcon() {
+    return EncodeIco({{DrawMenu(1)}, {DrawMenu(2)}});
 }
 
 }  // namespace tbr::draw

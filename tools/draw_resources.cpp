@@ -11,7 +11,7 @@
 
 namespace {
 
-bool writeFile(const std::filesystem::path& path, const tbr::draw::Bytes& bytes) {
+bool WriteFile(const std::filesystem::path& path, const tbr::draw::Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
@@ -39,17 +39,17 @@ int main(int argc, char** argv) {
         tbr::draw::Bytes (*draw)();
     };
     const Output outputs[] = {
-        {"banner.bmp", [] { return tbr::draw::drawBanner(1); }},
-        {"banner@2x.bmp", [] { return tbr::draw::drawBanner(2); }},
-        {"create.ico", tbr::draw::drawCreateIcon},
-        {"edit.ico", tbr::draw::drawEditIcon},
-        {"tbrwiz.ico", tbr::draw::drawAppIcon},
-        {"default_document.ico", tbr::draw::drawDefaultDocumentIcon},
-        {"document.ico", tbr::draw::drawDocumentIcon},
+        {"banner.bmp", [] { return tbr::draw::DrawBanner(1); }},
+        {"banner@2x.bmp", [] { return tbr::draw::DrawBanner(2); }},
+        {"create.ico", tbr::draw::DrawCreateIcon},
+        {"edit.ico", tbr::draw::DrawEditIcon},
+        {"tbrwiz.ico", tbr::draw::DrawAppIcon},
+        {"default_document.ico", tbr::draw::DrawDefaultDocumentIcon},
+        {"document.ico", tbr::draw::DrawDocumentIcon},
     };
     bool ok = true;
     for (const Output& o : outputs) {
-        ok = writeFile(folder / o.name, o.draw()) && ok;
+        ok = WriteFile(folder / o.name, o.draw()) && ok;
     }
     return ok ? 0 : 1;
 }

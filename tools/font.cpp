@@ -17,7 +17,7 @@ constexpr int kOvershoot = 12;  // round letters reach this far past the baselin
 using Normal = std::pair<int, int>;
 using Cut = std::vector<Normal>;
 
-Unit scaled(Unit fontUnits, Unit capHeight) {
+Unit Scaled(Unit fontUnits, Unit capHeight) {
     const Unit n = fontUnits * capHeight;
     return n >= 0 ? (n + kCap / 2) / kCap : -((-n + kCap / 2) / kCap);
 }
@@ -28,18 +28,18 @@ class Letter {
     Letter(Point origin, const TextStyle& style)
         : stem(style.stem), bar(style.stem * 86 / 100), origin_(origin), cap_(style.capHeight) {}
 
-    void box(int x0, int y0, int x1, int y1) { parts_.push_back(rect(x(x0), y(y1), x(x1), y(y0))); }
+    void box(int x0, int y0, int x1, int y1) { parts_.push_back(Rect(x(x0), y(y1), x(x1), y(y0))); }
 
     void poly(std::initializer_list<std::pair<int, int>> points) {
         std::vector<Point> p;
         for (const auto& [fx, fy] : points) {
             p.push_back({x(fx), y(fy)});
         }
-        parts_.push_back(polygon(std::move(p)));
+        parts_.push_back(Polygon(std::move(p)));
     }
 
     void dot(int cx, int cy, int r) {
-        parts_.push_back(ellipse(x(cx), y(cy), scaled(r, cap_), scaled(r, cap_)));
+        parts_.push_back(Ellipse(x(cx), y(cy), Scaled(r, cap_), Scaled(r, cap_)));
     }
 
     // An elliptical ring of outer radii rx, ry, with the letter's stem width at its sides and
@@ -50,24 +50,24 @@ class Letter {
 
     // A horizontal bar from y0 to y1 that ends on the outline of the ellipse cx, cy, rx, ry.
     void barInEllipse(int cx, int cy, int rx, int ry, int y0, int y1) {
-        parts_.push_back(intersect(rect(x(cx - rx), y(y1), x(cx + rx), y(y0)),
-                                   ellipse(x(cx), y(cy), scaled(rx, cap_), scaled(ry, cap_))));
+        parts_.push_back(Intersect(Rect(x(cx - rx), y(y1), x(cx + rx), y(y0)),
+                                   Ellipse(x(cx), y(cy), Scaled(rx, cap_), Scaled(ry, cap_))));
     }
 
-    Shape shape() && { return unite(std::move(parts_)); }
+    Shape shape() && { return Unite(std::move(parts_)); }
     bool empty() const { return parts_.empty(); }
 
     const int stem;  // vertical stroke width
     const int bar;   // horizontal stroke width, a little thinner so that rounds look even
 
   private:
-    Unit x(int fx) const { return origin_.x + scaled(fx, cap_); }
-    Unit y(int fy) const { return origin_.y - scaled(fy, cap_); }
+    Unit x(int fx) const { return origin_.x + Scaled(fx, cap_); }
+    Unit y(int fy) const { return origin_.y - Scaled(fy, cap_); }
 
     Shape ringShape(int cx, int cy, int rx, int ry, std::vector<Cut> cuts) const {
         const Unit ox = x(cx), oy = y(cy);
-        const Unit rxo = scaled(rx, cap_), ryo = scaled(ry, cap_);
-        const Unit rxi = scaled(rx - stem, cap_), ryi = scaled(ry - bar, cap_);
+        const Unit rxo = Scaled(rx, cap_), ryo = Scaled(ry, cap_);
+        const Unit rxi = Scaled(rx - stem, cap_), ryi = Scaled(ry - bar, cap_);
         Shape s;
         s.x0 = ox - rxo;
         s.x1 = ox + rxo;
@@ -105,7 +105,7 @@ const Cut kLowerHalf{{0, -1}};
 const Cut kUpperHalf{{0, 1}};
 
 // Draws the letter into `l` and returns its advance in font units.
-int drawLetter(char c, Letter& l) {
+int DrawLetter(char c, Letter& l) {
     const int s = l.stem;
     const int h = l.bar;
     constexpr int x = kXHeight;
@@ -219,7 +219,7 @@ int drawLetter(char c, Letter& l) {
 }
 
 // Pairs whose shapes leave too much space between them.
-int kerning(char a, char b) {
+int Kerning(char a, char b) {
     if (a == 'T' && (b == 'a' || b == 'e' || b == 'o')) {
         return -70;
     }
@@ -231,24 +231,24 @@ int kerning(char a, char b) {
 
 }  // namespace
 
-TextShape setText(std::string_view text, Point origin, const TextStyle& style) {
+TextShape SetText(std::string_view text, Point origin, const TextStyle& style) {
     std::vector<Shape> letters;
     Unit fx = 0;  // pen position in font units
     for (std::size_t i = 0; i < text.size(); ++i) {
-        Letter l({origin.x + scaled(fx, style.capHeight), origin.y}, style);
-        fx += drawLetter(text[i], l) + style.tracking;
+        Letter l({origin.x + Scaled(fx, style.capHeight), origin.y}, style);
+        fx += DrawLetter(text[i], l) + style.tracking;
         if (i + 1 < text.size()) {
-            fx += kerning(text[i], text[i + 1]);
+            fx += Kerning(text[i], text[i + 1]);
         }
         if (!l.empty()) {
             letters.push_back(std::move(l).shape());
         }
     }
-    return {unite(std::move(letters)), scaled(fx - style.tracking, style.capHeight)};
+    return {Unite(std::move(letters)), Scaled(fx - style.tracking, style.capHeight)};
 }
 
-Unit textWidth(std::string_view text, const TextStyle& style) {
-    return setText(text, {0, 0}, style).width;
+Unit TextWidth(std::string_view text, const TextStyle& style) {
+    return SetText(text, {0, 0}, style).width;
 }
 
 }  // namespace tbr::draw

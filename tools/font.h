@@ -20,9 +20,9 @@ struct TextShape {
 };
 
 // The text set with its baseline's left end at `origin`.
-TextShape setText(std::string_view text, Point origin, const TextStyle& style);
+TextShape SetText(std::string_view text, Point origin, const TextStyle& style);
 
 // The advance width of the text, in units, without building its shape.
-Unit textWidth(std::string_view text, const TextStyle& style);
+Unit TextWidth(std::string_view text, const TextStyle& style);
 
 }  // namespace tbr::draw

@@ -23,7 +23,7 @@ constexpr std::array<Rgb, 16> kStandard{{{0, 0, 0},
 // The key colour of each ramp.
 constexpr std::array<Rgb, 15> kKeys{{
     {128, 128, 128},  // neutral grey
-    {0, 0, 0},        // paper: a ramp of its own, see makePalette()
+    {0, 0, 0},        // paper: a ramp of its own, see MakePalette()
     {112, 128, 156},  // cool blue grey: outlines and paper shadows
     {255, 212, 0},    // yellow
     {242, 138, 20},   // orange
@@ -41,27 +41,27 @@ constexpr std::array<Rgb, 15> kKeys{{
 
 constexpr std::size_t kPaperRamp = 1;
 
-std::array<Rgb, 256> makePalette() {
+std::array<Rgb, 256> MakePalette() {
     std::array<Rgb, 256> palette{};
     std::copy(kStandard.begin(), kStandard.end(), palette.begin());
     std::size_t n = kStandard.size();
     for (std::size_t k = 0; k < kKeys.size(); ++k) {
         const Rgb key = kKeys[k];
-        const Rgb dark = mix({0, 0, 0}, key, 1, 6);
+        const Rgb dark = Mix({0, 0, 0}, key, 1, 6);
         for (int i = 0; i < 16; ++i) {
             if (k == kPaperRamp) {
                 // Paper gets fine steps from white down to a cool light grey, so that the gentle
                 // shading of pages and cards stays smooth.
-                palette[n++] = mix({255, 255, 255}, {186, 196, 220}, i, 15);
+                palette[n++] = Mix({255, 255, 255}, {186, 196, 220}, i, 15);
             } else {
-                palette[n++] = i < 8 ? mix(dark, key, i, 7) : mix(key, {255, 255, 255}, i - 7, 9);
+                palette[n++] = i < 8 ? Mix(dark, key, i, 7) : Mix(key, {255, 255, 255}, i - 7, 9);
             }
         }
     }
     return palette;
 }
 
-std::uint8_t nearest(const std::array<Rgb, 256>& palette, Rgb c) {
+std::uint8_t Nearest(const std::array<Rgb, 256>& palette, Rgb c) {
     std::uint8_t best = 0;
     long bestDistance = -1;
     for (std::size_t i = 0; i < palette.size(); ++i) {
@@ -79,21 +79,21 @@ std::uint8_t nearest(const std::array<Rgb, 256>& palette, Rgb c) {
 
 }  // namespace
 
-const std::array<Rgb, 256>& iconPalette() {
-    static const std::array<Rgb, 256> palette = makePalette();
+const std::array<Rgb, 256>& IconPalette() {
+    static const std::array<Rgb, 256> palette = MakePalette();
     return palette;
 }
 
-IndexedImage toIndexed(const Canvas& canvas) {
+IndexedImage ToIndexed(const Canvas& canvas) {
     IndexedImage image;
     image.size = canvas.width();
-    image.palette = iconPalette();
+    image.palette = IconPalette();
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) {
             const Rgba p = canvas.at(x, y);
             const bool clear = p.a < 128;
             image.transparent.push_back(clear);
-            image.indexes.push_back(clear ? 0 : nearest(image.palette, p.rgb()));
+            image.indexes.push_back(clear ? 0 : Nearest(image.palette, p.rgb()));
         }
     }
     return image;

@@ -29,9 +29,9 @@ struct IcoEntry {
 };
 
 // The canvas as a bottom-up 24-bit BMP file that declares its resolution; alpha is ignored.
-Bytes encodeBmp24(const Canvas& canvas, int dotsPerInch = 96);
+Bytes EncodeBmp24(const Canvas& canvas, int dotsPerInch = 96);
 
 // An ICO file holding the images in order, each as an 8-bit bitmap with its AND mask.
-Bytes encodeIco(const std::vector<IcoEntry>& entries);
+Bytes EncodeIco(const std::vector<IcoEntry>& entries);
 
 }  // namespace tbr::draw

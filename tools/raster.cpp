@@ -7,25 +7,25 @@
 namespace tbr::draw {
 namespace {
 
-Unit cross(Point a, Point b) {
+Unit Cross(Point a, Point b) {
     return a.x * b.y - a.y * b.x;
 }
-Unit dot(Point a, Point b) {
+Unit Dot(Point a, Point b) {
     return a.x * b.x + a.y * b.y;
 }
 Point operator-(Point a, Point b) {
     return {a.x - b.x, a.y - b.y};
 }
 
-Unit clampUnit(Unit v, Unit lo, Unit hi) {
+Unit ClampUnit(Unit v, Unit lo, Unit hi) {
     return std::min(std::max(v, lo), hi);
 }
 
-std::uint8_t roundDiv(Unit num, Unit den) {
+std::uint8_t RoundDiv(Unit num, Unit den) {
     return static_cast<std::uint8_t>((num + den / 2) / den);
 }
 
-Shape boxOf(const std::vector<Point>& points) {
+Shape BoxOf(const std::vector<Point>& points) {
     Shape s;
     s.x0 = s.x1 = points.front().x;
     s.y0 = s.y1 = points.front().y;
@@ -39,8 +39,8 @@ Shape boxOf(const std::vector<Point>& points) {
 }
 
 // The bounding box of the segment a-b, grown by radius on every side.
-Shape boxAround(Point a, Point b, Unit radius) {
-    Shape s = boxOf({a, b});
+Shape BoxAround(Point a, Point b, Unit radius) {
+    Shape s = BoxOf({a, b});
     s.x0 -= radius;
     s.y0 -= radius;
     s.x1 += radius;
@@ -50,19 +50,19 @@ Shape boxAround(Point a, Point b, Unit radius) {
 
 }  // namespace
 
-Rgb mix(Rgb a, Rgb b, Unit t, Unit den) {
-    t = clampUnit(t, 0, den);
+Rgb Mix(Rgb a, Rgb b, Unit t, Unit den) {
+    t = ClampUnit(t, 0, den);
     auto channel = [&](std::uint8_t ca, std::uint8_t cb) {
-        return roundDiv(ca * (den - t) + cb * t, den);
+        return RoundDiv(ca * (den - t) + cb * t, den);
     };
     return {channel(a.r, b.r), channel(a.g, b.g), channel(a.b, b.b)};
 }
 
-Shape rect(Unit x0, Unit y0, Unit x1, Unit y1) {
+Shape Rect(Unit x0, Unit y0, Unit x1, Unit y1) {
     return {x0, y0, x1, y1, [=](Unit x, Unit y) { return x >= x0 && x < x1 && y >= y0 && y < y1; }};
 }
 
-Shape ellipse(Unit cx, Unit cy, Unit rx, Unit ry) {
+Shape Ellipse(Unit cx, Unit cy, Unit rx, Unit ry) {
     const Unit rx2 = rx * rx;
     const Unit ry2 = ry * ry;
     return {cx - rx, cy - ry, cx + rx, cy + ry, [=](Unit x, Unit y) {
@@ -72,7 +72,7 @@ Shape ellipse(Unit cx, Unit cy, Unit rx, Unit ry) {
             }};
 }
 
-Shape roundRect(Unit x0, Unit y0, Unit x1, Unit y1, Unit radius) {
+Shape RoundRect(Unit x0, Unit y0, Unit x1, Unit y1, Unit radius) {
     return {x0, y0, x1, y1, [=](Unit x, Unit y) {
                 if (x < x0 || x >= x1 || y < y0 || y >= y1) {
                     return false;
@@ -84,8 +84,8 @@ Shape roundRect(Unit x0, Unit y0, Unit x1, Unit y1, Unit radius) {
             }};
 }
 
-Shape polygon(std::vector<Point> points) {
-    Shape s = boxOf(points);
+Shape Polygon(std::vector<Point> points) {
+    Shape s = BoxOf(points);
     s.inside = [pts = std::move(points)](Unit x, Unit y) {
         int winding = 0;
         const Point p{x, y};
@@ -93,10 +93,10 @@ Shape polygon(std::vector<Point> points) {
             const Point a = pts[i];
             const Point b = pts[(i + 1) % pts.size()];
             if (a.y <= y) {
-                if (b.y > y && cross(b - a, p - a) > 0) {
+                if (b.y > y && Cross(b - a, p - a) > 0) {
                     ++winding;
                 }
-            } else if (b.y <= y && cross(b - a, p - a) < 0) {
+            } else if (b.y <= y && Cross(b - a, p - a) < 0) {
                 --winding;
             }
         }
@@ -105,47 +105,47 @@ Shape polygon(std::vector<Point> points) {
     return s;
 }
 
-Shape capsule(Point a, Point b, Unit radius) {
-    Shape s = boxAround(a, b, radius);
+Shape Capsule(Point a, Point b, Unit radius) {
+    Shape s = BoxAround(a, b, radius);
     const Point d = b - a;
-    const Unit len2 = dot(d, d);
+    const Unit len2 = Dot(d, d);
     const Unit r2 = radius * radius;
     s.inside = [=](Unit x, Unit y) {
         const Point p{x, y};
         const Point v = p - a;
-        const Unit t = dot(v, d);
+        const Unit t = Dot(v, d);
         if (t <= 0 || len2 == 0) {
-            return dot(v, v) <= r2;
+            return Dot(v, v) <= r2;
         }
         if (t >= len2) {
             const Point w = p - b;
-            return dot(w, w) <= r2;
+            return Dot(w, w) <= r2;
         }
-        const Unit c = cross(v, d);
+        const Unit c = Cross(v, d);
         return c * c <= r2 * len2;
     };
     return s;
 }
 
-Shape bar(Point a, Point b, Unit radius) {
-    Shape s = boxAround(a, b, radius);
+Shape Bar(Point a, Point b, Unit radius) {
+    Shape s = BoxAround(a, b, radius);
     const Point d = b - a;
-    const Unit len2 = dot(d, d);
+    const Unit len2 = Dot(d, d);
     const Unit r2 = radius * radius;
     s.inside = [=](Unit x, Unit y) {
         const Point v = Point{x, y} - a;
-        const Unit t = dot(v, d);
+        const Unit t = Dot(v, d);
         if (t < 0 || t > len2) {
             return false;
         }
-        const Unit c = cross(v, d);
+        const Unit c = Cross(v, d);
         return c * c <= r2 * len2;
     };
     return s;
 }
 
-Shape sparkle(Point c, Unit arm, Unit waist) {
-    return polygon({{c.x, c.y - arm},
+Shape Sparkle(Point c, Unit arm, Unit waist) {
+    return Polygon({{c.x, c.y - arm},
                     {c.x + waist, c.y - waist},
                     {c.x + arm, c.y},
                     {c.x + waist, c.y + waist},
@@ -155,7 +155,7 @@ Shape sparkle(Point c, Unit arm, Unit waist) {
                     {c.x - waist, c.y + -waist}});
 }
 
-Shape star(Point c, Unit outer, Unit inner) {
+Shape Star(Point c, Unit outer, Unit inner) {
     // Unit vectors times 10000 at 36-degree steps, starting straight up (y grows downwards).
     static constexpr std::array<std::pair<int, int>, 10> kDirections{{{0, -10000},
                                                                       {5878, -8090},
@@ -173,10 +173,10 @@ Shape star(Point c, Unit outer, Unit inner) {
         points.push_back({c.x + (kDirections[i].first * r + 5000) / 10000,
                           c.y + (kDirections[i].second * r + 5000) / 10000});
     }
-    return polygon(std::move(points));
+    return Polygon(std::move(points));
 }
 
-Shape unite(std::vector<Shape> parts) {
+Shape Unite(std::vector<Shape> parts) {
     if (parts.empty()) {
         return {0, 0, 0, 0, [](Unit, Unit) { return false; }};
     }
@@ -198,7 +198,7 @@ Shape unite(std::vector<Shape> parts) {
     return s;
 }
 
-Shape subtract(Shape a, Shape b) {
+Shape Subtract(Shape a, Shape b) {
     Shape s{a.x0, a.y0, a.x1, a.y1, {}};
     s.inside = [a = std::move(a), b = std::move(b)](Unit x, Unit y) {
         return a.inside(x, y) && !b.inside(x, y);
@@ -206,7 +206,7 @@ Shape subtract(Shape a, Shape b) {
     return s;
 }
 
-Shape intersect(Shape a, Shape b) {
+Shape Intersect(Shape a, Shape b) {
     Shape s{
         std::max(a.x0, b.x0), std::max(a.y0, b.y0), std::min(a.x1, b.x1), std::min(a.y1, b.y1), {}};
     s.inside = [a = std::move(a), b = std::move(b)](Unit x, Unit y) {
@@ -215,20 +215,20 @@ Shape intersect(Shape a, Shape b) {
     return s;
 }
 
-Shape translate(Shape s, Unit dx, Unit dy) {
+Shape Translate(Shape s, Unit dx, Unit dy) {
     Shape t{s.x0 + dx, s.y0 + dy, s.x1 + dx, s.y1 + dy, {}};
     t.inside = [s = std::move(s), dx, dy](Unit x, Unit y) { return s.inside(x - dx, y - dy); };
     return t;
 }
 
-Paint solid(Rgb c) {
+Paint Solid(Rgb c) {
     return [c](Point) { return c; };
 }
 
-Paint linear(Point pa, Rgb a, Point pb, Rgb b) {
+Paint Linear(Point pa, Rgb a, Point pb, Rgb b) {
     const Point d = pb - pa;
-    const Unit len2 = std::max(dot(d, d), Unit{1});
-    return [=](Point p) { return mix(a, b, dot(p - pa, d), len2); };
+    const Unit len2 = std::max(Dot(d, d), Unit{1});
+    return [=](Point p) { return Mix(a, b, Dot(p - pa, d), len2); };
 }
 
 Canvas::Canvas(int width, int height, Rgba background, Scale scale)
@@ -238,7 +238,7 @@ Canvas::Canvas(int width, int height, Rgba background, Scale scale)
       pixels_(static_cast<std::size_t>(width * height), background) {}
 
 Point Canvas::pixelCentre(int x, int y) const {
-    return {toPicture(px(x) + kUnitsPerPixel / 2), toPicture(px(y) + kUnitsPerPixel / 2)};
+    return {toPicture(Px(x) + kUnitsPerPixel / 2), toPicture(Px(y) + kUnitsPerPixel / 2)};
 }
 
 void Canvas::set(int x, int y, Rgb colour) {
@@ -257,10 +257,10 @@ void Canvas::blend(int x, int y, Rgb colour, int alpha) {
         return;
     }
     auto channel = [&](std::uint8_t s, std::uint8_t dst) {
-        return roundDiv(s * sa * 255 + dst * da * (255 - sa), outA);
+        return RoundDiv(s * sa * 255 + dst * da * (255 - sa), outA);
     };
     d = {channel(colour.r, d.r), channel(colour.g, d.g), channel(colour.b, d.b),
-         roundDiv(outA, 255)};
+         RoundDiv(outA, 255)};
 }
 
 // Calls apply(x, y, count) for every device pixel that the shape touches, with the number of its
@@ -280,9 +280,9 @@ void Canvas::cover(const Shape& shape, Apply apply) {
         for (int x = xa; x <= xb; ++x) {
             int count = 0;
             for (int j = 0; j < kSamplesPerAxis; ++j) {
-                const Unit sy = toPicture(px(y) + step * j + step / 2);
+                const Unit sy = toPicture(Px(y) + step * j + step / 2);
                 for (int i = 0; i < kSamplesPerAxis; ++i) {
-                    count += shape.inside(toPicture(px(x) + step * i + step / 2), sy) ? 1 : 0;
+                    count += shape.inside(toPicture(Px(x) + step * i + step / 2), sy) ? 1 : 0;
                 }
             }
             if (count > 0) {

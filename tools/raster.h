@@ -20,8 +20,8 @@ using Unit = std::int64_t;
 inline constexpr Unit kUnitsPerPixel = 64;
 inline constexpr int kSamplesPerAxis = 8;  // 64 samples a pixel
 
-// Pixels to units: px(3) is the left edge of pixel column 3.
-constexpr Unit px(Unit pixels) {
+// Pixels to units: Px(3) is the left edge of pixel column 3.
+constexpr Unit Px(Unit pixels) {
     return pixels * kUnitsPerPixel;
 }
 
@@ -46,7 +46,7 @@ struct Rgba {
 };
 
 // Mixes two colours: t = 0 gives a, t = den gives b, rounded to nearest.
-Rgb mix(Rgb a, Rgb b, Unit t, Unit den);
+Rgb Mix(Rgb a, Rgb b, Unit t, Unit den);
 
 // An area: a bounding box in units and an exact inside test. The box may be larger than the area,
 // never smaller.
@@ -56,30 +56,30 @@ struct Shape {
 };
 
 // Basic areas. Rectangles and ellipses take their bounding box; radii are in units.
-Shape rect(Unit x0, Unit y0, Unit x1, Unit y1);
-Shape ellipse(Unit cx, Unit cy, Unit rx, Unit ry);
-Shape roundRect(Unit x0, Unit y0, Unit x1, Unit y1, Unit radius);
+Shape Rect(Unit x0, Unit y0, Unit x1, Unit y1);
+Shape Ellipse(Unit cx, Unit cy, Unit rx, Unit ry);
+Shape RoundRect(Unit x0, Unit y0, Unit x1, Unit y1, Unit radius);
 // A polygon, filled by the non-zero winding rule.
-Shape polygon(std::vector<Point> points);
+Shape Polygon(std::vector<Point> points);
 // A thick line with round ends: every point within `radius` of the segment a-b.
-Shape capsule(Point a, Point b, Unit radius);
+Shape Capsule(Point a, Point b, Unit radius);
 // A thick line with square-cut ends: the rectangle of half-width `radius` along a-b.
-Shape bar(Point a, Point b, Unit radius);
+Shape Bar(Point a, Point b, Unit radius);
 // A four-pointed star ("sparkle") centred on c: long arms of length `arm`, waist `waist`.
-Shape sparkle(Point c, Unit arm, Unit waist);
+Shape Sparkle(Point c, Unit arm, Unit waist);
 // A five-pointed star centred on c with one point straight up: tips at `outer`, notches at `inner`.
-Shape star(Point c, Unit outer, Unit inner);
+Shape Star(Point c, Unit outer, Unit inner);
 
-Shape unite(std::vector<Shape> parts);
-Shape subtract(Shape a, Shape b);
-Shape intersect(Shape a, Shape b);
-Shape translate(Shape s, Unit dx, Unit dy);
+Shape Unite(std::vector<Shape> parts);
+Shape Subtract(Shape a, Shape b);
+Shape Intersect(Shape a, Shape b);
+Shape Translate(Shape s, Unit dx, Unit dy);
 
 // The colour of a fill at a pixel whose centre lies at the given point, in the picture's units.
 using Paint = std::function<Rgb(Point centre)>;
-Paint solid(Rgb c);
+Paint Solid(Rgb c);
 // A linear gradient from colour a at point pa to colour b at point pb, clamped beyond them.
-Paint linear(Point pa, Rgb a, Point pb, Rgb b);
+Paint Linear(Point pa, Rgb a, Point pb, Rgb b);
 
 // Device pixels per pixel of the picture's own coordinates: num / den.
 struct Scale {
@@ -99,7 +99,7 @@ class Canvas {
     // Paints the shape with the paint, each pixel weighted by its coverage times opacity/255.
     void fill(const Shape& shape, const Paint& paint, int opacity = 255);
     void fill(const Shape& shape, Rgb colour, int opacity = 255) {
-        fill(shape, solid(colour), opacity);
+        fill(shape, Solid(colour), opacity);
     }
     // Paints, fully, each pixel at least half covered by the shape: crisp edges for small icons.
     void fillCrisp(const Shape& shape, const Paint& paint);

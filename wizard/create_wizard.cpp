@@ -51,34 +51,34 @@ void CreateWizard::onLoad() {
     render();
 }
 
-void CreateWizard::onOption1Click() {
+void CreateWizard::onDesktopClicked() {
     state_.desktopSelected = true;
     state_.folderBoxEnabled = false;
     state_.browseEnabled = false;
     render();
 }
 
-void CreateWizard::onOption2Click() {
+void CreateWizard::onOtherLocationClicked() {
     state_.desktopSelected = false;
     state_.folderBoxEnabled = true;
     state_.browseEnabled = true;
     render();
 }
 
-void CreateWizard::onText1Change(const std::string& text) {
+void CreateWizard::onFolderTextChanged(const std::string& text) {
     setFolderText(text);
     folderTyped_ = true;
     render();
 }
 
-void CreateWizard::onText2Change(const std::string& text) {
+void CreateWizard::onNameTextChanged(const std::string& text) {
     setNameText(text);
     render();
 }
 
 // Buttons check their own state: some window systems deliver a click to a hidden or disabled
 // button when it is sent programmatically.
-void CreateWizard::onCommand1Click() {
+void CreateWizard::onNextClicked() {
     if (state_.page != WizardPage::Location || !state_.nextEnabled) {
         return;
     }
@@ -87,7 +87,7 @@ void CreateWizard::onCommand1Click() {
     view_.focusNameBox();
 }
 
-void CreateWizard::onCommand4Click() {
+void CreateWizard::onBackClicked() {
     if (state_.page != WizardPage::Name) {
         return;
     }
@@ -95,7 +95,7 @@ void CreateWizard::onCommand4Click() {
     render();
 }
 
-void CreateWizard::onCommand3Click() {
+void CreateWizard::onBrowseClicked() {
     if (state_.page != WizardPage::Location || !state_.browseEnabled) {
         return;
     }
@@ -111,11 +111,11 @@ void CreateWizard::onCommand3Click() {
     }
 }
 
-void CreateWizard::onCommand2Click() {
+void CreateWizard::onCancelClicked() {
     services_.showMainWindow();
 }
 
-void CreateWizard::onCommand5Click() {
+void CreateWizard::onFinishClicked() {
     if (state_.page != WizardPage::Name || !state_.finishEnabled) {
         return;
     }

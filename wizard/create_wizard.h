@@ -71,15 +71,16 @@ class CreateWizard {
     // box stays empty and "Next >" disabled.
     void onLoad();
 
-    void onOption1Click();                        // "Windows Desktop"
-    void onOption2Click();                        // "Other Location"
-    void onText1Change(const std::string& text);  // the folder box, typed by the user
-    void onText2Change(const std::string& text);  // the name box, typed by the user
-    void onCommand1Click();                       // "Next >"
-    void onCommand4Click();                       // "< Back"
-    void onCommand3Click();                       // "Browse..."
-    void onCommand2Click();                       // "Cancel"
-    void onCommand5Click();                       // "Finish"
+    // The user's events, each named after what the user did, with the control it came from.
+    void onDesktopClicked();                            // Option1, "Windows Desktop"
+    void onOtherLocationClicked();                      // Option2, "Other Location"
+    void onFolderTextChanged(const std::string& text);  // Text1, the folder box, typed in
+    void onNameTextChanged(const std::string& text);    // Text2, the name box, typed in
+    void onNextClicked();                               // Command1, "Next >"
+    void onBackClicked();                               // Command4, "< Back"
+    void onBrowseClicked();                             // Command3, "Browse..."
+    void onCancelClicked();                             // Command2, "Cancel"
+    void onFinishClicked();                             // Command5, "Finish"
 
   private:
     void setFolderText(const std::string& text);

@@ -16,9 +16,9 @@ const std::string kDialog = "chooseFile Select Tambrel|Tambrels|*.tbr|";
 TEST(Launcher, CreateHandsOverToTheWizardAndCloseEnds) {
     FakeServices s;
     Launcher launcher(s);
-    launcher.onCommand1Click();
+    launcher.onCreateClicked();
     EXPECT_EQ(s.log, (std::vector<std::string>{"showCreateWizard"}));
-    launcher.onCommand4Click();
+    launcher.onCloseClicked();
     EXPECT_TRUE(s.ended);
 }
 
@@ -46,7 +46,7 @@ TEST_P(OpenExisting, EndsInTheRightPlace) {
     if (!c.chosenFileThere && c.choice && c.choice.value()) {
         s.missingFiles.push_back(*c.choice.value());
     }
-    Launcher(s).onCommand2Click();
+    Launcher(s).onEditClicked();
     EXPECT_EQ(s.log, c.log);
 }
 

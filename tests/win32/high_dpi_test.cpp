@@ -6,7 +6,7 @@
 
 #include <initializer_list>
 
-#include "ui/win32/dialog_window.h"
+#include "ui/win32/fonts_and_icons.h"
 
 namespace tbr::testing {
 namespace {

@@ -26,7 +26,7 @@ TEST(CreateWizard, WithoutADesktopTheFolderBoxIsEmptyAndNextDisabled) {
     w.wizard.onLoad();
     EXPECT_EQ(w.state().folderText, "");
     EXPECT_FALSE(w.state().nextEnabled);
-    w.wizard.onCommand1Click();  // a stray click on the disabled button does nothing
+    w.wizard.onNextClicked();  // a stray click on the disabled button does nothing
     EXPECT_EQ(w.state().page, WizardPage::Location);
 }
 
@@ -40,10 +40,10 @@ TEST(CreateWizard, EnablingFollowsTheTrimmedText) {
     for (const Case& c : cases) {
         Wizard w;
         w.wizard.onLoad();
-        w.wizard.onOption2Click();
-        w.wizard.onText1Change(c.text);
+        w.wizard.onOtherLocationClicked();
+        w.wizard.onFolderTextChanged(c.text);
         EXPECT_EQ(w.state().nextEnabled, c.enabled) << '"' << c.text << '"';
-        w.wizard.onText2Change(c.text);
+        w.wizard.onNameTextChanged(c.text);
         EXPECT_EQ(w.state().finishEnabled, c.enabled) << '"' << c.text << '"';
     }
 }
@@ -51,12 +51,12 @@ TEST(CreateWizard, EnablingFollowsTheTrimmedText) {
 TEST(CreateWizard, OptionsEnableTheFolderControlsAndKeepTheText) {
     Wizard w;
     w.wizard.onLoad();
-    w.wizard.onOption2Click();
+    w.wizard.onOtherLocationClicked();
     EXPECT_TRUE(w.state().folderBoxEnabled);
     EXPECT_TRUE(w.state().browseEnabled);
     EXPECT_FALSE(w.state().desktopSelected);
-    w.wizard.onText1Change("");
-    w.wizard.onOption1Click();
+    w.wizard.onFolderTextChanged("");
+    w.wizard.onDesktopClicked();
     EXPECT_FALSE(w.state().folderBoxEnabled);
     EXPECT_FALSE(w.state().browseEnabled);
     EXPECT_EQ(w.state().folderText, "");  // the desktop is not put back
@@ -66,13 +66,13 @@ TEST(CreateWizard, OptionsEnableTheFolderControlsAndKeepTheText) {
 TEST(CreateWizard, NextAndBackSwitchPagesAndKeepEverything) {
     Wizard w;
     w.wizard.onLoad();
-    w.wizard.onCommand1Click();
+    w.wizard.onNextClicked();
     EXPECT_EQ(w.state().page, WizardPage::Name);
     EXPECT_EQ(w.view.nameFocus, 1);
-    w.wizard.onText2Change("Notes");
-    w.wizard.onCommand4Click();
+    w.wizard.onNameTextChanged("Notes");
+    w.wizard.onBackClicked();
     EXPECT_EQ(w.state().page, WizardPage::Location);
-    w.wizard.onCommand1Click();
+    w.wizard.onNextClicked();
     EXPECT_EQ(w.state().nameText, "Notes");
     EXPECT_TRUE(w.state().finishEnabled);
 }
@@ -80,21 +80,21 @@ TEST(CreateWizard, NextAndBackSwitchPagesAndKeepEverything) {
 TEST(CreateWizard, BrowseSetsTheFolderOrChangesNothing) {
     Wizard w;
     w.wizard.onLoad();
-    w.wizard.onCommand3Click();  // disabled while "Windows Desktop" is selected
+    w.wizard.onBrowseClicked();  // disabled while "Windows Desktop" is selected
     EXPECT_TRUE(w.services.log.size() == 1);
-    w.wizard.onOption2Click();
-    w.wizard.onCommand3Click();  // cancelled
+    w.wizard.onOtherLocationClicked();
+    w.wizard.onBrowseClicked();  // cancelled
     EXPECT_EQ(w.state().folderText, "C:\\Users\\owner\\Desktop");
     w.services.folderChoice = "D:\\Work";
-    w.wizard.onCommand3Click();
+    w.wizard.onBrowseClicked();
     EXPECT_EQ(w.state().folderText, "D:\\Work");
     w.services.folderChoice = "";
-    w.wizard.onCommand3Click();
+    w.wizard.onBrowseClicked();
     EXPECT_EQ(w.state().folderText, "");
     EXPECT_FALSE(w.state().nextEnabled);
     EXPECT_EQ(w.services.log.back(), "chooseFolder Select Directory|C:\\Users\\owner\\");
     w.services.home = FakeError();  // the dialog then starts where it likes
-    w.wizard.onCommand3Click();
+    w.wizard.onBrowseClicked();
     EXPECT_EQ(w.services.log.back(), "chooseFolder Select Directory|");
 }
 
@@ -108,14 +108,14 @@ TEST(CreateWizard, FolderFromTheSystemIsNeverTrimmed) {
         s.desktop = std::string("/home/o/Desk ");
         s.folderChoice = "/srv/Work ";
         wizard.onLoad();
-        wizard.onOption2Click();
+        wizard.onOtherLocationClicked();
         if (fromDialog) {
-            wizard.onCommand3Click();
+            wizard.onBrowseClicked();
         }
-        wizard.onCommand1Click();
-        wizard.onText2Change("Notes");
+        wizard.onNextClicked();
+        wizard.onNameTextChanged("Notes");
         s.answers = {Answer::No};
-        wizard.onCommand5Click();
+        wizard.onFinishClicked();
         EXPECT_EQ(s.written, std::vector<std::string>{fromDialog ? "/srv/Work /Notes.tbr"
                                                                  : "/home/o/Desk /Notes.tbr"});
     }
@@ -124,7 +124,7 @@ TEST(CreateWizard, FolderFromTheSystemIsNeverTrimmed) {
 TEST(CreateWizard, CancelShowsTheMainWindow) {
     Wizard w;
     w.wizard.onLoad();
-    w.wizard.onCommand2Click();
+    w.wizard.onCancelClicked();
     EXPECT_EQ(w.services.log.back(), "showMainWindow");
 }
 

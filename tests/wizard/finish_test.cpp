@@ -44,11 +44,11 @@ TEST_P(Finish, DoesEachStepInOrder) {
     w.wizard.onLoad();
     w.services.log.clear();
     if (c.otherLocation) {
-        w.wizard.onOption2Click();
+        w.wizard.onOtherLocationClicked();
     }
-    w.wizard.onText1Change(c.folderText);
-    w.wizard.onCommand1Click();
-    w.wizard.onText2Change(c.typed);
+    w.wizard.onFolderTextChanged(c.folderText);
+    w.wizard.onNextClicked();
+    w.wizard.onNameTextChanged(c.typed);
     w.services.desktop = c.desktop;
     w.services.answers.assign(c.answers.begin(), c.answers.end());
     w.services.writeResult = c.write;
@@ -62,7 +62,7 @@ TEST_P(Finish, DoesEachStepInOrder) {
         }
     }
 
-    w.wizard.onCommand5Click();
+    w.wizard.onFinishClicked();
 
     EXPECT_EQ(w.services.log, c.log);
     EXPECT_EQ(w.services.ended, c.ended);
@@ -268,12 +268,12 @@ TEST(CreateWizard, NameBoxShowsTheFullPathWhileABoxIsUp) {
     s.desktop = std::string("/home/o/Desktop");
     s.writeResult = FakeError();
     wizard.onLoad();
-    wizard.onCommand1Click();
-    wizard.onText2Change(" Notes ");
-    wizard.onCommand5Click();  // write fails: error box
+    wizard.onNextClicked();
+    wizard.onNameTextChanged(" Notes ");
+    wizard.onFinishClicked();  // write fails: error box
     s.writeResult = Status{};
     s.answers = {Answer::No};
-    wizard.onCommand5Click();  // the second try composes the same path
+    wizard.onFinishClicked();  // the second try composes the same path
     EXPECT_EQ(s.shownDuringBoxes,
               (std::vector<std::string>{"/home/o/Desktop/Notes.tbr", "/home/o/Desktop/Notes.tbr"}));
     EXPECT_EQ(s.written, (std::vector<std::string>{"/home/o/Desktop/Notes.tbr"}));

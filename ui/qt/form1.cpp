@@ -68,9 +68,9 @@ Form1::Form1(Services& services, QWidget* parent)
     setTabOrder(Picture1, Command4);
     Command4->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, [this] { launcher_.onCommand1Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { launcher_.onCommand2Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { launcher_.onCommand4Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { launcher_.onCreateClicked(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { launcher_.onEditClicked(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { launcher_.onCloseClicked(); });
 }
 
 QPushButton* Form1::addPictureButton(const QRect& geometry, const QIcon& icon,

@@ -96,30 +96,30 @@ QLineEdit* Form2::addTextBox(const QRect& geometry) {
 }
 
 void Form2::connectEvents() {
-    connect(Option1, &QRadioButton::clicked, this, [this] { wizard_.onOption1Click(); });
-    connect(Option2, &QRadioButton::clicked, this, [this] { wizard_.onOption2Click(); });
+    connect(Option1, &QRadioButton::clicked, this, [this] { wizard_.onDesktopClicked(); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { wizard_.onOtherLocationClicked(); });
     // Arrow keys move the selection between the options without a click.
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on && !wizard_.state().desktopSelected) {
-            wizard_.onOption1Click();
+            wizard_.onDesktopClicked();
         }
     });
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
         if (on && wizard_.state().desktopSelected) {
-            wizard_.onOption2Click();
+            wizard_.onOtherLocationClicked();
         }
     });
     connect(Text1, &QLineEdit::textChanged, this,
-            [this](const QString& text) { wizard_.onText1Change(text.toStdString()); });
+            [this](const QString& text) { wizard_.onFolderTextChanged(text.toStdString()); });
     connect(Text2, &QLineEdit::textChanged, this,
-            [this](const QString& text) { wizard_.onText2Change(text.toStdString()); });
+            [this](const QString& text) { wizard_.onNameTextChanged(text.toStdString()); });
     // "Finish" is the default button of the name page: Enter in the name box presses it.
-    connect(Text2, &QLineEdit::returnPressed, this, [this] { wizard_.onCommand5Click(); });
-    connect(Command1, &QPushButton::clicked, this, [this] { wizard_.onCommand1Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { wizard_.onCommand4Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { wizard_.onCommand3Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { wizard_.onCommand2Click(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { wizard_.onCommand5Click(); });
+    connect(Text2, &QLineEdit::returnPressed, this, [this] { wizard_.onFinishClicked(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { wizard_.onNextClicked(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { wizard_.onBackClicked(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { wizard_.onBrowseClicked(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { wizard_.onCancelClicked(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { wizard_.onFinishClicked(); });
     connect(qApp, &QApplication::focusChanged, this, [this] { showDefaultButton(); });
 }
 

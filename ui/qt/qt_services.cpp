@@ -3,13 +3,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "document/write_new_document.h"
-#include "shell/desktop_directory.h"
-#include "shell/editor_launch.h"
-#include "shell/existing_file.h"
-#include "shell/special_folders.h"
-#include "ui/qt/window_switcher.h"
-
 namespace tbr::qt {
 
 QString ForDisplay(const std::string& text) {
@@ -17,30 +10,6 @@ QString ForDisplay(const std::string& text) {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
-}
-
-Result<std::string> QtServices::desktopDirectory() {
-    return GetDesktopDirectory(WindowHandle{});
-}
-
-Result<std::string> QtServices::specialFolder(int csidl) {
-    return cSpecialFolders().GetSpecialFolder(csidl);
-}
-
-Status QtServices::launchEditor(const std::string& path) {
-    return LaunchEditor(path);
-}
-
-TargetKind QtServices::whatIsAt(const std::string& path) {
-    return WhatIsAt(path);
-}
-
-bool QtServices::isExistingFile(const std::string& path) {
-    return IsExistingFile(path);
-}
-
-Status QtServices::writeNewDocument(const std::string& path) {
-    return WriteNewDocument(path);
 }
 
 Answer QtServices::ask(const std::string& text, const std::string& title, Answer defaultAnswer) {
@@ -82,16 +51,6 @@ std::optional<std::string> QtServices::chooseFolder(const std::string& title,
         return std::nullopt;
     }
     return dialog.selectedFiles().constFirst().toStdString();
-}
-
-void QtServices::showCreateWizard() {
-    switcher_.showCreateWizard();
-}
-void QtServices::showMainWindow() {
-    switcher_.showMainWindow();
-}
-void QtServices::endProgram() {
-    switcher_.endProgram();
 }
 
 }  // namespace tbr::qt

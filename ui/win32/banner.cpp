@@ -51,7 +51,7 @@ bool ShowsFocusCue(HWND banner) {
            (SendMessageW(banner, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
 }
 
-LRESULT on_wm_paint(HWND banner) {
+LRESULT OnPaint(HWND banner) {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(banner, &paint);
     RECT client{};
@@ -67,18 +67,18 @@ LRESULT on_wm_paint(HWND banner) {
 
 // The keyboard cues were switched on or off (Tab, Alt), or the system's colours changed (high
 // contrast among them): drawn afresh.
-LRESULT on_wm_look_changed(HWND banner, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnLookChanged(HWND banner, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefWindowProcW(banner, message, wParam, lParam);
     InvalidateRect(banner, nullptr, FALSE);
     return result;
 }
 
-LRESULT on_wm_focus_changed(HWND banner) {
+LRESULT OnFocusChanged(HWND banner) {
     InvalidateRect(banner, nullptr, FALSE);
     return 0;
 }
 
-LRESULT on_wm_lbuttondown(HWND banner) {
+LRESULT OnLeftButtonDown(HWND banner) {
     // Like any control that can take the focus, a click gives it the focus; nothing else happens.
     SetFocus(banner);
     return 0;
@@ -87,15 +87,15 @@ LRESULT on_wm_lbuttondown(HWND banner) {
 LRESULT CALLBACK BannerProcedure(HWND banner, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            return on_wm_paint(banner);
+            return OnPaint(banner);
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            return on_wm_focus_changed(banner);
+            return OnFocusChanged(banner);
         case WM_LBUTTONDOWN:
-            return on_wm_lbuttondown(banner);
+            return OnLeftButtonDown(banner);
         case WM_UPDATEUISTATE:
         case WM_SYSCOLORCHANGE:
-            return on_wm_look_changed(banner, message, wParam, lParam);
+            return OnLookChanged(banner, message, wParam, lParam);
         default:
             return DefWindowProcW(banner, message, wParam, lParam);
     }

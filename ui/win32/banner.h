@@ -3,7 +3,7 @@
 // while the keyboard is in use) but reacts to nothing.
 #pragma once
 
-#include "ui/win32/dialog_window.h"
+#include "ui/win32/control_table.h"
 
 namespace tbr::win32 {
 

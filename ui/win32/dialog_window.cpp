@@ -50,35 +50,6 @@ void* DialogObject(HWND dialog) {
     return reinterpret_cast<void*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-HWND CreateControl(HWND dialog, const ControlLayout& layout) {
-    const HINSTANCE instance =
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-    return CreateWindowExW(
-        layout.exStyle, layout.windowClass, layout.text, WS_CHILD | WS_VISIBLE | layout.style, 0, 0,
-        0, 0, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
-}
-
-void CreateControls(HWND dialog, const DialogTemplate& look) {
-    for (const ControlLayout& layout : look.controls) {
-        CreateControl(dialog, layout);
-    }
-}
-
-void LayOutControls(HWND dialog, const DialogTemplate& look, const WindowFonts& fonts, UINT dpi) {
-    SetClientSizeInTwips(dialog, look.clientWidth, look.clientHeight, dpi);
-    for (const ControlLayout& layout : look.controls) {
-        const HWND child = GetDlgItem(dialog, layout.id);
-        const HFONT font = layout.font == ControlFont::Label ? fonts.label() : fonts.dialog();
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        RECT place = TwipsToPixels(layout.place, dpi);
-        if (layout.wrapsText) {
-            place.bottom =
-                place.top + WrappedTextHeight(child, font, layout.text, place.right - place.left);
-        }
-        PlaceControl(child, place);
-    }
-}
-
 void CentreOnScreen(HWND window) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
@@ -91,25 +62,6 @@ void CentreOnScreen(HWND window) {
     SetWindowPos(window, nullptr, screen.left + (screen.right - screen.left - width) / 2,
                  screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void PlaceControl(HWND control, const RECT& pixels) {
-    SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
-                 pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-SIZE WindowSizeForClient(HWND window, int width, int height, UINT dpi) {
-    RECT frame{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-    const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-void SetClientSizeInTwips(HWND window, int width, int height, UINT dpi) {
-    const SIZE size = WindowSizeForClient(window, width, height, dpi);
-    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ForwardToControls(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -149,68 +101,6 @@ void SetWindowTextIfDifferent(HWND window, const std::wstring& text) {
     // Setting the same text again would move the caret and send a change notification.
     if (WindowText(window) != text) {
         SetWindowTextW(window, text.c_str());
-    }
-}
-
-SIZE TextSize(HWND window, HFONT font, const std::wstring& text) {
-    SIZE size{};
-    const HDC dc = GetDC(window);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    return size;
-}
-
-int WrappedTextHeight(HWND window, HFONT font, const std::wstring& text, int width) {
-    RECT box{0, 0, width, 0};
-    const HDC dc = GetDC(window);
-    const HGDIOBJ previous = SelectObject(dc, font);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    return box.bottom - box.top;
-}
-
-void WindowFonts::create(UINT dpi) {
-    release();
-    LOGFONTW dialogFont{};
-    dialogFont.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
-    dialogFont.lfWeight = FW_NORMAL;
-    dialogFont.lfCharSet = DEFAULT_CHARSET;
-    wcscpy_s(dialogFont.lfFaceName, LF_FACESIZE, L"MS Shell Dlg");
-    dialog_ = CreateFontIndirectW(&dialogFont);
-
-    LOGFONTW labelFont{};
-    labelFont.lfHeight = -MulDiv(1125, static_cast<int>(dpi), 7200);  // 11.25 pt
-    labelFont.lfWeight = FW_NORMAL;
-    labelFont.lfCharSet = DEFAULT_CHARSET;
-    wcscpy_s(labelFont.lfFaceName, LF_FACESIZE, L"Arial");
-    label_ = CreateFontIndirectW(&labelFont);
-}
-
-void WindowFonts::release() {
-    if (dialog_ != nullptr) {
-        DeleteObject(dialog_);
-    }
-    if (label_ != nullptr) {
-        DeleteObject(label_);
-    }
-    dialog_ = label_ = nullptr;
-}
-
-void ScaledIcon::load(HINSTANCE instance, int resourceId, int pixelsAt96, UINT dpi) {
-    release();
-    const int size = ScaledPixels(pixelsAt96, dpi);
-    icon_ = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_ICON, size, size, 0));
-}
-
-void ScaledIcon::release() {
-    if (icon_ != nullptr) {
-        DestroyIcon(icon_);
-        icon_ = nullptr;
     }
 }
 

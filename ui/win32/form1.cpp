@@ -46,24 +46,24 @@ Form1::~Form1() {
     }
 }
 
-INT_PTR Form1::on_wm_initdialog() {
+INT_PTR Form1::onInitDialog() {
     FocusControl(window(), control(kCommand4));
     return FALSE;  // the focus is set
 }
 
-INT_PTR Form1::on_wm_command(int id, int code) {
+INT_PTR Form1::onCommand(int id, int code) {
     if (code != BN_CLICKED) {
         return FALSE;
     }
     switch (id) {
         case kCommand1:
-            launcher_.onCommand1Click();
+            launcher_.onCreateClicked();
             return TRUE;
         case kCommand2:
-            launcher_.onCommand2Click();
+            launcher_.onEditClicked();
             return TRUE;
         case kCommand4:
-            launcher_.onCommand4Click();
+            launcher_.onCloseClicked();
             return TRUE;
         default:
             return TRUE;  // Enter and Escape: no default or cancel button here

@@ -24,8 +24,8 @@ class Form1 final : public DialogWindow<Form1> {
 
   private:
     friend class DialogWindow<Form1>;
-    INT_PTR on_wm_initdialog();
-    INT_PTR on_wm_command(int id, int code);
+    INT_PTR onInitDialog();
+    INT_PTR onCommand(int id, int code);
     void layOutOwnParts(UINT dpi);
     void placeLabel(int labelId, int buttonId);
 

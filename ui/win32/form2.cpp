@@ -35,7 +35,7 @@ constexpr DialogTemplate kWindow{L"Create Tambrel", Placement::SystemDefault, 47
 Form2::Form2(HINSTANCE instance, Navigator& navigator)
     : DialogWindow(instance, navigator, kWindow), wizard_(*this, *this) {}
 
-INT_PTR Form2::on_wm_initdialog() {
+INT_PTR Form2::onInitDialog() {
     // The boxes hold any length of text; Enter presses "Finish" where it is shown and enabled.
     SendMessageW(control(kText1), EM_SETLIMITTEXT, 0, 0);
     SendMessageW(control(kText2), EM_SETLIMITTEXT, 0, 0);
@@ -45,7 +45,7 @@ INT_PTR Form2::on_wm_initdialog() {
     return FALSE;  // the focus is set
 }
 
-INT_PTR Form2::on_wm_command(int id, int code) {
+INT_PTR Form2::onCommand(int id, int code) {
     if (code == EN_CHANGE) {
         onTextChanged(id);
     } else if (code == BN_CLICKED) {
@@ -57,25 +57,25 @@ INT_PTR Form2::on_wm_command(int id, int code) {
 void Form2::onClicked(int id) {
     switch (id) {
         case kCommand1:
-            wizard_.onCommand1Click();
+            wizard_.onNextClicked();
             break;
         case kCommand2:
-            wizard_.onCommand2Click();
+            wizard_.onCancelClicked();
             break;
         case kCommand3:
-            wizard_.onCommand3Click();
+            wizard_.onBrowseClicked();
             break;
         case kCommand4:
-            wizard_.onCommand4Click();
+            wizard_.onBackClicked();
             break;
         case kCommand5:
-            wizard_.onCommand5Click();
+            wizard_.onFinishClicked();
             break;
         case kOption1:
-            wizard_.onOption1Click();
+            wizard_.onDesktopClicked();
             break;
         case kOption2:
-            wizard_.onOption2Click();
+            wizard_.onOtherLocationClicked();
             break;
         default:
             break;
@@ -88,9 +88,9 @@ void Form2::onTextChanged(int id) {
     }
     const std::string text = Utf8Text(WindowText(control(id)));
     if (id == kText1) {
-        wizard_.onText1Change(text);
+        wizard_.onFolderTextChanged(text);
     } else {
-        wizard_.onText2Change(text);
+        wizard_.onNameTextChanged(text);
     }
 }
 

@@ -31,8 +31,8 @@ class Form2 final : public DialogWindow<Form2>, private WizardView {
 
   private:
     friend class DialogWindow<Form2>;
-    INT_PTR on_wm_initdialog();
-    INT_PTR on_wm_command(int id, int code);
+    INT_PTR onInitDialog();
+    INT_PTR onCommand(int id, int code);
 
     void render(const WizardState& state) override;
     void focusNameBox() override;

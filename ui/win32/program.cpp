@@ -65,7 +65,8 @@ void Program::showMainWindow() {
     form1_->show();
 }
 
-// No further event handling: the windows go without a word and the loop stops.
+// No further event handling: the windows go without a word and the loop stops. A window closed
+// through the window system ends the program the same way, already gone.
 void Program::endProgram() {
     ended_ = true;
     if (form1_) {
@@ -74,11 +75,6 @@ void Program::endProgram() {
     if (form2_) {
         form2_->unload();
     }
-    PostQuitMessage(0);
-}
-
-void Program::windowClosed() {
-    ended_ = true;
     PostQuitMessage(0);
 }
 

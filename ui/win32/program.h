@@ -1,5 +1,5 @@
-// The program: which of the two windows is shown, the switch between them, the message loop
-// (through the dialog manager, for the keyboard) and the end.
+// The program, the Win32 front end's Navigator: which of the two windows is shown, the switch
+// between them, the message loop (through the dialog manager, for the keyboard) and the end.
 #pragma once
 
 #include <memory>
@@ -31,7 +31,6 @@ class Program final : public Navigator {
     void showCreateWizard() override;
     void showMainWindow() override;
     void endProgram() override;
-    void windowClosed() override;
 
   private:
     HINSTANCE instance_;

@@ -13,7 +13,7 @@
 #include "common/wide_text_win32.h"
 #include "document/document_path_win32.h"
 #include "document/replace_file.h"
-#include "document/write_new_document.h"
+#include "document/target_kind.h"
 
 namespace tbr {
 namespace {

@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "document/replace_file.h"
-#include "document/write_new_document.h"
+#include "document/target_kind.h"
 
 namespace tbr {
 namespace {
