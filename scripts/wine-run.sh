@@ -42,6 +42,12 @@ timeout -k 5 "$TBR_WINE_TIMEOUT" wine "$exe" "$@" </dev/null >"$out" 2>"$err"
 rc=$?
 cat "$out"
 cat "$err" >&2
+said=$(cat "$out" "$err" | wc -c)
 rm -f "$out" "$err"
-[ $rc -eq 124 ] && echo "wine-run: $exe timed out after $TBR_WINE_TIMEOUT s" >&2
+if [ $rc -eq 124 ]; then
+    echo "wine-run: $exe timed out after $TBR_WINE_TIMEOUT s" >&2
+elif [ $rc -ne 0 ] && [ "$said" -eq 0 ]; then
+    # Ended in failure without a word: stopped before its own code could report anything.
+    echo "wine-run: $exe ended with status $rc and printed nothing" >&2
+fi
 exit $rc
