@@ -18,7 +18,7 @@ fi
 shot="$top/build/release/screenshot-main-window.png"
 rm -f "$shot"
 echo "run: no display; starting tbrwiz on a virtual X server"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+scripts/with-xvfb.sh bash -c '
     set -u
     "$1" & pid=$!
     timeout 30 xdotool search --sync --onlyvisible --name "^Tambrel Wizard$" >/dev/null &&

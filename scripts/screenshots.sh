@@ -13,7 +13,7 @@ cmake --build --preset dev --target tbrwiz
 for scale in 1 2; do
     suffix=$([ "$scale" = 2 ] && echo @2x || true)
     HOME=/home/owner XDG_CONFIG_HOME=/nonexistent QT_QPA_PLATFORMTHEME= QT_SCALE_FACTOR=$scale \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    scripts/with-xvfb.sh bash -c '
         set -euo pipefail
         shoot() {
             local id

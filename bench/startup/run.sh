@@ -6,8 +6,9 @@
 #
 # Builds nothing. The build folder must hold these targets, built:
 #   cmake --build <build folder> -j2 --target tbrwiz startup_minimal_window startup_probe
-# Needs xvfb-run (Debian: xvfb, xauth).
+# Needs Xvfb (Debian: xvfb).
 set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
     echo "usage: $0 <build folder> [runs]" >&2
     exit 2
@@ -24,7 +25,7 @@ for f in "$program" "$baseline" "$probe"; do
         exit 1
     fi
 done
-command -v xvfb-run >/dev/null || { echo "$0: xvfb-run is missing (Debian: xvfb xauth)" >&2; exit 1; }
+command -v Xvfb >/dev/null || { echo "$0: Xvfb is missing (Debian: xvfb)" >&2; exit 1; }
 
 cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt" 2>/dev/null | head -n1; }
 build_type=$(cache CMAKE_BUILD_TYPE)
@@ -42,5 +43,5 @@ echo "$(date +%F), $(nproc) cores ($cpu), Qt ${qt_version:-?}, ${build_type:-?} 
      "${compiler:-?}, $runs alternating runs each after one warm-up, Xvfb 1280x1024x24," \
      "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
-timeout 900 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+timeout 900 "$top/scripts/with-xvfb.sh" -s "-screen 0 1280x1024x24" \
     "$probe" --runs "$runs" "Tambrel Wizard" "$program" "$baseline"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program as a screen reader sees it: accessibility.py walks both windows through
-# AT-SPI. Runs inside xvfb-run and dbus-run-session, which give it a display and a session bus
+# AT-SPI. Runs inside scripts/with-xvfb.sh and dbus-run-session, which give it a display and a session bus
 # of its own; the accessibility bus is started here and stopped at the end.
 . "$(dirname "$0")/lib.sh"
 python=/usr/bin/python3  # Debian's, with python3-pyatspi (a python3 on PATH may lack it)

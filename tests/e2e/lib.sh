@@ -1,5 +1,6 @@
 # Helpers for driving the real tbrwiz on a virtual X server with the keyboard alone.
-# Sourced by the end-to-end scripts, which run inside xvfb-run.
+# Sourced by the end-to-end scripts, which run on a virtual X server of their own
+# (scripts/with-xvfb.sh).
 set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
