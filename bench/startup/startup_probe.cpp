@@ -17,7 +17,7 @@
 // With --launcher, each is started as `COMMAND PROGRAM` (COMMAND looked up in PATH), for example
 // `wine`; the launcher must become the program's process (exec, as wine does) so that the window
 // names the process that was started. Run it on an X server without a window manager
-// (xvfb-run -a); bench/startup/run.sh and run_wine.sh do.
+// (scripts/with-xvfb.sh); bench/startup/run.sh and run_wine.sh do.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>

@@ -1,6 +1,6 @@
 // Watches the X server for top-level windows: the moment one with a given title is mapped, the
 // moments something is first and last drawn into it, and the moment it is gone again. Needs a
-// server without a window manager (Xvfb as xvfb-run starts it), where a program's top-level windows
+// server without a window manager (a bare Xvfb), where a program's top-level windows
 // are children of the root window, and the DAMAGE extension for the drawing (Xvfb has it).
 // Override-redirect windows count as well: Wine, told to manage its windows itself, maps its
 // top-level windows so and draws their frames itself.
