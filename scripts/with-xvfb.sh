@@ -4,6 +4,9 @@
 # Xvfb chooses a free display itself and names it only once it accepts connections
 # (-displayfd), so runs side by side never take the same display and the command never starts
 # before its server is ready. The server ends with the command, or when this script is stopped.
+# It never resets: by default an X server starts over when its last client leaves, and a client
+# that connects in that moment is refused (the accessibility bus's launcher sets its property on
+# the root window and leaves just before the program connects).
 set -uo pipefail
 options="-screen 0 1024x768x24"
 if [ "${1:-}" = -s ]; then
@@ -23,7 +26,7 @@ trap 'exit 143' TERM
 trap 'exit 130' INT
 
 # shellcheck disable=SC2086  # the options are words
-Xvfb -displayfd 3 -nolisten tcp $options 3>"$state/display" </dev/null >"$state/log" 2>&1 &
+Xvfb -displayfd 3 -nolisten tcp -noreset $options 3>"$state/display" </dev/null >"$state/log" 2>&1 &
 xvfb=$!
 for _ in $(seq 600); do
     [ -s "$state/display" ] && break
