@@ -33,8 +33,9 @@ stop_all() {
 start_display() {
     local fd_file="$state/display"
     : >"$fd_file"
-    # Xvfb writes the number of the display it found free into the file.
-    setsid Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$fd_file" </dev/null \
+    # Xvfb writes the number of the display it found free into the file. It never resets, so a
+    # Wine program that connects just as the last one leaves is not refused.
+    setsid Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$fd_file" </dev/null \
         >>"$log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 100); do
