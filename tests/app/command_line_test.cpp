@@ -34,7 +34,7 @@ TEST_P(CommandLine, DecidesBeforeAnyWindow) {
     std::vector<const char*> argv{"tbrwiz"};
     argv.insert(argv.end(), c.args.begin(), c.args.end());
     const CommandLineDecision d =
-        DecideCommandLine(static_cast<int>(argv.size()), argv.data(), c.environment);
+        DecideCommandLine(static_cast<int>(argv.size()), argv.data(), c.environment, English);
     EXPECT_EQ(d.run ? -1 : d.exitStatus, c.status);
     EXPECT_EQ(d.standardOutput.substr(0, c.out.size()), c.out);
     EXPECT_EQ(d.standardOutput.empty(), c.out.empty());

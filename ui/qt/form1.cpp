@@ -6,36 +6,30 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "app/form1_layout.h"
+#include "ui/qt/fitted_layout.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
-#include "ui/qt/twips.h"
+#include "ui/qt/translations.h"
 #include "ui/qt/window_role.h"
 
 namespace tbr::qt {
-namespace {
-
-constexpr char kCreateLabel[] = "Create a new Tambrel.";
-constexpr char kEditLabel[] = "Edit an existing Tambrel.";
-
-}  // namespace
 
 Form1::Form1(Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       launcher_(services) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+    setWindowTitle(Tr(MessageId::MainWindowTitle));
     if (QApplication::windowIcon().isNull()) {
         setWindowIcon(ApplicationIcon());  // else the program's icon, set for all its windows
     }
     SetAccessibleWindowRole(this, QAccessible::Window);
-    setFixedSize(Px(5145), Px(5400));
     setFont(DialogFont());
 
     // The banner box: white, a thin sunken border, the logo at its natural size top-left.
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(TwipsRect(0, 0, 5145, 1275));
     Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Picture1->setAutoFillBackground(true);
     QPalette white = Picture1->palette();
@@ -44,22 +38,28 @@ Form1::Form1(Services& services, QWidget* parent)
     Picture1->setPixmap(BannerPixmap(devicePixelRatioF()));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->setAccessibleName(QString::fromUtf8(kMainWindowTitle));
+    Picture1->setAccessibleName(Tr(MessageId::MainWindowTitle));
 
-    Command1 = addPictureButton(TwipsRect(360, 1560, 975, 975), CreateButtonIcon(), kCreateLabel);
+    const QString createText = Tr(MessageId::CreateLabel);
+    Command1 = addPictureButton(CreateButtonIcon(), createText);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Label1 = addLabel(kCreateLabel, Command1, 1680, 2505);
+    Label1 = addLabel(createText, Command1);
     Label1->setObjectName(QStringLiteral("Label1"));
 
-    Command2 = addPictureButton(TwipsRect(360, 2640, 975, 975), EditButtonIcon(), kEditLabel);
+    const QString editText = Tr(MessageId::EditLabel);
+    Command2 = addPictureButton(EditButtonIcon(), editText);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Label2 = addLabel(kEditLabel, Command2, 1680, 2670);
+    Label2 = addLabel(editText, Command2);
     Label2->setObjectName(QStringLiteral("Label2"));
 
-    Command4 = new QPushButton(QStringLiteral("Close"), this);
+    Command4 = new QPushButton(Tr(MessageId::CloseButton), this);
     Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setGeometry(TwipsRect(3720, 4800, 1215, 375));
     Command4->setAutoDefault(true);  // Enter presses the focused button, as Space does
+
+    // As designed, with room for texts longer than the English ones; mirrored right to left.
+    QWidget* const parts[] = {Picture1, Command1, Label1, Command2, Label2, Command4};
+    static_assert(std::size(parts) == static_cast<std::size_t>(Form1Part::Count));
+    ApplyLayout(this, LayOutForm1(WidgetMeasure(parts), isRightToLeft()), parts);
 
     // Tab order: Close, create, edit, banner, and round again.
     setTabOrder(Command4, Command1);
@@ -73,10 +73,8 @@ Form1::Form1(Services& services, QWidget* parent)
     connect(Command4, &QPushButton::clicked, this, [this] { launcher_.onCloseClicked(); });
 }
 
-QPushButton* Form1::addPictureButton(const QRect& geometry, const QIcon& icon,
-                                     const QString& name) {
+QPushButton* Form1::addPictureButton(const QIcon& icon, const QString& name) {
     auto* button = new QPushButton(this);
-    button->setGeometry(geometry);
     button->setIcon(icon);
     button->setIconSize(QSize(32, 32));
     button->setAccessibleName(name);  // what a screen reader says for a picture-only button
@@ -85,17 +83,13 @@ QPushButton* Form1::addPictureButton(const QRect& geometry, const QIcon& icon,
     return button;
 }
 
-// A label sized to its text in Arial 11.25 pt (the width is given; measuring the text here would
-// put the font machinery's start-up before the window's first appearance), its vertical centre on
-// the centre of the button it describes. It is that button's label for screen readers, so they
-// read the text once, as the button's.
-QLabel* Form1::addLabel(const QString& text, QPushButton* beside, int left, int width) {
+// A label in Arial 11.25 pt beside the button it describes (the layout centres it there). It is
+// that button's label for screen readers, so they read the text once, as the button's.
+QLabel* Form1::addLabel(const QString& text, QPushButton* beside) {
     auto* label = new QLabel(text, this);
     label->setBuddy(beside);
     label->setFont(LabelFont());
-    label->resize(Px(width), Px(255));
-    const int top = beside->y() + (beside->height() - label->height()) / 2;
-    label->move(Px(left), top);
+    label->setWordWrap(true);  // where a translation is wider than the window
     return label;
 }
 

@@ -28,8 +28,8 @@ class Form1 : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QPushButton* addPictureButton(const QRect& geometry, const QIcon& icon, const QString& name);
-    QLabel* addLabel(const QString& text, QPushButton* beside, int left, int width);
+    QPushButton* addPictureButton(const QIcon& icon, const QString& name);
+    QLabel* addLabel(const QString& text, QPushButton* beside);
     void centreOnScreen();
     void showBannerForScreen();
 
