@@ -15,11 +15,9 @@ LayoutRect LabelBeside(const LayoutRect& button, Form1Part label, int designedWi
     const int part = static_cast<int>(label);
     const int room = windowWidth - kLabelLeft - kRightMargin;
     const int needed = measure.lineWidth(part);
-    LayoutRect r{kLabelLeft, 0, std::max(designedWidth, needed), 255};
-    if (needed > room) {
-        r.width = room;
-        r.height = std::max(r.height, measure.wrappedHeight(part, room));
-    }
+    LayoutRect r{kLabelLeft, 0, std::min(std::max(designedWidth, needed), room), 0};
+    // As tall as designed, or as its lines where they are taller (wrapped, or a taller script).
+    r.height = std::max(255, measure.wrappedHeight(part, r.width));
     r.top = button.top + (button.height - r.height) / 2;
     return r;
 }

@@ -27,6 +27,8 @@ class TextMeasure {
     // The width that shows the whole text on one line, with what the control draws around it (a
     // button's margins, an option's circle).
     virtual int lineWidth(int control) const = 0;
+    // The height of one line of the text (taller than designed where a script needs it).
+    virtual int lineHeight(int control) const = 0;
     // The height of the text wrapped at width (a label's lines).
     virtual int wrappedHeight(int control, int width) const = 0;
 };

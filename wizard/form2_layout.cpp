@@ -24,6 +24,11 @@ int Lines(const TextMeasure& measure, Form2Part part, int width) {
     return measure.wrappedHeight(static_cast<int>(part), width);
 }
 
+// An option is as tall as designed, or as its script's line where that is taller.
+int OptionHeight(const TextMeasure& measure, Form2Part option) {
+    return std::max(255, measure.lineHeight(static_cast<int>(option)));
+}
+
 }  // namespace
 
 WindowLayout LayOutForm2(const TextMeasure& measure, bool rightToLeft) {
@@ -51,20 +56,19 @@ WindowLayout LayOutForm2(const TextMeasure& measure, bool rightToLeft) {
     }
     const int down = std::max(0, question.height - kQuestionRoom);
 
-    // The name's prompt: one line, wrapped where it is wider than the window.
+    // The name's prompt: one line as designed, wrapped where it is wider than the window.
     const int promptNeed = Need(measure, Form2Part::Label2);
-    LayoutRect prompt{kLeft, 240, std::max(3015, promptNeed), 375};
-    if (promptNeed > room) {
-        prompt.width = room;
-        prompt.height = std::max(prompt.height, Lines(measure, Form2Part::Label2, room));
-    }
-    const int nameDown = prompt.height - 375;
+    LayoutRect prompt{kLeft, 240, std::min(std::max(3015, promptNeed), room), 0};
+    prompt.height = std::max(375, Lines(measure, Form2Part::Label2, prompt.width));
+    const int nameDown = std::max(0, prompt.bottom() - 615);  // below the designed prompt
 
     WindowLayout layout{width, 3630 + down,
                         std::vector<LayoutRect>(static_cast<int>(Form2Part::Count))};
     layout[Form2Part::Label1] = question;
-    layout[Form2Part::Option1] = {kLeft, 1200 + down, option1Width, 255};
-    layout[Form2Part::Option2] = {kLeft, 1560 + down, option2Width, 255};
+    layout[Form2Part::Option1] = {kLeft, 1200 + down, option1Width,
+                                  OptionHeight(measure, Form2Part::Option1)};
+    layout[Form2Part::Option2] = {kLeft, 1560 + down, option2Width,
+                                  OptionHeight(measure, Form2Part::Option2)};
     const int browseLeft = width - kRight - browseWidth;
     layout[Form2Part::Command3] = {browseLeft, 2040 + down, browseWidth, 375};
     layout[Form2Part::Text1] = {kFolderBoxLeft, 2040 + down,

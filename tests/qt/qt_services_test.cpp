@@ -18,24 +18,6 @@ using tbr::MessageId;
 using tbr::qt::QtServices;
 using tbr::qt::WindowSwitcher;
 
-namespace {
-
-// Runs check() on the modal window once it is up and has the keyboard; closes it in any case.
-void WhenModalAppears(std::function<void(QWidget*)> check) {
-    QTimer::singleShot(0, [check] {
-        QWidget* modal = nullptr;
-        QTRY_VERIFY((modal = QApplication::activeModalWidget()) != nullptr);
-        modal->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), modal);
-        check(modal);
-        if (QApplication::activeModalWidget() == modal) {
-            modal->close();  // a failed check must not leave the test hanging
-        }
-    });
-}
-
-}  // namespace
-
 class QtServicesTest : public QObject {
     Q_OBJECT
   private slots:

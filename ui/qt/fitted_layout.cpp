@@ -1,5 +1,6 @@
 #include "ui/qt/fitted_layout.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,10 +43,24 @@ int WidgetMeasure::lineWidth(int control) const {
     }
     if (const auto* label = qobject_cast<const QLabel*>(widget);
         label && !label->text().isEmpty()) {
-        return Twips(label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() +
-                     2 * label->frameWidth());
+        // Measured as the label lays out its text, overhangs included.
+        const QRect line = label->fontMetrics().boundingRect(
+            QRect(0, 0, 100000, 100000), Qt::TextWordWrap | label->alignment(), label->text());
+        return Twips(line.width() + 2 * label->margin() + 2 * label->frameWidth());
     }
     return 0;
+}
+
+int WidgetMeasure::lineHeight(int control) const {
+    const QWidget* widget = widgets_[static_cast<std::size_t>(control)];
+    QString text;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        text = button->text();
+    } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        text = label->text();
+    }
+    // As tall as the tallest script in it: a fallback font may be taller than the window's own.
+    return text.isEmpty() ? 0 : Twips(widget->fontMetrics().boundingRect(text).height());
 }
 
 int WidgetMeasure::wrappedHeight(int control, int width) const {

@@ -15,6 +15,7 @@ class WidgetMeasure : public TextMeasure {
   public:
     explicit WidgetMeasure(std::span<QWidget* const> widgets) : widgets_(widgets) {}
     int lineWidth(int control) const override;
+    int lineHeight(int control) const override;
     int wrappedHeight(int control, int width) const override;
 
   private:

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "app/form1_layout.h"
+#include "ui/qt/banner_words.h"
 #include "ui/qt/fitted_layout.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
@@ -35,7 +36,7 @@ Form1::Form1(Services& services, QWidget* parent)
     QPalette white = Picture1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Picture1->setPalette(white);
-    Picture1->setPixmap(BannerPixmap(devicePixelRatioF()));
+    Picture1->setPixmap(banner(devicePixelRatioF()));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(Tr(MessageId::MainWindowTitle));
@@ -107,8 +108,19 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::showBannerForScreen() {
     const qreal ratio = devicePixelRatioF();
     if (Picture1->pixmap().devicePixelRatio() != ratio) {
-        Picture1->setPixmap(BannerPixmap(ratio));
+        Picture1->setPixmap(banner(ratio));
     }
+}
+
+// The drawn banner, its words in the user's language where that is not English.
+QPixmap Form1::banner(qreal ratio) const {
+    const QString title = Tr(MessageId::MainWindowTitle);
+    const QString tagline = Tr(MessageId::BannerTagline);
+    if (title.toStdString() == EnglishText(MessageId::MainWindowTitle) &&
+        tagline.toStdString() == EnglishText(MessageId::BannerTagline)) {
+        return BannerPixmap(ratio);
+    }
+    return BannerWithWords(BannerPixmap(ratio), title, tagline);
 }
 
 void Form1::centreOnScreen() {
