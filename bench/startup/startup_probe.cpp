@@ -13,7 +13,8 @@
 // 1.3), the memory then (1.15) and the times until the first and the last drawing (none); `none`
 // for no goal.
 //
-// Both programs are started without arguments and must show a top-level window titled TITLE.
+// Both programs are started without arguments and must show a top-level window titled TITLE
+// (the baseline's may be named apart, for a program compared with itself in another language).
 // With --launcher, each is started as `COMMAND PROGRAM` (COMMAND looked up in PATH), for example
 // `wine`; the launcher must become the program's process (exec, as wine does) so that the window
 // names the process that was started. Run it on an X server without a window manager
@@ -49,6 +50,7 @@ struct Options {
     Goals goals;
     std::string launcher;  // empty: the programs are started directly
     std::string title;
+    std::string baselineTitle;  // empty: the same as the program's
     std::string program;
     std::string baseline;
 };
@@ -57,7 +59,8 @@ struct Options {
     std::fprintf(stderr,
                  "usage: startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] "
                  "[--memory-goal R] [--first-drawing-goal R] [--last-drawing-goal R] "
-                 "[--verbose] [--launcher COMMAND] TITLE PROGRAM BASELINE\n"
+                 "[--verbose] [--launcher COMMAND] [--baseline-title TITLE] "
+                 "TITLE PROGRAM BASELINE\n"
                  "(a goal R is a ratio or none)\n");
     std::exit(2);
 }
@@ -91,6 +94,8 @@ Options Parse(int argc, char** argv) {
         const char* value = argv[++i];
         if (flag == "--launcher") {
             options.launcher = value;
+        } else if (flag == "--baseline-title") {
+            options.baselineTitle = value;
         } else if (flag == "--runs") {
             options.runs = static_cast<int>(Number(value));
         } else if (flag == "--timeout") {
@@ -113,6 +118,9 @@ Options Parse(int argc, char** argv) {
     options.title = argv[i];
     options.program = argv[i + 1];
     options.baseline = argv[i + 2];
+    if (options.baselineTitle.empty()) {
+        options.baselineTitle = options.title;
+    }
     return options;
 }
 
@@ -179,7 +187,7 @@ void Fail(const std::string& path, const char* why) {
 
 // One start of a program: until its window is mapped and first drawn, then killed and gone.
 Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& path,
-               ProgramRuns& runs) {
+               const std::string& title, ProgramRuns& runs) {
     const auto timeout_ns = static_cast<std::int64_t>(options.timeout_s * 1e9);
     const std::int64_t start = MonotonicNs();
     const pid_t pid = Spawn(options.launcher, path, options.verbose);
@@ -189,8 +197,7 @@ Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& pa
         return !exited;
     };
     MappedWindow window;
-    const WaitOutcome mapped =
-        watch.waitForMap(options.title, pid, start + timeout_ns, running, &window);
+    const WaitOutcome mapped = watch.waitForMap(title, pid, start + timeout_ns, running, &window);
     if (mapped != WaitOutcome::kSeen) {
         End(pid, exited);
         Fail(path, Why(mapped));
@@ -246,12 +253,13 @@ int main(int argc, char** argv) {
     ProgramRuns program{BaseName(options.program), 0, 0, {}};
     ProgramRuns baseline{BaseName(options.baseline), 0, 0, {}};
     // Warm-up: loads the libraries, fonts and caches into memory for both alike.
-    RunOnce(*watch, options, options.program, program);
-    RunOnce(*watch, options, options.baseline, baseline);
+    RunOnce(*watch, options, options.program, options.title, program);
+    RunOnce(*watch, options, options.baseline, options.baselineTitle, baseline);
     for (int i = 0; i < options.runs; ++i) {
         for (ProgramRuns* runs : {&program, &baseline}) {
             const std::string& path = runs == &program ? options.program : options.baseline;
-            const Sample s = RunOnce(*watch, options, path, *runs);
+            const std::string& title = runs == &program ? options.title : options.baselineTitle;
+            const Sample s = RunOnce(*watch, options, path, title, *runs);
             runs->samples.push_back(s);
             if (options.verbose) {
                 std::fprintf(stderr,
