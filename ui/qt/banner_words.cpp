@@ -1,7 +1,9 @@
 #include "ui/qt/banner_words.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 
 #include "resources/banner_words.h"
@@ -12,12 +14,12 @@ namespace {
 
 using namespace tbr::resources;
 
-constexpr qreal kBannerWidth = 317;
-constexpr qreal kBannerHeight = 81;
+constexpr int kPictureWidth = 317;
+constexpr int kPictureHeight = 81;
 constexpr qreal kSmallest = 0.6;  // a line shrinks to 60 % at most, then it is cut short
 
-// One line of words: its capitals capHeight high, on baseline, from kBannerWordsLeft to the room's
-// end.
+// One line of words: its capitals capHeight high, on baseline (from the words' top), from the
+// left edge to the room's end.
 void WriteLine(QPainter& painter, const QString& text, qreal capHeight, qreal baseline, bool bold,
                BannerColour colour) {
     QFont font = DialogFont();
@@ -26,32 +28,58 @@ void WriteLine(QPainter& painter, const QString& text, qreal capHeight, qreal ba
     const qreal capsAt100 = QFontMetricsF(font).capHeight();
     qreal size = capHeight * 100 / (capsAt100 > 0 ? capsAt100 : 70);
     font.setPixelSize(qRound(size));
-    const qreal room = kBannerWidth - kBannerWordsRightMargin - kBannerWordsLeft;
+    const qreal room = kPictureWidth - kBannerWordsRightMargin - kBannerWordsLeft;
     const qreal width = QFontMetricsF(font).horizontalAdvance(text);
     if (width > room) {
         size = std::max(size * room / width, size * kSmallest);
         font.setPixelSize(std::max(1, qFloor(size)));
     }
-    const QString shown = QFontMetricsF(font).elidedText(text, Qt::ElideRight, room);
     painter.setFont(font);
     painter.setPen(QColor(colour.red, colour.green, colour.blue));
-    painter.drawText(QPointF(kBannerWordsLeft, baseline), shown);
+    // Written in the language's direction: right to left, the words end at the room's right.
+    const QFontMetricsF metrics(font);
+    const Qt::Alignment side =
+        painter.layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    painter.drawText(QRectF(0, baseline - metrics.ascent(), room, metrics.height()),
+                     side | Qt::AlignTop, metrics.elidedText(text, Qt::ElideRight, room));
 }
 
 }  // namespace
 
-QPixmap BannerWithWords(const QPixmap& banner, const QString& title, const QString& tagline) {
-    QPixmap written = banner.copy();
-    written.setDevicePixelRatio(banner.devicePixelRatio());
-    QPainter painter(&written);
+BannerWords::BannerWords(QLabel* banner, QString title, QString tagline)
+    : QWidget(banner), banner_(banner), title_(std::move(title)), tagline_(std::move(tagline)) {
+    setObjectName(QStringLiteral("BannerWords"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);  // the banner does nothing when clicked
+    banner->installEventFilter(this);
+    placeOverPicture();
+}
+
+// Where the banner shows its picture, the words' part of it: right of the emblem.
+void BannerWords::placeOverPicture() {
+    const QRect picture =
+        QStyle::alignedRect(banner_->layoutDirection(), banner_->alignment(),
+                            QSize(kPictureWidth, kPictureHeight), banner_->contentsRect());
+    setGeometry(picture.x() + kBannerWordsLeft, picture.y(), kPictureWidth - kBannerWordsLeft,
+                kPictureHeight);
+}
+
+bool BannerWords::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == banner_ && event->type() == QEvent::Resize) {
+        placeOverPicture();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BannerWords::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(QRectF(kBannerWordsLeft, 0, kBannerWidth - kBannerWordsLeft, kBannerHeight),
-                     Qt::white);
-    WriteLine(painter, title, kBannerTitleCapHeight, kBannerTitleBaseline, true,
+    painter.setLayoutDirection(layoutDirection());
+    WriteLine(painter, title_, kBannerTitleCapHeight, kBannerTitleBaseline, true,
               kBannerTitleColour);
-    WriteLine(painter, tagline, kBannerTaglineCapHeight, kBannerTaglineBaseline, false,
+    WriteLine(painter, tagline_, kBannerTaglineCapHeight, kBannerTaglineBaseline, false,
               kBannerTaglineColour);
-    return written;
 }
 
 }  // namespace tbr::qt

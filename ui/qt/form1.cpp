@@ -36,7 +36,14 @@ Form1::Form1(Services& services, QWidget* parent)
     QPalette white = Picture1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Picture1->setPalette(white);
-    Picture1->setPixmap(banner(devicePixelRatioF()));
+    Picture1->setPixmap(BannerPixmap(devicePixelRatioF()));
+    // In another language the banner's words are the catalogue's.
+    const QString title = Tr(MessageId::MainWindowTitle);
+    const QString tagline = Tr(MessageId::BannerTagline);
+    if (title.toStdString() != EnglishText(MessageId::MainWindowTitle) ||
+        tagline.toStdString() != EnglishText(MessageId::BannerTagline)) {
+        new BannerWords(Picture1, title, tagline);
+    }
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(Tr(MessageId::MainWindowTitle));
@@ -108,19 +115,8 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::showBannerForScreen() {
     const qreal ratio = devicePixelRatioF();
     if (Picture1->pixmap().devicePixelRatio() != ratio) {
-        Picture1->setPixmap(banner(ratio));
+        Picture1->setPixmap(BannerPixmap(ratio));
     }
-}
-
-// The drawn banner, its words in the user's language where that is not English.
-QPixmap Form1::banner(qreal ratio) const {
-    const QString title = Tr(MessageId::MainWindowTitle);
-    const QString tagline = Tr(MessageId::BannerTagline);
-    if (title.toStdString() == EnglishText(MessageId::MainWindowTitle) &&
-        tagline.toStdString() == EnglishText(MessageId::BannerTagline)) {
-        return BannerPixmap(ratio);
-    }
-    return BannerWithWords(BannerPixmap(ratio), title, tagline);
 }
 
 void Form1::centreOnScreen() {

@@ -32,7 +32,6 @@ class Form1 : public QWidget {
     QLabel* addLabel(const QString& text, QPushButton* beside);
     void centreOnScreen();
     void showBannerForScreen();
-    QPixmap banner(qreal ratio) const;
 
     Launcher launcher_;
     bool followsScreen_ = false;
