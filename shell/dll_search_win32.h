@@ -14,10 +14,10 @@ namespace tbr {
 void SearchDllsInSystemFolderOnly();
 
 // While one exists, a process started by this one gets Windows' default DLL search. The folder
-// set with SetDllDirectoryW reaches processes started with CreateProcessW (Microsoft's page on
-// SetDllDirectoryW does not say so either way; it has been seen), and the editor is not to
-// inherit this program's choices. The defaults set with SetDefaultDllDirectories are this
-// process's own.
+// set with SetDllDirectoryW was found to reach processes started with CreateProcessW on Windows
+// (Microsoft's page on SetDllDirectoryW says nothing either way; Wine passes nothing on), and the
+// editor is not to inherit this program's choices. The defaults set with
+// SetDefaultDllDirectories are this process's own.
 class DefaultDllSearchForNewProcesses {
   public:
     DefaultDllSearchForNewProcesses();
