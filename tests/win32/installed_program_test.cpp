@@ -229,7 +229,7 @@ TEST(Upgraded, OnlyTheNewerVersionIsInstalled) {
               TBR_NEWER_VERSION_TEXT_W);
     EXPECT_EQ(ReadBytes(InstallFolder() + L"\\template.tbr"), Bytes(NewDocumentBytes()));
     EXPECT_EQ(StartMenuShortcuts().size(), 1u);
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kProgId);  // the old one's, kept
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kProgId);  // still ours
 }
 
 TEST(Removed, NothingIsLeftBehind) {
