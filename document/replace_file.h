@@ -37,6 +37,11 @@ namespace tbr {
 //   killed write left in the folder and that have not changed for an hour are removed.
 // - A failed flush after the rename is not reported as a failure: the complete new file is in
 //   place by then and the old one is gone, so "failed" would be false.
+// - On Windows, a file at targetPath is replaced only where the writer sees one; where it cannot
+//   tell (access to the name denied and the folder not to be listed), the rename may only create,
+//   and a file there fails the write. An error that the rename reports after it took place (on a
+//   network share, behind a filter driver) is a success: the new file is in place. The temporary
+//   file is deleted only while it still bears its temporary name.
 //
 // `source` names the caller in the returned error.
 Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigned char> content,
