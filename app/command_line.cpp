@@ -44,19 +44,24 @@ const ToolkitOption* FindToolkitOption(std::string_view name) {
     return found == std::end(kToolkitOptions) ? nullptr : found;
 }
 
-// The argument in quotes, with control characters written out so that the message stays one
-// line whatever was typed.
+// The argument in quotes, with control characters written out byte by byte so that the message
+// stays one line whatever was typed: C0 and DEL, and the C1 characters in UTF-8 (C2 80-9F), among
+// them a line break (U+0085) and the start of a terminal's control sequence (U+009B).
 std::string Quoted(std::string_view text) {
     std::string out = "'";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
+    bool c1 = false;  // the byte before was the first of a C1 character
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const auto next = at + 1 < text.size() ? static_cast<unsigned char>(text[at + 1]) : 0u;
+        const bool startsC1 = byte == 0xC2 && next >= 0x80 && next <= 0x9F;
+        if (byte < 0x20 || byte == 0x7f || startsC1 || c1) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
             out += escaped;
         } else {
-            out += c;
+            out += text[at];
         }
+        c1 = startsC1;
     }
     return out + "'";
 }

@@ -1,5 +1,7 @@
 #include "document/document_path_win32.h"
 
+#include "common/long_path_win32.h"
+
 namespace tbr {
 namespace {
 
@@ -100,24 +102,11 @@ bool IsAcceptablePath(std::wstring_view path) {
 
 // The absolute form of path, in the "\\?\" form that takes long paths and is used as it stands.
 Result<std::wstring> FullPath(const std::wstring& path, const char* source) {
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) {
+    std::wstring full = LongPathForm(path);
+    if (full.empty()) {
         return WriterFailure(GetLastError(), source, "Cannot resolve the path");
     }
-    std::wstring full(needed, L'\0');
-    const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) {
-        return WriterFailure(length == 0 ? GetLastError() : ERROR_BUFFER_OVERFLOW, source,
-                             "Cannot resolve the path");
-    }
-    full.resize(length);
-    if (full.starts_with(L"\\\\?\\")) {
-        return full;
-    }
-    if (full.starts_with(L"\\\\")) {
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    }
-    return L"\\\\?\\" + full;
+    return full;
 }
 
 }  // namespace

@@ -25,14 +25,23 @@ namespace tbr {
 // - A folder or a special file (FIFO, device, socket) at targetPath is refused.
 // - A new file gets the permissions of any newly created file. On Linux, one that replaces a
 //   regular file gets that file's permission bits, and its owner and group where the process may
-//   set them; where the group cannot be kept, no bit beyond those of a new file is given. On
-//   Windows it gets the permissions a new file inherits in its folder: the old file's access
-//   control list and hidden flag are not carried over, and its creation time is kept only where
-//   the file system does so by itself.
+//   set them; where the group cannot be kept, no bit beyond those of a new file is given. It also
+//   gets that file's extended attributes (user.*, and security.* where permitted) and access
+//   control list, where the file system keeps them, and nothing from the folder's default list
+//   that the old file did not have (keep_metadata_posix.h); it never gets more access than the
+//   old file gave, and a missing attribute never fails the write. On Windows it gets the
+//   permissions a new file inherits in its folder: the old file's owner, access control list,
+//   hidden flag, alternate data streams and extended attributes are not carried over, and its
+//   creation time is kept only where the file system does so by itself.
 // - After a successful replace, temporary files of ours (content.size() bytes at most) that a
 //   killed write left in the folder and that have not changed for an hour are removed.
 // - A failed flush after the rename is not reported as a failure: the complete new file is in
 //   place by then and the old one is gone, so "failed" would be false.
+// - On Windows, a file at targetPath is replaced only where the writer sees one; where it cannot
+//   tell (access to the name denied and the folder not to be listed), the rename may only create,
+//   and a file there fails the write. An error that the rename reports after it took place (on a
+//   network share, behind a filter driver) is a success: the new file is in place. The temporary
+//   file is deleted only while it still bears its temporary name.
 //
 // `source` names the caller in the returned error.
 Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigned char> content,

@@ -1,8 +1,10 @@
 // Replacing a file without ever losing data, on POSIX systems:
-//   temporary file in the target's folder -> write all -> fsync -> close -> rename over the
-//   target -> fsync the folder.
+//   temporary file in the target's folder -> the old file's permissions, owner, group, extended
+//   attributes and access control list -> write all -> fsync -> close -> rename over the target
+//   -> fsync the folder.
 // Every step goes through a descriptor of the folder, so the folder that was checked is the one
-// written to, and the target's own name is never opened: a link at the target is never followed.
+// written to, and a link at the target is never followed: the target's own name is opened only to
+// read the attributes of the regular file there (keep_metadata_posix.cpp).
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,6 +16,7 @@
 #include <ctime>
 #include <string_view>
 
+#include "document/keep_metadata_posix.h"
 #include "document/replace_file.h"
 #include "document/target_kind.h"
 
@@ -283,6 +286,9 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
 
     const char* what = "";
     int error = replacesFile ? KeepAccess(file.get(), existing) : 0;
+    if (error == 0 && replacesFile) {
+        error = KeepMetadata(folder.get(), name.c_str(), existing, file.get());
+    }
     if (error != 0) {
         what = "Cannot give the new file the permissions of the old one";
     } else {

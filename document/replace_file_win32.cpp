@@ -3,8 +3,11 @@
 //   renamed over the target through its own handle -> flushed again -> closed.
 // The temporary file stays open and unshared from its creation until it is in place, so nothing
 // else (a virus scanner, a backup or sync client, the preview pane) can open it in between, and a
-// failure deletes it through that same handle. Those programs do open the target, and new files,
-// for a moment: a step refused for such a passing lock is tried again for about a second.
+// failure deletes it through that same handle, but only while the handle still names it: a rename
+// reported as failed may have taken place (on a network share, behind a filter driver). Those
+// programs do open the target, and new files, for a moment: a step refused for such a passing
+// lock is tried again for about a second. A file at the target is replaced only where the writer
+// saw one; where it could not tell, the rename may only create.
 // Which paths are taken at all is decided in document_path_win32.cpp.
 #include <cstddef>
 #include <cstring>
@@ -12,6 +15,7 @@
 
 #include "common/wide_text_win32.h"
 #include "document/document_path_win32.h"
+#include "document/rename_step_win32.h"
 #include "document/replace_file.h"
 #include "document/target_kind.h"
 
@@ -169,8 +173,8 @@ DWORD SetHidden(HANDLE file, bool hidden) {
                                                                                   : GetLastError();
 }
 
-// Renames the open file to target, replacing the file there. `flags` fills the first field, which
-// is the flags of the newer form of rename and ReplaceIfExists of the classic one.
+// Renames the open file to target. `flags` fills the first field, which is the flags of the newer
+// form of rename and ReplaceIfExists of the classic one.
 DWORD RenameThroughHandle(HANDLE file, const std::wstring& target, FILE_INFO_BY_HANDLE_CLASS form,
                           DWORD flags) {
     const std::size_t nameBytes = target.size() * sizeof(wchar_t);
@@ -186,19 +190,7 @@ DWORD RenameThroughHandle(HANDLE file, const std::wstring& target, FILE_INFO_BY_
                : GetLastError();
 }
 
-// Puts the open file in place of target. Where the system and the file system offer it (Windows
-// 10 1607 and later, NTFS), the rename that also replaces a target others hold open with delete
-// sharing, as a preview or an indexer does; the classic replacing rename otherwise. Renaming the
-// target's own directory entry replaces a link there, never what it points at.
-DWORD RenameOver(HANDLE file, const std::wstring& target) {
-    const DWORD error = RenameThroughHandle(file, target, kFileRenameInfoEx,
-                                            kRenameReplaceIfExists | kRenamePosixSemantics);
-    const bool notOffered = error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_FUNCTION ||
-                            error == ERROR_INVALID_LEVEL || error == ERROR_NOT_SUPPORTED ||
-                            error == ERROR_CALL_NOT_IMPLEMENTED;
-    return notOffered ? RenameThroughHandle(file, target, FileRenameInfo, kRenameReplaceIfExists)
-                      : error;
-}
+RenameStep renameStep = RenameOver;
 
 // Deletes the temporary file through its handle, which nobody else can hold, and closes it.
 void Discard(HANDLE file, const std::wstring& path) {
@@ -211,17 +203,100 @@ void Discard(HANDLE file, const std::wstring& path) {
     }
 }
 
-// Shows the hidden file and renames it over target; hides it again when the rename fails, so
-// that it is visible only for the moment of each attempt and the document is never hidden.
-DWORD PutInPlace(HANDLE file, const std::wstring& target) {
+// The last name of path, after its last separator.
+std::wstring_view LastName(std::wstring_view path) {
+    return path.substr(path.find_last_of(L'\\') + 1);
+}
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// Whether the open file is named `name` now, as its file system reports; false when it cannot
+// say.
+bool IsNamed(HANDLE file, std::wstring_view name) {
+    std::vector<unsigned char> buffer(sizeof(FILE_NAME_INFO) + 32768 * sizeof(wchar_t));
+    auto* info = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+    if (!GetFileInformationByHandleEx(file, FileNameInfo, info,
+                                      static_cast<DWORD>(buffer.size()))) {
+        return false;
+    }
+    const std::wstring_view path(info->FileName, info->FileNameLength / sizeof(wchar_t));
+    return SameName(LastName(path), name);
+}
+
+// Shows the hidden file and renames it to target; hides it again when it still has its temporary
+// name after a failed rename, so that it is visible only for the moment of each attempt and the
+// document is never hidden. A failure reported after the file got the target's name is a success:
+// the document is in place, and the file that was there is gone.
+DWORD PutInPlace(HANDLE file, const std::wstring& target, bool replace,
+                 std::wstring_view temporaryName) {
     DWORD error = SetHidden(file, false);
-    if (error == 0 && (error = RenameOver(file, target)) != 0) {
-        SetHidden(file, true);
+    if (error == 0 && (error = renameStep(file, target, replace)) != 0) {
+        if (IsNamed(file, LastName(target))) {
+            return 0;
+        }
+        if (IsNamed(file, temporaryName)) {
+            SetHidden(file, true);
+        }
     }
     return error;
 }
 
+enum class Presence { Absent, Present, Unknown };
+
+// Whether something is at path, and its attributes when they can be read. A name that cannot be
+// opened ("access denied", "in use") is looked for in its folder's listing; where the folder
+// cannot be listed either, the answer is Unknown, never Present.
+Presence Probe(const std::wstring& path, DWORD& attributes) {
+    attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        return Presence::Present;
+    }
+    attributes = 0;
+    const DWORD error = GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) {
+        return Presence::Absent;
+    }
+    WIN32_FIND_DATAW found{};
+    const HANDLE search =
+        FindFirstFileExW(path.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        attributes = found.dwFileAttributes;
+        return Presence::Present;
+    }
+    const DWORD listing = GetLastError();
+    if (listing == ERROR_FILE_NOT_FOUND || listing == ERROR_PATH_NOT_FOUND) {
+        return Presence::Absent;
+    }
+    // "In use" is said only of something that is there.
+    return error == ERROR_SHARING_VIOLATION ? Presence::Present : Presence::Unknown;
+}
+
 }  // namespace
+
+// Puts the open file in place of target. Where the system and the file system offer it (Windows
+// 10 1607 and later, NTFS), the rename that also replaces a target others hold open with delete
+// sharing, as a preview or an indexer does; the classic rename otherwise. Renaming the target's
+// own directory entry replaces a link there, never what it points at.
+DWORD RenameOver(HANDLE file, const std::wstring& target, bool replace) {
+    const DWORD error =
+        RenameThroughHandle(file, target, kFileRenameInfoEx,
+                            (replace ? kRenameReplaceIfExists : 0) | kRenamePosixSemantics);
+    const bool notOffered = error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_FUNCTION ||
+                            error == ERROR_INVALID_LEVEL || error == ERROR_NOT_SUPPORTED ||
+                            error == ERROR_CALL_NOT_IMPLEMENTED;
+    return notOffered ? RenameThroughHandle(file, target, FileRenameInfo, replace ? TRUE : FALSE)
+                      : error;
+}
+
+RenameStep SetRenameStep(RenameStep step) {
+    const RenameStep before = renameStep;
+    renameStep = step != nullptr ? step : RenameOver;
+    return before;
+}
 
 Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigned char> content,
                           const char* source) {
@@ -234,11 +309,12 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
     if (lastSeparator + 1 == path.size()) {
         return WriterFailure(kErrorIsFolder, source, "'" + targetPath + "' names a folder");
     }
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    DWORD attributes = 0;
+    const Presence atTarget = Probe(path, attributes);
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return WriterFailure(kErrorIsFolder, source, "'" + targetPath + "' is a folder");
     }
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
         // Windows refuses to rename over a read-only file; say so before anything is written, and
         // on every system that might not.
         return WriterFailure(ERROR_ACCESS_DENIED, source, "'" + targetPath + "' is read-only");
@@ -258,12 +334,25 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
 
     const char* what = "";
     error = Fill(file, content, what);
-    if (error == 0 && (error = RetryWhileLocked([&] { return PutInPlace(file, path); })) != 0) {
-        what = "Cannot put the new file in place";
-    }
     if (error != 0) {
         Discard(file, temporary);  // the old file stays as it was
         return WriterFailure(error, source, std::string(what) + " ('" + targetPath + "')");
+    }
+    // Only a file seen there is replaced: where the target could not be looked at, a file there
+    // makes the rename fail rather than go without the user's word.
+    const bool replace = atTarget == Presence::Present;
+    const std::wstring temporaryName(LastName(temporary));
+    error = RetryWhileLocked([&] { return PutInPlace(file, path, replace, temporaryName); });
+    if (error != 0) {
+        // Deleted only while it certainly bears its temporary name: what else it may be named
+        // now could be the document.
+        if (IsNamed(file, temporaryName)) {
+            Discard(file, temporary);
+        } else {
+            CloseHandle(file);
+        }
+        return WriterFailure(error, source,
+                             "Cannot put the new file in place ('" + targetPath + "')");
     }
     // The document is in place. Flushing it again asks the file system to write its records of
     // the rename as well, though Windows documents no flush of a folder; nothing here can be
@@ -281,12 +370,10 @@ TargetKind WhatIsAt(const std::string& path) {
     if (!full) {
         return TargetKind::Nothing;
     }
-    const DWORD attributes = GetFileAttributesW(full.value().c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD error = GetLastError();
-        return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION
-                   ? TargetKind::ReplaceableFile
-                   : TargetKind::Nothing;
+    // Where it cannot tell, the writer decides: it creates the document, or fails on a file there.
+    DWORD attributes = 0;
+    if (Probe(full.value(), attributes) != Presence::Present) {
+        return TargetKind::Nothing;
     }
     // The writer refuses folders and read-only files.
     return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0

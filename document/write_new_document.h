@@ -22,9 +22,11 @@ namespace tbr {
 //   with a journal (NTFS); on one without (FAT) nothing is promised.
 // - A symbolic link at targetPath is replaced by the document; where it pointed is never touched.
 // - A new document gets the permissions of any new file. On Linux one that replaces a file keeps
-//   that file's permissions and, where the process may set them, its owner and group. On Windows
-//   it gets what a new file in its folder inherits; the old file's access control list and hidden
-//   flag are not kept, its creation time only where the file system keeps it by itself.
+//   that file's permissions, extended attributes and access control list and, where the process
+//   may set them, its owner and group, never with more access than the old file gave. On Windows
+//   it gets what a new file in its folder inherits; the old file's access control list, hidden
+//   flag, alternate data streams and extended attributes are not kept, its creation time only
+//   where the file system keeps it by itself.
 // - On Windows, a file that another program (a virus scanner, a sync client, the preview pane)
 //   holds open for a moment is waited for, about a second at most; held longer, the write fails
 //   as above.

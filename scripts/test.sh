@@ -3,8 +3,9 @@
 #   1. the CI build (Qt front end, warnings are errors) and all its tests, among them the code's
 #      form and naming (scripts/check-style.sh, label "style");
 #   2. the plain C++ parts again under address and undefined-behaviour sanitizers;
-#   3. the Windows program cross-built with MinGW-w64 and its tests run under Wine;
-#   4. the README's run command on a virtual display, with stand-in package tools.
+#   3. every fuzz target (clang's libFuzzer, fuzz/) for a few seconds each;
+#   4. the Windows program cross-built with MinGW-w64 and its tests run under Wine;
+#   5. the README's run command on a virtual display, with stand-in package tools.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -22,6 +23,11 @@ step "Sanitizer build and tests"
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+step "Fuzz targets, a few seconds each"
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz
 
 step "Windows build and tests under Wine"
 cmake --preset win64

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/wide_text_win32.h"
+#include "shell/dll_search_win32.h"
 
 namespace tbr {
 namespace {
@@ -82,6 +83,7 @@ Status LaunchEditor(const std::string& path) {
     }
     std::vector<wchar_t> environment = std::move(copied).value();
     const VariableForThisProcess searchWithoutCurrentFolder(kNoCurrentFolderSearch, L"1");
+    const DefaultDllSearchForNewProcesses defaultDllSearch;
 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

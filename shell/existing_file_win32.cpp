@@ -1,3 +1,4 @@
+#include "common/long_path_win32.h"
 #include "common/wide_text_win32.h"
 #include "shell/existing_file.h"
 
@@ -12,8 +13,13 @@ bool IsExistingFile(const std::string& path) {
     if (!wide) {
         return false;
     }
-    // Paths beyond MAX_PATH work through the program's manifest (long paths).
-    const DWORD attributes = GetFileAttributesW(wide.value().c_str());
+    // Asked in the "\\?\" form: the manifest's long-path awareness alone does not take a path
+    // beyond MAX_PATH (260 characters) unless the machine's LongPathsEnabled is on as well.
+    const std::wstring full = LongPathForm(wide.value());
+    if (full.empty()) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(full.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

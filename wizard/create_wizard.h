@@ -47,7 +47,9 @@ std::string ComposeTargetPath(const std::string& folder, const std::string& name
                               char separator = kPathSeparator);
 
 // True when a name holds what a file name must not: a separator, which would reach into another
-// folder, or a control character (a pasted line break or tab, any C0 character or DEL).
+// folder, a control character (a pasted line break or tab, any C0 or C1 character, DEL), or a
+// bidirectional embedding, override or isolate, which would make the name show as another.
+// The name is UTF-8.
 bool IsRefusedName(const std::string& name, char separator = kPathSeparator);
 
 class CreateWizard {

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <list>
+#include <optional>
+#include <utility>
 #include <vector>
+
+#include "tests/shell/scoped_env.h"
 
 namespace tbr {
 namespace {
@@ -21,6 +26,9 @@ struct Case {
     std::string out;            // the start of standard output
     std::string err;            // all of standard error
     std::string platform = "";  // for the windows: the -platform value
+    // When given, these variables are set (nullptr: unset) and the environment is read from the
+    // process instead of taken from `environment`.
+    std::vector<std::pair<const char*, const char*>> variables = {};
 };
 
 void PrintTo(const Case& c, std::ostream* os) {
@@ -33,8 +41,14 @@ TEST_P(CommandLine, DecidesBeforeAnyWindow) {
     const Case& c = GetParam();
     std::vector<const char*> argv{"tbrwiz"};
     argv.insert(argv.end(), c.args.begin(), c.args.end());
+    std::list<testing::ScopedEnv> variables;
+    for (const auto& [name, value] : c.variables) {
+        variables.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    }
+    const DisplayEnvironment environment =
+        c.variables.empty() ? c.environment : DisplayEnvironment::FromProcess();
     const CommandLineDecision d =
-        DecideCommandLine(static_cast<int>(argv.size()), argv.data(), c.environment, English);
+        DecideCommandLine(static_cast<int>(argv.size()), argv.data(), environment, English);
     EXPECT_EQ(d.run ? -1 : d.exitStatus, c.status);
     EXPECT_EQ(d.standardOutput.substr(0, c.out.size()), c.out);
     EXPECT_EQ(d.standardOutput.empty(), c.out.empty());
@@ -70,11 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
              "",
              "tbrwiz: unexpected argument 'x.tbr'" + kSee},
         Case{"ControlCharactersStayOnOneLine",
-             {"a\nb\x1b"},
+             {"a\nb\x1b\xc2\x9b\xc2\xa0"},  // C1 U+009B; U+00A0 is no control
              kX11,
              2,
              "",
-             "tbrwiz: unexpected argument 'a\\x0ab\\x1b'" + kSee},
+             "tbrwiz: unexpected argument 'a\\x0ab\\x1b\\xc2\\x9b\xc2\xa0'" + kSee},
         Case{"LoneDash", {"-"}, kX11, 2, "", "tbrwiz: unexpected argument '-'" + kSee},
         Case{"EmptyArgument", {""}, kX11, 2, "", "tbrwiz: unexpected argument ''" + kSee},
         Case{"DoubleDash", {"--"}, kX11, 2, "", "tbrwiz: unknown option '--'" + kSee},
@@ -141,6 +155,18 @@ INSTANTIATE_TEST_SUITE_P(
              kNoX},
         Case{"FallbackListWithAnotherPlatform", {}, {"xcb;offscreen", "", "", ""}, -1, "", ""},
         Case{"WaylandByVariableIsLeftToTheToolkit", {}, {"wayland", "", "", ""}, -1, "", ""},
+        Case{"WaylandSocketWithoutWaylandDisplay",
+             {},
+             {},
+             -1,
+             "",
+             "",
+             "",
+             {{"QT_QPA_PLATFORM", nullptr},
+              {"DISPLAY", nullptr},
+              {"WAYLAND_DISPLAY", nullptr},
+              {"WAYLAND_SOCKET", "3"},
+              {"XDG_SESSION_TYPE", "tty"}}},
         Case{"HelpNeedsNoDisplay", {"-h"}, kNone, 0, "Usage:", ""}));
 
 }  // namespace

@@ -145,7 +145,11 @@ int openat(int folder, const char* path, int flags, ...) {
     va_start(args, flags);
     const mode_t mode = mode_argument(flags, args);
     va_end(args);
-    return upset("openat") == REFUSE ? -1 : real_openat(folder, path, flags, mode);
+    /* A file opened only for reading is the replaced file, read for its metadata. */
+    const int reading = (flags & O_ACCMODE) == O_RDONLY && (flags & O_DIRECTORY) == 0;
+    return upset(reading ? "openat-read" : "openat") == REFUSE
+               ? -1
+               : real_openat(folder, path, flags, mode);
 }
 
 int openat64(int folder, const char* path, int flags, ...) {

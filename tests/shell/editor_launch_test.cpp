@@ -154,15 +154,16 @@ TEST_F(LaunchEditorTest, EditorRunningAfterTheCallIsNotOurChild) {
 struct StartFailure {
     const char* what;
     void (*prepare)(const std::string& dir);
-    int code;
+    int code;  // 0: the stand-in editor, on PATH after dir, is started
 };
 
 TEST_F(LaunchEditorTest, FailureToStartIsAnErrorWithTheOsReason) {
+    const auto notExecutable = [](const std::string& dir) {
+        WriteFile(dir + "/tbredit", "#!/bin/sh\nexit 0\n");
+    };
     const StartFailure cases[] = {
         {"missing", [](const std::string&) {}, ENOENT},
-        {"not executable",
-         [](const std::string& dir) { WriteFile(dir + "/tbredit", "#!/bin/sh\nexit 0\n"); },
-         EACCES},
+        {"not executable", notExecutable, EACCES},
         {"a folder",
          [](const std::string& dir) { std::filesystem::create_directory(dir + "/tbredit"); },
          EACCES},
@@ -172,20 +173,27 @@ TEST_F(LaunchEditorTest, FailureToStartIsAnErrorWithTheOsReason) {
              chmod((dir + "/tbredit").c_str(), 0755);
          },
          ENOENT},
+        // As execvp does, a program that may not be run is passed over for one further on.
+        {"not executable, the editor further on", notExecutable, 0},
     };
     for (const StartFailure& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;
         c.prepare(dir.path());
-        ScopedEnv onlyThere("PATH", dir.path());
+        ScopedEnv onlyThere("PATH",
+                            c.code == 0 ? dir.path() + ":" + TBR_FAKE_EDITOR_DIR : dir.path());
+        if (c.code == 0) {
+            EXPECT_TRUE(launchAndRead("/tmp/a.tbr"));
+            continue;
+        }
         const Status status = LaunchEditor("/tmp/a.tbr");
         ASSERT_FALSE(status.ok());
         EXPECT_EQ(status.error().code, c.code);
         EXPECT_EQ(status.error().message, std::strerror(c.code));
         EXPECT_EQ(status.error().source, "LaunchEditor");
         ExpectNoChildren();
+        EXPECT_FALSE(ReadFakeEditorLog(log_));
     }
-    EXPECT_FALSE(ReadFakeEditorLog(log_));
 }
 
 // A shell runs a script without a "#!" line with /bin/sh, and so does the launch.

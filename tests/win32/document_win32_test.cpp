@@ -1,6 +1,7 @@
 // The document writer on Windows: a complete document or nothing, the target untouched by every
 // failure, and the names that Windows would turn into something else refused.
 #include "document/new_document.h"
+#include "document/rename_step_win32.h"
 #include "document/write_new_document.h"
 #include "tests/win32/win32_test_support.h"
 
@@ -184,6 +185,41 @@ TEST(WriteNewDocumentOnWindows, AFailureLeavesTheTargetUntouched) {
         EXPECT_EQ(ReadBytes(target), old) << fault.what;
         EXPECT_EQ(FolderEntries(scratch.path()), std::vector<std::wstring>{L"Notes.tbr"})
             << fault.what;
+    }
+}
+
+// Renames that report an error, as a network share or a filter driver may even after renaming.
+DWORD RenameThenReportAnError(HANDLE file, const std::wstring& target, bool replace) {
+    const DWORD error = RenameOver(file, target, replace);
+    return error != 0 ? error : ERROR_UNEXP_NET_ERR;
+}
+DWORD OnlyReportAnError(HANDLE, const std::wstring&, bool) {
+    return ERROR_UNEXP_NET_ERR;
+}
+
+// Whether the rename took place is asked of the file itself: renamed, the document is in place
+// and the write succeeded; not renamed, the old document stays. Either way no temporary file is
+// left and nothing is hidden.
+TEST(WriteNewDocumentOnWindows, AnErrorFromTheRenameNeverCostsADocument) {
+    const std::string old = "the old document, which must survive";
+    struct Row {
+        const char* what;
+        RenameStep step;
+        bool renamed;
+    };
+    for (const Row row : {Row{"renamed, then an error", RenameThenReportAnError, true},
+                          Row{"an error, not renamed", OnlyReportAnError, false}}) {
+        ScratchFolder scratch;
+        const std::wstring target = scratch / L"Notes.tbr";
+        WriteBytes(target, old);
+        const RenameStep before = SetRenameStep(row.step);
+        const Status written = WriteNewDocument(Narrow(target));
+        SetRenameStep(before);
+        EXPECT_EQ(static_cast<bool>(written), row.renamed) << row.what;
+        EXPECT_EQ(ReadBytes(target), row.renamed ? NewDocument() : old) << row.what;
+        EXPECT_EQ(FolderEntries(scratch.path()), std::vector<std::wstring>{L"Notes.tbr"})
+            << row.what;
+        EXPECT_EQ(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u) << row.what;
     }
 }
 

@@ -1,7 +1,9 @@
 // What the Windows installer leaves on the machine, as a user would find it: after installing
 // (Installed.*), after the next version replaced it (Upgraded.*), and after removing it
 // (Removed.*). tests/win32/installer_test.sh runs the suites between its msiexec runs, in a Wine
-// prefix of its own. The first argument is the stripped tbrwiz.exe that the installer carries.
+// prefix of its own. The first argument is the stripped tbrwiz.exe that the installer carries; a
+// second, "editor", says that the machine is one where the editor owns .tbr, as
+// EditorInstalled.* registers it.
 #include "tests/win32/program_under_test.h"
 
 #include <msi.h>
@@ -20,6 +22,12 @@ namespace {
 constexpr wchar_t kUpgradeCode[] = L"{40AEB3F3-6ACA-4E6F-8B78-2B5866958347}";
 constexpr wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr wchar_t kProgId[] = L"Tambrel.Document";
+// The editor's own registration, as its installer would write it.
+constexpr wchar_t kEditorProgId[] = L"Tbredit.Document";
+constexpr wchar_t kEditorOpenCommand[] = L"\"C:\\Program Files\\Tbredit\\tbredit.exe\" \"%1\"";
+constexpr wchar_t kEditorOpenKey[] = L"Tbredit.Document\\shell\\open\\command";
+
+bool editorOwnsType = false;
 
 std::string Bytes(std::span<const unsigned char> bytes) {
     return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -136,6 +144,22 @@ bool HasSymbolsOrDebugSections(const std::string& file) {
     return found;
 }
 
+// The editor's association, as its installer left it.
+void ExpectTheEditorsTypeIntact() {
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kEditorProgId);
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, kEditorOpenKey, nullptr), kEditorOpenCommand);
+}
+
+TEST(EditorInstalled, OwnsTheDocumentType) {
+    const std::wstring classes = L"SOFTWARE\\Classes\\";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (classes + L".tbr").c_str(), nullptr, REG_SZ,
+                              kEditorProgId, sizeof(kEditorProgId)),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (classes + kEditorOpenKey).c_str(), nullptr,
+                              REG_SZ, kEditorOpenCommand, sizeof(kEditorOpenCommand)),
+              ERROR_SUCCESS);
+}
+
 TEST(Installed, ProgramTemplateAndDocumentIconInProgramFiles) {
     const std::wstring folder = InstallFolder();
     std::vector<std::wstring> files = FolderEntries(folder);
@@ -149,9 +173,16 @@ TEST(Installed, ProgramTemplateAndDocumentIconInProgramFiles) {
     EXPECT_EQ(ReadBytes(folder + L"\\document.ico"), Bytes(resources::DefaultDocumentIcon()));
 }
 
+// .tbr names our ProgID only where nobody owned it; ours is listed under it in any case, and the
+// New menu makes the document.
 TEST(Installed, DocumentTypeAndNewMenuWithoutAnOpenVerb) {
     const std::wstring folder = InstallFolder();
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kProgId);
+    if (editorOwnsType) {
+        ExpectTheEditorsTypeIntact();
+    } else {
+        EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kProgId);
+    }
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr\\OpenWithProgids", kProgId), L"");
     EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr\\ShellNew", L"FileName"),
               folder + L"\\template.tbr");
     EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, kProgId, nullptr), L"Tambrel document");
@@ -198,13 +229,20 @@ TEST(Upgraded, OnlyTheNewerVersionIsInstalled) {
               TBR_NEWER_VERSION_TEXT_W);
     EXPECT_EQ(ReadBytes(InstallFolder() + L"\\template.tbr"), Bytes(NewDocumentBytes()));
     EXPECT_EQ(StartMenuShortcuts().size(), 1u);
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kProgId);  // still ours
 }
 
 TEST(Removed, NothingIsLeftBehind) {
     EXPECT_TRUE(InstalledProducts().empty());
     EXPECT_FALSE(Exists(InstallFolder()));
     EXPECT_TRUE(StartMenuShortcuts().empty());
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".tbr"));
+    if (editorOwnsType) {
+        ExpectTheEditorsTypeIntact();
+        EXPECT_FALSE(RegistryText(HKEY_CLASSES_ROOT, L".tbr\\OpenWithProgids", kProgId));
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".tbr\\ShellNew"));
+    } else {
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".tbr"));
+    }
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kProgId));
 }
 
@@ -212,5 +250,7 @@ TEST(Removed, NothingIsLeftBehind) {
 }  // namespace tbr::testing
 
 int main(int argc, char** argv) {
-    return tbr::testing::RunTestsOnProgram(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);  // leaves the program's path and "editor"
+    tbr::testing::editorOwnsType = argc > 2 && std::strcmp(argv[2], "editor") == 0;
+    return tbr::testing::RunTestsOnProgram(std::min(argc, 2), argv);
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The Windows installer under Wine, in a fresh prefix of its own, on one road: refused on
-# Windows 8.1; installed on Windows 10 (msiexec /i ... /qn) and checked as a user would find it;
-# replaced by the next version; a downgrade refused; removed (msiexec /x ... /qn) without a trace.
+# The Windows installer under Wine, in a fresh prefix of its own, on two machines in turn. One
+# where nobody owns .tbr: refused on Windows 8.1; installed on Windows 10 (msiexec /i ... /qn) and
+# checked as a user would find it; replaced by the next version; a downgrade refused; removed
+# (msiexec /x ... /qn) without a trace. Then one where the editor owns .tbr: installed beside it
+# and removed, its association intact both times.
 #   installer_test.sh <installer> <next version's installer> <installed_program_test.exe>
 #                     <the stripped tbrwiz.exe in the installer> <state folder>
 # Every Wine run is under a timeout.
@@ -28,8 +30,9 @@ msiexec_quietly() {
 expect_exit() {
     [ "$2" = "$3" ] || { echo "installer_test: $1: msiexec ended with $2, not $3" >&2; exit 1; }
 }
+# check <suites> [editor]: the checks of the installed state; "editor" where the editor owns .tbr.
 check() {
-    "$scripts/wine-run.sh" "$checks" --gtest_brief=1 --gtest_filter="$1" "$program"
+    "$scripts/wine-run.sh" "$checks" --gtest_brief=1 --gtest_filter="$1" "$program" "${@:2}"
 }
 
 windows_version win81
@@ -47,4 +50,11 @@ check 'Upgraded.*'
 
 expect_exit "uninstall" "$(msiexec_quietly /x "$newer")" 0
 check 'Removed.*'
-echo "installer_test: refused on Windows 8.1, installed, upgraded, downgrade refused, removed"
+
+check 'EditorInstalled.*'
+expect_exit "install beside the editor" "$(msiexec_quietly /i "$msi")" 0
+check 'Installed.*' editor
+expect_exit "uninstall beside the editor" "$(msiexec_quietly /x "$msi")" 0
+check 'Removed.*' editor
+echo "installer_test: refused on Windows 8.1, installed, upgraded, downgrade refused, removed;" \
+     "installed beside the editor and removed, its .tbr type intact"

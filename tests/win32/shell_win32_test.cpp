@@ -186,8 +186,16 @@ TEST(IsExistingFile, OnlyFilesThatAreThere) {
     ScratchFolder scratch;
     WriteBytes(scratch / L"Notes.tbr", "x");
     CreateDirectoryW((scratch / L"Folder.tbr").c_str(), nullptr);
+    // Beyond MAX_PATH, which takes the "\\?\" form where LongPathsEnabled is off.
+    std::wstring deep = scratch.path();
+    while (deep.size() < 300) {
+        deep += L"\\a-rather-long-folder-name";
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr));
+    }
+    WriteBytes(L"\\\\?\\" + deep + L"\\Long.tbr", "x");
     const std::pair<std::string, bool> cases[] = {
         {Narrow(scratch / L"Notes.tbr"), true},
+        {Narrow(deep + L"\\Long.tbr"), true},
         {Narrow(scratch.path()) + "/Notes.tbr", true},
         {Narrow(scratch / L"Folder.tbr"), false},
         {Narrow(scratch / L"Gone.tbr"), false},

@@ -2,8 +2,13 @@
 
 #include <algorithm>
 
+#include "shell/dll_search_win32.h"
+
 namespace tbr::testing {
 namespace {
+
+// The windows and dialogs are tested with the DLL search the program sets at its start.
+const bool dllSearchAsInTheProgram = (SearchDllsInSystemFolderOnly(), true);
 
 BoxAnswerer* current = nullptr;
 

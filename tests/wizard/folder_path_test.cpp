@@ -75,7 +75,7 @@ TEST(AbsoluteFolder, RelativeFoldersAreTakenBelowHome) {
     EXPECT_EQ(AbsoluteFolder("\\Work", "\\\\srv\\users\\me\\", '\\'), "\\\\srv\\users\\Work");
 }
 
-TEST(IsRefusedName, RefusesSeparatorsAndControlCharacters) {
+TEST(IsRefusedName, RefusesSeparatorsControlAndBidirectionalCharacters) {
     const std::pair<std::string, bool> cases[] = {
         {"Notes", false},
         {" Weekly menu ", false},
@@ -91,6 +91,10 @@ TEST(IsRefusedName, RefusesSeparatorsAndControlCharacters) {
         {"a\x7f", true},
         {"../x", true},
         {"a\\b", true},
+        {"a\u0085b", true},                    // C1 control: next line
+        {"a\u202Efdp.exe", true},              // bidirectional override: shows "aexe.pdf"
+        {"\u2066a", true},                     // bidirectional isolate
+        {"\u05D0\u200F1\u200E\u00A0", false},  // the directional marks, a no-break space
     };
     for (const auto& [name, refused] : cases) {
         EXPECT_EQ(IsRefusedName(name, '\\'), refused) << name;

@@ -59,9 +59,22 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRe
     const std::wstring filter =
         WideText(request.filterName) + L'\0' + WideText(request.filterPattern) + L'\0';
     const std::wstring title = WideText(request.title);
-    // The starting folder goes in as the file name box's path: Windows 7 and later open the folder
-    // the user last picked instead of lpstrInitialDir once the program has used the dialog, but
-    // take a path given as the file first. It ends in a separator, so no file name is shown.
+    // The starting folder. Microsoft documents this order for Windows 7 and later
+    // (OPENFILENAMEW, lpstrInitialDir):
+    //   1. If lpstrInitialDir has the same value as was passed the first time the application
+    //      used an Open or Save As dialog box, the path most recently selected by the user is
+    //      used as the initial directory.
+    //   2. Otherwise, if lpstrFile contains a path, that path is the initial directory.
+    //   3. Otherwise, if lpstrInitialDir is not NULL, it specifies the initial directory.
+    //   4. If lpstrInitialDir is NULL and the current directory contains any files of the
+    //      specified filter types, the initial directory is the current directory.
+    //   5. Otherwise, the initial directory is the personal files directory of the current user.
+    //   6. Otherwise, the initial directory is the Desktop folder.
+    // The desktop goes in as lpstrFile's path (rule 2), ending in a separator so that no file
+    // name is shown, and lpstrInitialDir is NULL at every call, so it never equals a folder given
+    // at a first call. Whether a NULL counts as "the same value" under rule 1 is not documented:
+    // if it does, Windows opens the folder last picked (remembered per program, across runs)
+    // rather than the desktop. Wine follows rule 2; only real Windows can tell.
     std::wstring initialFolder = WideText(request.initialFolder);
     if (!initialFolder.empty() && initialFolder.back() != L'\\' && initialFolder.back() != L'/') {
         initialFolder += L'\\';

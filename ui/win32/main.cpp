@@ -1,11 +1,13 @@
 // tbrwiz on Windows: shows the main window and runs until a window ends the program. No command
 // line is read.
+#include "shell/dll_search_win32.h"
 #include "ui/win32/program.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    // Never load a DLL from the current folder. (The editor's search leaves that folder out by
-    // itself: shell/editor_launch_win32.cpp.)
-    SetDllDirectoryW(L"");
+    // DLLs loaded from now on come from the system folder: never from the program's folder or
+    // the current one. (The editor's search leaves the current folder out by itself, and the
+    // editor gets the default DLL search: shell/editor_launch_win32.cpp.)
+    tbr::SearchDllsInSystemFolderOnly();
 
     tbr::win32::Program program(instance);
     program.start();
