@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The create road in the user's language, with the keyboard alone: the windows and the question
-# are found by their translated titles, the name typed is the language's own, and the document
-# and the editor's argument are what they are in English.
+# are found by their translated titles (Arabic: mirrored windows, the same keys), and the document
+# and the editor's argument are what they are in English. (Names are typed in Latin letters:
+# xdotool types other scripts through a remapped key, which is not steady under load.)
 #   languages.sh de|ar
 . "$(dirname "$0")/lib.sh"
 case "$1" in
     de) titles=("Tambrel-Assistent" "Tambrel erstellen" "Abfrage?") name="Notizen" ;;
-    ar) titles=("معالج Tambrel" "إنشاء Tambrel" "استفسار؟") name="ملاحظات" ;;
+    ar) titles=("معالج Tambrel" "إنشاء Tambrel" "استفسار؟") name="Notes" ;;
     *) fail "no road for language '$1'" ;;
 esac
 make_home Desktop
