@@ -65,10 +65,11 @@ Form2::Form2(Services& services, QWidget* parent)
     for (std::size_t i = 0; i < std::size(names); ++i) {
         controls[i]->setObjectName(QString::fromLatin1(names[i]));
     }
+    // For screen readers: the location question labels no control, so it is read as the
+    // dialog's own text when the wizard opens, and the folder box has a short name of its own.
+    // The name box is labelled by the question that asks for it.
     Text1->setAccessibleName(QStringLiteral("Folder"));
     Text2->setAccessibleName(Label2->text());
-    // For screen readers, each box is labelled by the question that asks for it.
-    Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
 
     // Tab order: Next, the options, the folder box, Browse, the name box, Back, Finish, Cancel.
