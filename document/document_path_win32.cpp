@@ -55,6 +55,13 @@ std::size_t RootLength(std::wstring_view path) {
     if (path.starts_with(L"\\\\.\\") || path.starts_with(L"//./") || path.starts_with(L"\\??\\")) {
         return std::wstring_view::npos;
     }
+    // The same prefixes with the separators mixed ("/\?\", "\/.\"): the system takes them for
+    // the device namespace or a path it uses as it stands, not for a share.
+    if (path.size() >= 4 && IsSeparator(path[0]) && IsSeparator(path[1]) &&
+        (path[2] == L'.' || path[2] == L'?') && IsSeparator(path[3]) &&
+        !path.starts_with(L"\\\\?\\")) {
+        return std::wstring_view::npos;
+    }
     if (path.starts_with(L"\\\\?\\")) {
         start = 4;
         if (path.substr(start, 4) == L"UNC\\") {

@@ -3,6 +3,9 @@
 #
 #   scripts/setup.sh run    what building and running the Linux program needs (packages/run.txt)
 #   scripts/setup.sh test   that, and everything the tests need on top (packages/test.txt)
+#   scripts/setup.sh screen-reader
+#                           run's, and a screen reader for scripts/screen-reader-walk.sh
+#                           (packages/screen-reader.txt)
 #
 # As root it runs apt-get itself; as a user it goes through sudo. A user without sudo gets the
 # list of missing packages and the command that installs them, and status 1. When everything is
@@ -13,7 +16,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 case "${1:-}" in
     run) lists=("$here/packages/run.txt") ;;
     test) lists=("$here/packages/run.txt" "$here/packages/test.txt") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    screen-reader) lists=("$here/packages/run.txt" "$here/packages/screen-reader.txt") ;;
+    *) echo "usage: $0 run|test|screen-reader" >&2; exit 2 ;;
 esac
 
 mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "${lists[@]}" | grep -v '^$')

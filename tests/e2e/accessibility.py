@@ -82,15 +82,28 @@ def check_labelled(w, role, name, label_text):
           f"the label {label_text!r} names {name!r}")
 
 
-def check_window(w):
+def check_window(w, texts=()):
     """What a reader says for each control: a name, and not the same as another control's. A
-    label that names a control is read with it, not on its own."""
+    label that names a control is read with it, not on its own. The window's own texts label
+    nothing: a reader reads them with the window's title when the window appears."""
     names = [n for r, n, c in controls(w) if r != "label"]
     check(all(names), f"every control of {w.name!r} has a name: {names}")
     check(len(names) == len(set(names)), f"no two controls of {w.name!r} share a name: {names}")
-    for r, n, c in controls(w):
-        if r == "label" and n not in names:
+    labels = [(n, c) for r, n, c in controls(w) if r == "label"]
+    for text in texts:
+        check(text in [n for n, c in labels], f"{w.name!r} shows its text {text!r}")
+    for n, c in labels:
+        if n in texts:
+            check(not targets(c, pyatspi.RELATION_LABEL_FOR), f"the text {n!r} labels nothing")
+        elif n not in names:
             check(targets(c, pyatspi.RELATION_LABEL_FOR), f"the label {n!r} names a control")
+
+
+def check_own_name(w, role, name):
+    """The control is read by its own name: no label stands in for it."""
+    c = control(w, role, name)
+    if c is not None:
+        check(not targets(c, pyatspi.RELATION_LABELLED_BY), f"{name!r} is labelled by nothing")
 
 
 def defaults(w):
@@ -115,15 +128,15 @@ check_labelled(main, "push button", "Edit an existing Tambrel.", "Edit an existi
 control(main, "push button", "Close")
 check(defaults(main) == [], "the main window has no default button")
 
-# The wizard: a dialog. On the location page the folder box is labelled by the question and
-# "Next >" is the default button.
+# The wizard: a dialog. On the location page the question is the dialog's own text, read when
+# the wizard opens; the folder box has a short name of its own; "Next >" is the default button.
 press(main, "push button", "Create a new Tambrel.")
 wizard = wait_for("wizard", lambda: window("dialog", "Create Tambrel"))
 check(window("frame", "Tambrel Wizard") is None, "the main window is gone")
-check_window(wizard)
 question = ("You are about to create a new Tambrel. "
             "Where would you like your Tambrel located?")
-check_labelled(wizard, "text", "Folder", question)
+check_window(wizard, texts=[question])
+check_own_name(wizard, "text", "Folder")
 check(defaults(wizard) == ["Next >"], f"Next is the default button: {defaults(wizard)}")
 
 # The name page: the name box is labelled by its question and "Finish" is the default button.

@@ -39,6 +39,8 @@ chmod +x "$work/standins/"*
 packages() { sed -e 's/#.*//' -e 's/[[:space:]]//g' "$@" | grep -v '^$'; }
 run_set=$(packages "$top/scripts/packages/run.txt" | tr '\n' ' ')
 test_set=$(packages "$top/scripts/packages/run.txt" "$top/scripts/packages/test.txt" | tr '\n' ' ')
+reader_set=$(packages "$top/scripts/packages/run.txt" "$top/scripts/packages/screen-reader.txt" |
+    tr '\n' ' ')
 all=$(packages "$top/scripts/packages/run.txt" "$top/scripts/packages/test.txt")
 
 for p in wine wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest; do
@@ -63,6 +65,7 @@ while IFS='|' read -r case set uid sudo installed apt_status want_status want_ca
     calls=$(cat "$work/calls" 2>/dev/null | tr '\n' '|' | sed 's/|$//')
     want_calls=${want_calls//@RUN@/${run_set% }}
     want_calls=${want_calls//@TEST@/${test_set% }}
+    want_calls=${want_calls//@READER@/${reader_set% }}
     want_calls=${want_calls//@RUN_BUT_CMAKE@/$(echo "${run_set% }" | sed 's/ cmake / /')}
     [ "$status" = "$want_status" ] || fail "status $status, expected $want_status: $out"
     [ "$calls" = "$want_calls" ] || fail "calls were '$calls', expected '$want_calls'"
@@ -75,6 +78,7 @@ while IFS='|' read -r case set uid sudo installed apt_status want_status want_ca
 done <<'CASES'
 root, nothing installed, run set|run|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN@
 root, nothing installed, test set|test|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @TEST@
+root, nothing installed, screen-reader set|screen-reader|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @READER@
 root, cmake installed|run|0|no|cmake|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN_BUT_CMAKE@
 user with sudo|run|1000|yes|none|0|0|sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get update -q|sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN@|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN@
 user without sudo|run|1000|no|none|0|1|

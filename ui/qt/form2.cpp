@@ -64,10 +64,11 @@ Form2::Form2(Services& services, QWidget* parent)
     }
     // As designed, with room for texts longer than the English ones; mirrored right to left.
     ApplyLayout(this, LayOutForm2(WidgetMeasure(controls), isRightToLeft()), controls);
+    // For screen readers: the location question labels no control, so it is read as the
+    // dialog's own text when the wizard opens, and the folder box has a short name of its own.
+    // The name box is labelled by the question that asks for it.
     Text1->setAccessibleName(Tr(MessageId::FolderBoxName));
     Text2->setAccessibleName(Label2->text());
-    // For screen readers, each box is labelled by the question that asks for it.
-    Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
 
     // Tab order: Next, the options, the folder box, Browse, the name box, Back, Finish, Cancel.

@@ -5,9 +5,10 @@ namespace tbr::win32 {
 HWND CreateControl(HWND dialog, const ControlLayout& layout) {
     const HINSTANCE instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-    return CreateWindowExW(
-        layout.exStyle, layout.windowClass, layout.text, WS_CHILD | WS_VISIBLE | layout.style, 0, 0,
-        0, 0, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), instance, nullptr);
+    const DWORD style = WS_CHILD | (layout.hidden ? 0 : WS_VISIBLE) | layout.style;
+    return CreateWindowExW(layout.exStyle, layout.windowClass, layout.text, style, 0, 0, 0, 0,
+                           dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
+                           instance, nullptr);
 }
 
 void CreateControls(HWND dialog, const DialogTemplate& look) {

@@ -24,6 +24,7 @@ struct ControlLayout {
     TwipRect place;
     ControlFont font = ControlFont::Dialog;
     bool wrapsText = false;  // word-wrapped and as high as its lines, whatever the table's height
+    bool hidden = false;     // never shown
 };
 
 // The kinds of control the windows are made of, as table entries.
@@ -47,6 +48,13 @@ constexpr ControlLayout TextBox(int id, TwipRect place) {
 constexpr ControlLayout Label(int id, const wchar_t* text, TwipRect place,
                               ControlFont font = ControlFont::Dialog) {
     return {id, L"STATIC", text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, place, font};
+}
+// Never shown: the name that screen readers give the control after it, which has no label of its
+// own on screen. They name a text box by the static text just before it, hidden or not.
+constexpr ControlLayout ScreenReaderName(int id, const wchar_t* name, TwipRect place) {
+    ControlLayout layout{id, L"STATIC", name, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, place};
+    layout.hidden = true;
+    return layout;
 }
 constexpr ControlLayout WrappedLabel(int id, const wchar_t* text, TwipRect place) {
     return {id,    L"STATIC",           text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0,

@@ -4,7 +4,8 @@ namespace tbr::win32 {
 namespace {
 
 // In tab order (Next, the selected option, folder box, Browse, name box, Back, Finish, Cancel).
-// Each label comes just before the control it names, which is where screen readers look.
+// Each label comes just before the control it names, which is where screen readers look; the
+// question names nothing and is read as the window's text, and the folder box is named "Folder".
 constexpr ControlLayout kControls[] = {
     PushButton(Form2::kCommand1, L"Next >", {2160, 3120, 1095, 375}),
     WrappedLabel(
@@ -13,6 +14,7 @@ constexpr ControlLayout kControls[] = {
         {360, 480, 3390, 390}),
     FirstOption(Form2::kOption1, L"Windows Desktop", {360, 1200, 2415, 255}),
     Option(Form2::kOption2, L"Other Location", {360, 1560, 2535, 255}),
+    ScreenReaderName(Form2::kLabel3, L"Folder", {480, 2040, 2775, 315}),
     TextBox(Form2::kText1, {480, 2040, 2775, 315}),
     PushButton(Form2::kCommand3, L"Browse...", {3360, 2040, 975, 375}),
     Label(Form2::kLabel2, L"Please type a name for your Tambrel", {360, 240, 3015, 375}),

@@ -23,6 +23,7 @@ class Form2 final : public DialogWindow<Form2>, private WizardView {
         kCommand4 = 209,  // "< Back"
         kCommand5 = 210,  // "Finish"
         kCommand2 = 211,  // "Cancel"
+        kLabel3 = 212,    // never shown: the folder box's name for screen readers
     };
 
     Form2(HINSTANCE instance, Navigator& navigator);
