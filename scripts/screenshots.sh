@@ -11,19 +11,22 @@ scripts/setup.sh run
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target tbrwiz
 
+# Shoots the window titled $1 into $2 once it is shown (run on the virtual display).
+shoot() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    xdotool windowfocus --sync "$id"
+    sleep 0.5
+    import -window "$id" "$2"
+}
+export -f shoot
+
 # A home that reads well in the folder box; nothing is written there.
 for scale in 1 2; do
     suffix=$([ "$scale" = 2 ] && echo @2x || true)
     HOME=/home/owner XDG_CONFIG_HOME=/nonexistent QT_QPA_PLATFORMTHEME= QT_SCALE_FACTOR=$scale \
     scripts/with-xvfb.sh bash -c '
         set -euo pipefail
-        shoot() {
-            local id
-            id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
-            xdotool windowfocus --sync "$id"
-            sleep 0.5
-            import -window "$id" "$2"
-        }
         "$1" & pid=$!
         shoot "Tambrel Wizard" "docs/main-window$2.png"
         xdotool key Tab space
@@ -41,13 +44,6 @@ for entry in "${languages[@]}"; do
     HOME=/home/owner XDG_CONFIG_HOME=/nonexistent QT_QPA_PLATFORMTHEME= LANGUAGE=$language \
     scripts/with-xvfb.sh bash -c '
         set -euo pipefail
-        shoot() {
-            local id
-            id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
-            xdotool windowfocus --sync "$id"
-            sleep 0.5
-            import -window "$id" "$2"
-        }
         "$1" & pid=$!
         shoot "$3" "docs/main-window-$2.png"
         xdotool key Tab space
