@@ -33,6 +33,15 @@ class TextMeasure {
     virtual int wrappedHeight(int control, int width) const = 0;
 };
 
+// The texts as if each fitted its control as designed: the layout as designed, for a window that
+// is shown before its texts are measured.
+class AsDesigned : public TextMeasure {
+  public:
+    int lineWidth(int /*control*/) const override { return 0; }
+    int lineHeight(int /*control*/) const override { return 0; }
+    int wrappedHeight(int /*control*/, int /*width*/) const override { return 0; }
+};
+
 struct WindowLayout {
     int width = 0;  // the client area
     int height = 0;

@@ -127,6 +127,8 @@ class LanguagesTest : public QObject {
         const bool pseudo = language == QStringLiteral("en_XA");
         FakeServices services;
         Form1 main(services);
+        main.show();
+        QTRY_VERIFY(main.fitted());  // once on the screen
         CheckRoom(main, pseudo);
         Form2 wizard(services);
         wizard.show();
@@ -156,6 +158,8 @@ class LanguagesTest : public QObject {
         }
         FakeServices services;
         Form1 main(services);
+        main.show();
+        QTRY_VERIFY(main.fitted());
         QWidget* const mainParts[] = {main.Picture1, main.Command1, main.Label1,
                                       main.Command2, main.Label2,   main.Command4};
         CheckMirrored<tbr::Form1Part>(main, mainParts, tbr::LayOutForm1);

@@ -64,10 +64,9 @@ Form1::Form1(Services& services, QWidget* parent)
     Command4->setObjectName(QStringLiteral("Command4"));
     Command4->setAutoDefault(true);  // Enter presses the focused button, as Space does
 
-    // As designed, with room for texts longer than the English ones; mirrored right to left.
-    QWidget* const parts[] = {Picture1, Command1, Label1, Command2, Label2, Command4};
-    static_assert(std::size(parts) == static_cast<std::size_t>(Form1Part::Count));
-    ApplyLayout(this, LayOutForm1(WidgetMeasure(parts), isRightToLeft()), parts);
+    // As designed until the window is on the screen (fitLayout() gives longer texts their room);
+    // mirrored right to left.
+    ApplyLayout(this, LayOutForm1(AsDesigned(), isRightToLeft()), parts());
 
     // Tab order: Close, create, edit, banner, and round again.
     setTabOrder(Command4, Command1);
@@ -101,12 +100,34 @@ QLabel* Form1::addLabel(const QString& text, QPushButton* beside) {
     return label;
 }
 
+std::array<QWidget*, static_cast<std::size_t>(Form1Part::Count)> Form1::parts() const {
+    return {Picture1, Command1, Label1, Command2, Label2, Command4};
+}
+
+// The controls placed for their texts as measured. The window's size is the same in every
+// language, so this waits until the window is on the screen and runs before its first drawing:
+// the program's first text work (the fonts' start-up) comes after the window appears, as it did
+// before texts were measured, and nothing is ever drawn at a place it then leaves.
+void Form1::fitLayout() {
+    const auto widgets = parts();
+    ApplyLayout(this, LayOutForm1(WidgetMeasure(widgets), isRightToLeft()), widgets);
+    fitted_ = true;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (!fitted_ && watched == windowHandle() && event->type() == QEvent::Expose) {
+        fitLayout();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void Form1::showEvent(QShowEvent* event) {
     centreOnScreen();
     showBannerForScreen();
     if (windowHandle() != nullptr && !followsScreen_) {
         followsScreen_ = true;
         connect(windowHandle(), &QWindow::screenChanged, this, [this] { showBannerForScreen(); });
+        windowHandle()->installEventFilter(this);
     }
     QWidget::showEvent(event);
 }
