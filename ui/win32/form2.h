@@ -25,7 +25,7 @@ class Form2 final : public DialogWindow<Form2>, private WizardView {
         kCommand2 = 211,  // "Cancel"
     };
 
-    Form2(HINSTANCE instance, Navigator& navigator);
+    Form2(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue);
 
     const WizardState& state() const { return wizard_.state(); }
 

@@ -7,7 +7,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // itself: shell/editor_launch_win32.cpp.)
     SetDllDirectoryW(L"");
 
-    tbr::win32::Program program(instance);
+    tbr::win32::Program program(instance, tbr::win32::Catalogue::ForUser(instance));
     program.start();
     return program.run();
 }
