@@ -42,7 +42,7 @@ std::optional<std::wstring> TableText(HINSTANCE module, LANGID language, int num
 
 BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) {
     auto& languages = *reinterpret_cast<std::vector<std::uint16_t>*>(list);
-    if (language != kEnglishTable &&
+    if (language != kEnglishTable && language != kEnglishResources &&
         std::find(languages.begin(), languages.end(), language) == languages.end()) {
         languages.push_back(language);
     }

@@ -1,7 +1,8 @@
 // The program's texts in the user's language, read from the string tables built into the
 // program: one table a language, declared for the language as a whole (SUBLANG_NEUTRAL), each
 // text under its MessageId's number. English is the source: the program's own EnglishText, and
-// the neutral table that the installer names for the document type.
+// the en-US table where the shell's resource loader finds the document type's name (number 40)
+// when the user's language has none.
 #pragma once
 
 #include <cstdint>
@@ -13,9 +14,11 @@
 
 namespace tbr::win32 {
 
-// The tables' languages as LANGIDs: English, and Windows' own pseudo-locale (qps-ploc), whose
+// The tables' languages as LANGIDs: English (0: the program's own texts, which its en-US table
+// repeats for the system's resource loader), and Windows' own pseudo-locale (qps-ploc), whose
 // table holds every text longer, accented and bracketed, for checking the layout.
 inline constexpr LANGID kEnglishTable = 0;
+inline constexpr LANGID kEnglishResources = 0x0409;
 inline constexpr LANGID kPseudoTable = 0x0501;
 
 class Catalogue {
