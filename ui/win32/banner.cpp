@@ -45,25 +45,32 @@ HFONT WordsFont(HDC dc, double capHeight, int weight) {
     }
     SelectObject(dc, previous);
     DeleteObject(trial);
-    font.lfHeight = -std::max(1, static_cast<int>(std::lround(capHeight / capsPerEm)));
+    font.lfHeight = -std::max(1, static_cast<int>(capHeight / capsPerEm));  // never larger
     return CreateFontIndirectW(&font);
 }
 
-// One line of words from left to right (pixels), on a baseline: shrunk to at most a fifth where
+// One line of words from left to right (pixels), on a baseline: shrunk by up to 30 % where
 // it is too long, then cut short with an ellipsis.
 void WriteLine(HDC dc, const std::wstring& text, const RECT& room, int baseline, double capHeight,
                int weight, COLORREF colour, bool rightToLeft) {
-    constexpr double kLeastShrink = 0.8;
+    constexpr double kLeastShrink = 0.7;
+    const UINT format = DT_SINGLELINE | DT_NOPREFIX | (rightToLeft ? DT_RTLREADING : 0);
     HFONT font = WordsFont(dc, capHeight, weight);
     HGDIOBJ previous = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    auto measure = [&] {  // as DrawText lays the line out, letters from linked fonts included
+        RECT line{};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, format | DT_CALCRECT);
+        return line.right;
+    };
     const int width = room.right - room.left;
-    if (size.cx > width) {
+    int needed = measure();
+    if (needed > width) {
         SelectObject(dc, previous);
         DeleteObject(font);
-        font = WordsFont(dc, capHeight * std::max(kLeastShrink, double(width) / size.cx), weight);
+        const double shrink = std::max(kLeastShrink, static_cast<double>(width) / needed);
+        font = WordsFont(dc, capHeight * shrink, weight);
         previous = SelectObject(dc, font);
+        needed = measure();
     }
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
@@ -71,8 +78,7 @@ void WriteLine(HDC dc, const std::wstring& text, const RECT& room, int baseline,
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-              DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | DT_NOCLIP |
-                  (rightToLeft ? DT_RTLREADING : 0));
+              format | DT_NOCLIP | (needed > width ? DT_END_ELLIPSIS : 0));
     SelectObject(dc, previous);
     DeleteObject(font);
 }
