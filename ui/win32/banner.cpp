@@ -64,10 +64,11 @@ void WriteLine(HDC dc, const std::wstring& text, const RECT& room, int baseline,
     };
     const int width = room.right - room.left;
     int needed = measure();
-    if (needed > width) {
+    // Letters from a linked font do not shrink in step with the font: a few tries at most.
+    for (double shrink = 1; needed > width && shrink > kLeastShrink;) {
+        shrink = std::max(kLeastShrink, shrink * width / needed);
         SelectObject(dc, previous);
         DeleteObject(font);
-        const double shrink = std::max(kLeastShrink, static_cast<double>(width) / needed);
         font = WordsFont(dc, capHeight * shrink, weight);
         previous = SelectObject(dc, font);
         needed = measure();
