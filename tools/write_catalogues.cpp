@@ -3,8 +3,8 @@
 //   write_catalogues check <po>...          every text translated, placeholders and line breaks
 //                                           kept, a direction given; the problems on stderr
 //   write_catalogues pseudo <out.po>        the pseudo-language en_XA, made from the English
-//   write_catalogues rc <out.rc> <po>...    the Windows string tables: English, each po's
-//                                           language, and the pseudo-language
+//   write_catalogues rc <out.rc> <po>...    the Windows string tables: English (en-US), each
+//                                           po's language, and the pseudo-language
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -212,7 +212,10 @@ int Rc(const std::string& path, const std::vector<std::string>& paths) {
         english[id] = English(id);
         pseudo[id] = id == MessageId::LayoutDirection ? English(id) : PseudoText(English(id));
     }
-    AppendTable(rc, 0, "English (LANG_NEUTRAL): the source and the fallback", english);
+    // English as US English, not as LANG_NEUTRAL: the resource loader that names the document
+    // type for the shell (FriendlyTypeName, "@tbrwiz.exe,-40") takes a neutral table before the
+    // user's language, but falls back to US English after it.
+    AppendTable(rc, 0x0409, "English (en-US): the source and the fallback", english);
     std::set<int> seen;
     for (const PoFile& file : files) {
         const int language = WindowsLanguage(file.language);

@@ -39,5 +39,5 @@ echo "$(date +%F), $(nproc) cores, tbrwiz in $language against tbrwiz in English
 echo
 timeout 900 "$top/scripts/with-xvfb.sh" -s "-screen 0 1280x1024x24" \
     "$probe" --runs "$runs" --time-goal 1.05 --memory-goal 1.05 --first-drawing-goal none \
-    --last-drawing-goal none --baseline-title "Tambrel Wizard" \
-    "$title" "$work/tbrwiz-$language" "$work/tbrwiz-en"
+    --last-drawing-goal none --program-title "$title" \
+    "Tambrel Wizard" "$work/tbrwiz-$language" "$work/tbrwiz-en"
