@@ -10,8 +10,8 @@
 namespace tbr {
 namespace {
 
-const std::vector<std::string> kShipped = {"ar", "de",    "en_XA", "es", "fr",
-                                           "he", "ja",    "pt_BR", "ru", "zh_CN"};
+const std::vector<std::string> kShipped = {"ar", "de", "en_XA", "es", "fr",
+                                           "he", "ja", "pt_BR", "ru", "zh_CN"};
 
 struct Case {
     const char* name;
@@ -28,8 +28,7 @@ TEST_P(Choice, FollowsTheDesktop) {
 INSTANTIATE_TEST_SUITE_P(
     Linux, Choice,
     ::testing::Values(
-        Case{"NothingSet", {"", "", "", ""}, ""},
-        Case{"Lang", {"", "", "", "de_DE.UTF-8"}, "de"},
+        Case{"NothingSet", {"", "", "", ""}, ""}, Case{"Lang", {"", "", "", "de_DE.UTF-8"}, "de"},
         Case{"RegionFallsBackToItsLanguage", {"", "", "", "de_AT.UTF-8@euro"}, "de"},
         Case{"LcAllOutranksLang", {"", "fr_CA.UTF-8", "", "de_DE.UTF-8"}, "fr"},
         Case{"LcMessagesOutranksLang", {"", "", "ja_JP.UTF-8", "de_DE.UTF-8"}, "ja"},
@@ -45,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"DashedTag", {"pt-BR", "", "", ""}, "pt_BR"},
         Case{"PseudoLanguageByName", {"en_XA", "", "", ""}, "en_XA"},
         Case{"EmptyListEntriesAreSkipped", {"::he:", "", "", ""}, "he"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Placeholders are filled by number, in whatever order a translation puts them.
 TEST(Messages, PlaceholdersAreFilledByNumber) {

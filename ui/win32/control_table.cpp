@@ -10,9 +10,8 @@ void CreateControls(HWND dialog, const DialogTemplate& look, const Catalogue& ca
     for (const ControlLayout& control : look.controls) {
         const std::wstring text = control.text ? catalogue.text(*control.text) : std::wstring();
         CreateWindowExW(control.exStyle, control.windowClass, text.c_str(),
-                        WS_CHILD | (control.hidden ? 0 : WS_VISIBLE) | control.style, 0, 0, 0,
-                        0, dialog,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
+                        WS_CHILD | (control.hidden ? 0 : WS_VISIBLE) | control.style, 0, 0, 0, 0,
+                        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
                         nullptr);
     }
 }

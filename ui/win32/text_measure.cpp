@@ -69,6 +69,15 @@ int ControlTextMeasure::lineWidth(int part) const {
     return 0;
 }
 
+int ControlTextMeasure::lineHeight(int part) const {
+    const ControlLayout* control = entry(part);
+    if (control == nullptr || WhatIsDrawn(*control) == Drawn::Nothing) {
+        return 0;
+    }
+    const HWND child = GetDlgItem(dialog_, control->id);
+    return PixelsToTwips(TextSize(child, FontOf(*control, fonts_), WindowText(child)).cy, dpi_);
+}
+
 int ControlTextMeasure::wrappedHeight(int part, int width) const {
     const ControlLayout* control = entry(part);
     if (control == nullptr || WhatIsDrawn(*control) != Drawn::LabelText) {

@@ -28,6 +28,8 @@ class ControlTextMeasure final : public TextMeasure {
     // A push button's text between its margins, an option's beside its mark, a label's text
     // alone; nothing for controls that draw no text (picture buttons, text boxes, the banner).
     int lineWidth(int part) const override;
+    // One line of the text in the control's font (a linked font may make it taller).
+    int lineHeight(int part) const override;
     // A label's lines wrapped at width, as the label breaks them.
     int wrappedHeight(int part, int width) const override;
 
