@@ -68,10 +68,25 @@ shoot() { # dpi suffix [locale]
     pid=""
 }
 
+# The fonts the windows ask for: Arial (the main window's labels) and the dialog font.
+fonts() { # Arial's face, the dialog font's face
+    timeout -k 5 30 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "$1" /f \
+        </dev/null >/dev/null 2>&1
+    timeout -k 5 30 wine reg add \
+        'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Shell Dlg' \
+        /d "$2" /f </dev/null >/dev/null 2>&1
+}
+
 shoot 96 ""
 shoot 192 "@2x"
-for language in de_DE ar_SA ja_JP; do
+for language in de_DE ja_JP; do
     shoot 96 "-${language%_*}" "$language.UTF-8"
 done
+# On Windows Arial and the dialog font hold Arabic letters; Wine joins Arabic letters only in a
+# window's own font, never in a linked one. The Arabic pictures take DejaVu Sans for both, which
+# holds and joins them, as Windows would show them.
+fonts "DejaVu Sans" "DejaVu Sans"
+shoot 96 "-ar" ar_SA.UTF-8
+fonts "Liberation Sans" "MS Sans Serif"
 echo "wine-screenshots: docs/win32-main-window.png, docs/win32-create-wizard.png, their @2x" \
     "versions and the German, Arabic and Japanese ones written"
