@@ -7,17 +7,6 @@
 namespace tbr {
 namespace {
 
-constexpr char kUsage[] =
-    "Usage: tbrwiz [--help | --version]\n"
-    "Creates a new Tambrel document, or picks an existing one, and opens it in the\n"
-    "Tambrel editor, tbredit. Without options it opens its main window.\n"
-    "\n"
-    "  -h, --help     print this help and exit\n"
-    "  -v, --version  print the version and exit\n"
-    "\n"
-    "Qt's own options are accepted too, among them -platform NAME, -display DISPLAY,\n"
-    "-style STYLE and -reverse. See tbrwiz(1).\n";
-
 // The options that QApplication takes out of the command line (Qt 6.4 and its X11 platform), each
 // also with two dashes. Those with a value take the next argument; "style" and "stylesheet" also
 // take it after '='.
@@ -77,11 +66,11 @@ std::string Quoted(std::string_view text) {
     return out + "'";
 }
 
-CommandLineDecision Refuse(const std::string& what) {
+CommandLineDecision Refuse(const std::string& why) {
     CommandLineDecision d;
     d.run = false;
     d.exitStatus = 2;
-    d.standardError = "tbrwiz: " + what + " (see 'tbrwiz --help')\n";
+    d.standardError = why + "\n";
     return d;
 }
 
@@ -95,7 +84,10 @@ CommandLineDecision Print(std::string text) {
 }  // namespace
 
 CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
-                                      const DisplayEnvironment& environment) {
+                                      const DisplayEnvironment& environment, const Wording& words) {
+    auto refused = [&words](MessageId why, std::string_view arg) {
+        return Refuse(FillPlaceholders(words(why), {Quoted(arg)}));
+    };
     bool help = false;
     bool version = false;
     ToolkitOptions toolkit;
@@ -110,19 +102,19 @@ CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
             continue;
         }
         if (arg.size() < 2 || arg[0] != '-') {
-            return Refuse("unexpected argument " + Quoted(arg));
+            return refused(MessageId::UnexpectedArgument, arg);
         }
         const std::string_view body = arg.substr(arg[1] == '-' ? 2 : 1);
         const std::string_view name = body.substr(0, body.find('='));
         const ToolkitOption* option = FindToolkitOption(name);
         if (option == nullptr || (name != body && name != "style" && name != "stylesheet")) {
-            return Refuse("unknown option " + Quoted(arg));
+            return refused(MessageId::UnknownOption, arg);
         }
         if (!option->takesValue || name != body) {
             continue;
         }
         if (i + 1 >= argc) {
-            return Refuse("option " + Quoted(arg) + " needs a value");
+            return refused(MessageId::OptionNeedsValue, arg);
         }
         ++i;
         if (name == "platform") {
@@ -132,7 +124,7 @@ CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
         }
     }
     if (help) {
-        return Print(kUsage);
+        return Print(words(MessageId::Usage));
     }
     if (version) {
         return Print("tbrwiz " TBR_VERSION_TEXT "\n");
@@ -141,7 +133,7 @@ CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
     if (auto missing = MissingDisplay(toolkit, environment)) {
         d.run = false;
         d.exitStatus = kNoDisplayStatus;
-        d.standardError = *missing + "\n";
+        d.standardError = words(*missing) + "\n";
     }
     d.toolkit = toolkit;
     return d;

@@ -13,7 +13,7 @@ struct CommandLineDecision {
     bool run = true;             // start the windows; otherwise print and exit
     int exitStatus = 0;          // when not running: 0 after --help/--version, 2 when refused,
                                  // 1 without a display
-    std::string standardOutput;  // printed before exiting
+    std::string standardOutput;  // printed before exiting, in the user's language
     std::string standardError;   // one line, ending in a line break
     ToolkitOptions toolkit;      // when running
 };
@@ -22,9 +22,9 @@ struct CommandLineDecision {
 // from left to right and the first one refused decides; only when all are accepted do --help
 // (before --version) or the windows follow. The options that take a value take the next
 // argument, whatever it is, as the toolkit does. A start that got this far still needs a
-// display in environment (see MissingDisplay).
+// display in environment (see MissingDisplay). What is printed is put into words by words.
 CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
-                                      const DisplayEnvironment& environment);
+                                      const DisplayEnvironment& environment, const Wording& words);
 
 // Writes the decision's texts to standard output and standard error and returns its exit status.
 int ReportCommandLine(const CommandLineDecision& decision);

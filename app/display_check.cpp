@@ -39,8 +39,8 @@ DisplayEnvironment DisplayEnvironment::FromProcess() {
     return e;
 }
 
-std::optional<std::string> MissingDisplay(const ToolkitOptions& options,
-                                          const DisplayEnvironment& environment) {
+std::optional<MessageId> MissingDisplay(const ToolkitOptions& options,
+                                        const DisplayEnvironment& environment) {
     if (options.displayGiven || !environment.x11Display.empty()) {
         return std::nullopt;
     }
@@ -52,10 +52,10 @@ std::optional<std::string> MissingDisplay(const ToolkitOptions& options,
         if (!environment.waylandDisplay.empty() || environment.sessionType == "wayland") {
             return std::nullopt;
         }
-        return "tbrwiz: cannot open the display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+        return MessageId::NoDisplay;
     }
     if (OnlyX11(platform)) {
-        return "tbrwiz: cannot open the display: DISPLAY is not set";
+        return MessageId::NoX11Display;
     }
     return std::nullopt;
 }

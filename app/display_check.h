@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "messages/messages.h"
+
 namespace tbr {
 
 // The exit status of a program that found no display to show its windows on.
@@ -26,11 +28,11 @@ struct DisplayEnvironment {
     static DisplayEnvironment FromProcess();
 };
 
-// One line for standard error when the windows certainly cannot appear: the platform would be
+// Why the windows certainly cannot appear, a line for standard error: the platform would be
 // X11 (or X11 and Wayland, the toolkit's choice) and no display of it is named. Platforms that
 // need no display (offscreen, vnc, ...) and every case in doubt pass: the toolkit finds out
 // for itself then.
-std::optional<std::string> MissingDisplay(const ToolkitOptions& options,
-                                          const DisplayEnvironment& environment);
+std::optional<MessageId> MissingDisplay(const ToolkitOptions& options,
+                                        const DisplayEnvironment& environment);
 
 }  // namespace tbr

@@ -17,15 +17,15 @@ void Launcher::onEditClicked() {
     // leaves the main window waiting; a cancelled dialog ends silently.
     const Result<std::string> desktop = services_.specialFolder(kCsidlDesktopDirectory);
     if (!desktop) {
-        services_.tell(kOpenErrorText, kOpenErrorTitle);
+        services_.tell(MessageId::OpenErrorText, MessageId::OpenErrorTitle);
         return;
     }
 
-    const FileOpenRequest request{kOpenDialogTitle, kTambrelFilterName, kTambrelFilterPattern,
-                                  desktop.value()};
+    const FileOpenRequest request{MessageId::OpenDialogTitle, MessageId::TambrelFilterName,
+                                  MessageId::TambrelFilter, kTambrelFilterPattern, desktop.value()};
     const Result<std::optional<std::string>> chosen = services_.chooseFile(request);
     if (!chosen) {
-        services_.tell(kOpenErrorText, kOpenErrorTitle);
+        services_.tell(MessageId::OpenErrorText, MessageId::OpenErrorTitle);
         return;
     }
     if (!chosen.value()) {
@@ -37,7 +37,7 @@ void Launcher::onEditClicked() {
     // is not valid UTF-8, a file removed meanwhile): the editor is never started on nothing.
     const std::string& path = *chosen.value();
     if (!services_.isExistingFile(path) || !services_.launchEditor(path)) {
-        services_.tell(kOpenErrorText, kOpenErrorTitle);
+        services_.tell(MessageId::OpenErrorText, MessageId::OpenErrorTitle);
         return;
     }
     services_.endProgram();

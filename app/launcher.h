@@ -6,12 +6,7 @@
 
 namespace tbr {
 
-inline constexpr char kMainWindowTitle[] = "Tambrel Wizard";
-inline constexpr char kOpenDialogTitle[] = "Select Tambrel";
-inline constexpr char kTambrelFilterName[] = "Tambrels";
 inline constexpr char kTambrelFilterPattern[] = "*.tbr";
-inline constexpr char kOpenErrorText[] = "File cannot be accessed. Please check the path.";
-inline constexpr char kOpenErrorTitle[] = "Error!";
 
 class Launcher {
   public:

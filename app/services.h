@@ -7,6 +7,7 @@
 
 #include "common/os_error.h"
 #include "document/target_kind.h"
+#include "messages/messages.h"
 
 namespace tbr {
 
@@ -15,9 +16,10 @@ enum class Answer { Yes, No };
 // What the file-open dialog is asked to show. Only existing files in existing folders can be
 // chosen, and there is no read-only choice.
 struct FileOpenRequest {
-    std::string title;
-    std::string filterName;     // e.g. "Tambrels"
-    std::string filterPattern;  // e.g. "*.tbr"
+    MessageId title;
+    MessageId filterName;       // the type's name alone ("Tambrels")
+    MessageId filterText;       // the type's name with %1 for the pattern ("Tambrels (%1)")
+    std::string filterPattern;  // "*.tbr"
     std::string initialFolder;  // empty: the dialog picks its own
 };
 
@@ -44,16 +46,16 @@ class Services {
     // Writes a new document at path, whole or not at all, replacing any file there.
     virtual Status writeNewDocument(const std::string& path) = 0;
 
-    // Modal boxes and dialogs, owned by the calling window. Texts may hold a lone CR as a line
-    // break; the front end shows it as one.
+    // Modal boxes and dialogs, owned by the calling window, in the user's language. Texts may
+    // hold a lone CR as a line break; the front end shows it as one.
     // A question with Yes and No, defaultAnswer the button Enter presses: the user's answer.
-    virtual Answer ask(const std::string& text, const std::string& title, Answer defaultAnswer) = 0;
+    virtual Answer ask(MessageId text, MessageId title, Answer defaultAnswer) = 0;
     // A message with OK alone; returns once the user has closed it.
-    virtual void tell(const std::string& text, const std::string& title) = 0;
+    virtual void tell(MessageId text, MessageId title) = 0;
     // The chosen file, std::nullopt on cancel, an error when no dialog could be shown.
     virtual Result<std::optional<std::string>> chooseFile(const FileOpenRequest& request) = 0;
     // The chosen folder, std::nullopt on cancel; starts in initialFolder (empty: its own choice).
-    virtual std::optional<std::string> chooseFolder(const std::string& title,
+    virtual std::optional<std::string> chooseFolder(MessageId title,
                                                     const std::string& initialFolder) = 0;
 
     // Windows and the program.

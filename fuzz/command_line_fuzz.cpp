@@ -40,7 +40,7 @@ CommandLineDecision Decide(const std::vector<std::string>& arguments,
         argv.push_back(argument.c_str());
     }
     argv.push_back(nullptr);
-    return DecideCommandLine(static_cast<int>(argv.size() - 1), argv.data(), environment);
+    return DecideCommandLine(static_cast<int>(argv.size() - 1), argv.data(), environment, English);
 }
 
 }  // namespace

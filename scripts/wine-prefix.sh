@@ -63,6 +63,22 @@ start() {
     quiet timeout -k 5 60 wine reg add \
         'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Shell Dlg' \
         /d 'MS Sans Serif' /f
+    # Letters that the main window's label font (Arial, drawn as Liberation Sans) lacks come from
+    # linked fonts, as Windows links its fonts: Arabic from DejaVu Sans (unjoined: Wine shapes
+    # with the first font only), Japanese and Chinese from WenQuanYi Micro Hei (fonts-dejavu-core,
+    # fonts-wqy-microhei); without the links Wine draws them as boxes. Hebrew stays boxes: Wine 8
+    # takes Hebrew letters from the first font alone. The dialog font gets no links: MS Sans Serif
+    # would then be drawn from another file of other widths, and Wine falls back for it itself.
+    local face links='DejaVuSans.ttf,DejaVu Sans\0wqy-microhei.ttc,WenQuanYi Micro Hei'
+    local bold_links='DejaVuSans-Bold.ttf,DejaVu Sans\0wqy-microhei.ttc,WenQuanYi Micro Hei'
+    for face in Arial 'Liberation Sans'; do
+        quiet timeout -k 5 60 wine reg add \
+            'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v "$face" /t REG_MULTI_SZ /d "$links" /f
+        quiet timeout -k 5 60 wine reg add \
+            'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v "$face Bold" /t REG_MULTI_SZ /d "$bold_links" /f
+    done
     # Wine's own fonts (Tahoma for dialogs, Marlett for the caption buttons) are not picked up
     # from where Debian installs them; in the prefix's Fonts folder they are.
     if compgen -G "/usr/share/wine/fonts/*.ttf" >/dev/null; then

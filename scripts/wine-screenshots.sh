@@ -2,8 +2,10 @@
 # Screenshots of the Windows program's two windows as Wine draws them, for docs/:
 #   scripts/wine-screenshots.sh [build folder]        (default: build/win64, configured already)
 # writes docs/win32-main-window.png and docs/win32-create-wizard.png at 96 DPI, and the same at
-# 192 DPI (200 %) as docs/win32-main-window@2x.png and docs/win32-create-wizard@2x.png. It uses a
-# Wine environment of its own, so a test run of the same build is not disturbed.
+# 192 DPI (200 %) as docs/win32-main-window@2x.png and docs/win32-create-wizard@2x.png; then both
+# windows in German, Arabic and Japanese at 96 DPI as docs/win32-main-window-de.png,
+# docs/win32-create-wizard-de.png, ... (-ar, -ja): Wine takes the user's language from LC_ALL.
+# It uses a Wine environment of its own, so a test run of the same build is not disturbed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build/win64}" && pwd)
@@ -20,18 +22,27 @@ cleanup() {
 trap cleanup EXIT
 . "$top/scripts/wine-env.sh" "$state"
 
-# The visible X window of a title, waiting for it at most 20 seconds.
-window_of() {
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1
+# The program's visible X window other than the one given (the only windows on this display are
+# the program's), waiting for it at most 20 seconds.
+window_besides() {
+    local found
+    for _ in $(seq 200); do
+        found=$(xdotool search --onlyvisible --name . 2>/dev/null | grep -v -x -e "${1:-none}" |
+                head -n1 || true)
+        [ -n "$found" ] && { echo "$found"; return; }
+        sleep 0.1
+    done
+    echo "wine-screenshots: no window appeared" >&2
+    return 1
 }
 
-shoot() { # dpi suffix
+shoot() { # dpi suffix [locale]
     local scale=$(($1 / 96)) main wizard
     timeout -k 5 30 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" \
         /f </dev/null >/dev/null 2>&1
-    timeout -k 5 60 wine "$exe" </dev/null >/dev/null 2>&1 &
+    LC_ALL=${3:-C.UTF-8} timeout -k 5 60 wine "$exe" </dev/null >/dev/null 2>&1 &
     pid=$!
-    main=$(window_of "Tambrel Wizard")
+    main=$(window_besides)
 
     # Without a window manager the program's first window is not the active one: a click on an
     # empty spot of its client area makes it so (Wine's frame is a few pixels, the spot lies well
@@ -39,14 +50,17 @@ shoot() { # dpi suffix
     xdotool mousemove --window "$main" $((12 * scale)) $((300 * scale)) click 1
     sleep 0.3
     xdotool key Tab space
-    wizard=$(window_of "Create Tambrel")
+    wizard=$(window_besides "$main")
     sleep 0.5
     import -window "$wizard" "$top/docs/win32-create-wizard$2.png"
 
     # From "Next >", Tab reaches the selected option and then "Cancel" (the folder box and
-    # "Browse..." are disabled); Cancel brings the main window back, afresh and active.
+    # "Browse..." are disabled); Cancel brings the main window back, afresh and active. A click
+    # on an empty spot first makes sure that the keys reach the wizard.
+    xdotool mousemove --window "$wizard" $((12 * scale)) $((190 * scale)) click 1
+    sleep 0.3
     xdotool key Tab Tab space
-    main=$(window_of "Tambrel Wizard")
+    main=$(window_besides "$wizard")
     sleep 0.5
     import -window "$main" "$top/docs/win32-main-window$2.png"
     xdotool key space  # "Close"
@@ -54,7 +68,25 @@ shoot() { # dpi suffix
     pid=""
 }
 
+# The fonts the windows ask for: Arial (the main window's labels) and the dialog font.
+fonts() { # Arial's face, the dialog font's face
+    timeout -k 5 30 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "$1" /f \
+        </dev/null >/dev/null 2>&1
+    timeout -k 5 30 wine reg add \
+        'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Shell Dlg' \
+        /d "$2" /f </dev/null >/dev/null 2>&1
+}
+
 shoot 96 ""
 shoot 192 "@2x"
-echo "wine-screenshots: docs/win32-main-window.png, docs/win32-create-wizard.png and their @2x" \
-    "versions written"
+for language in de_DE ja_JP; do
+    shoot 96 "-${language%_*}" "$language.UTF-8"
+done
+# On Windows Arial and the dialog font hold Arabic letters; Wine joins Arabic letters only in a
+# window's own font, never in a linked one. The Arabic pictures take DejaVu Sans for both, which
+# holds and joins them, as Windows would show them.
+fonts "DejaVu Sans" "DejaVu Sans"
+shoot 96 "-ar" ar_SA.UTF-8
+fonts "Liberation Sans" "MS Sans Serif"
+echo "wine-screenshots: docs/win32-main-window.png, docs/win32-create-wizard.png, their @2x" \
+    "versions and the German, Arabic and Japanese ones written"

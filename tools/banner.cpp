@@ -5,6 +5,7 @@
 #include "font.h"
 #include "icon_parts.h"
 #include "pictures.h"
+#include "resources/banner_words.h"
 
 namespace tbr::draw {
 namespace {
@@ -120,19 +121,23 @@ void DrawStar(Canvas& c) {
     c.fill(Ellipse(Units(64), Units(55), Units(1), Units(1)), kWhite, 200);
 }
 
+// The words' places and colours are the ones the front ends write other languages' words in.
 void DrawWords(Canvas& c) {
-    constexpr Unit left = Units(86);
-    const TextStyle title{Units(20.5), 132, -6};
-    const TextShape first = SetText("Tambrel", {left, Units(44)}, title);
-    c.fill(first.shape, Rgb{26, 36, 86});
+    using namespace tbr::resources;
+    constexpr Unit left = Units(kBannerWordsLeft);
+    const TextStyle title{Units(kBannerTitleCapHeight), 132, -6};
+    const TextShape first = SetText("Tambrel", {left, Units(kBannerTitleBaseline)}, title);
+    c.fill(first.shape,
+           Rgb{kBannerTitleColour.red, kBannerTitleColour.green, kBannerTitleColour.blue});
     const Unit second = left + first.width + TextWidth(" ", title);
-    const TextShape wizard = SetText("Wizard", {second, Units(44)}, title);
+    const TextShape wizard = SetText("Wizard", {second, Units(kBannerTitleBaseline)}, title);
     c.fill(wizard.shape,
            Linear({second, 0}, Rgb{56, 104, 220}, {second + wizard.width, 0}, Rgb{112, 54, 180}));
-    const TextStyle tagline{Units(8), 100, 30};
-    c.fill(
-        SetText("Create and edit Tambrel documents", {left + Units(1), Units(60)}, tagline).shape,
-        Rgb{88, 96, 116});
+    const TextStyle tagline{Units(kBannerTaglineCapHeight), 100, 30};
+    c.fill(SetText("Create and edit Tambrel documents",
+                   {left + Units(1), Units(kBannerTaglineBaseline)}, tagline)
+               .shape,
+           Rgb{kBannerTaglineColour.red, kBannerTaglineColour.green, kBannerTaglineColour.blue});
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ void CreateWizard::onBrowseClicked() {
     const std::string start = home ? home.value() : std::string{};
     // The folder box takes the chosen path exactly as given; a cancel changes nothing.
     if (const std::optional<std::string> folder =
-            services_.chooseFolder(kFolderDialogTitle, start)) {
+            services_.chooseFolder(MessageId::FolderDialogTitle, start)) {
         setFolderText(*folder);
         folderTyped_ = false;
         render();
@@ -145,7 +145,7 @@ void CreateWizard::onFinishClicked() {
 
     const std::optional<std::string> folder = targetFolder();
     if (!folder) {
-        services_.tell(kCreateErrorText, kCreateErrorTitle);
+        services_.tell(MessageId::CreateErrorText, MessageId::CreateErrorTitle);
         return;
     }
 
@@ -161,7 +161,7 @@ void CreateWizard::onFinishClicked() {
     // make a name the user cannot see.
     const bool nameRefused = IsRefusedName(typedName, separator_);
     if (nameRefused) {
-        services_.tell(kCreateErrorText, kCreateErrorTitle);
+        services_.tell(MessageId::CreateErrorText, MessageId::CreateErrorTitle);
     }
     if (nameRefused || !createAndOffer(target)) {
         // Put back what the user typed, so that Finish can simply be pressed again once the
@@ -194,23 +194,24 @@ bool CreateWizard::createAndOffer(const std::string& target) {
         case TargetKind::Nothing:
             break;
         case TargetKind::ReplaceableFile:
-            if (services_.ask(kReplaceText, kQueryTitle, Answer::No) != Answer::Yes) {
+            if (services_.ask(MessageId::ReplaceText, MessageId::QueryTitle, Answer::No) !=
+                Answer::Yes) {
                 return false;  // nothing written, no further box
             }
             break;
         case TargetKind::Unreplaceable:
             // A folder or a device: asking whether to replace it would promise what cannot be.
-            services_.tell(kCreateErrorText, kCreateErrorTitle);
+            services_.tell(MessageId::CreateErrorText, MessageId::CreateErrorTitle);
             return false;
     }
     if (!services_.writeNewDocument(target)) {
-        services_.tell(kCreateErrorText, kCreateErrorTitle);
+        services_.tell(MessageId::CreateErrorText, MessageId::CreateErrorTitle);
         return false;
     }
-    if (services_.ask(kEditNowText, kQueryTitle, Answer::Yes) == Answer::Yes &&
+    if (services_.ask(MessageId::EditNowText, MessageId::QueryTitle, Answer::Yes) == Answer::Yes &&
         !services_.launchEditor(target)) {
         // The document is complete, but the user asked for the editor and did not get it.
-        services_.tell(kCreateErrorText, kCreateErrorTitle);
+        services_.tell(MessageId::CreateErrorText, MessageId::CreateErrorTitle);
         return false;
     }
     services_.endProgram();

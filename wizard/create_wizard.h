@@ -11,17 +11,7 @@
 
 namespace tbr {
 
-inline constexpr char kWizardTitle[] = "Create Tambrel";
-inline constexpr char kFolderDialogTitle[] = "Select Directory";
 inline constexpr char kDocumentExtension[] = ".tbr";
-inline constexpr char kEditNowText[] = "Would you like to edit the Tambrel now?";
-inline constexpr char kQueryTitle[] = "Query?";
-inline constexpr char kReplaceText[] =
-    "A Tambrel with this name already exists. Would you like to replace it?";
-// The line break is a lone carriage return; front ends show it as a line break.
-inline constexpr char kCreateErrorText[] =
-    "Error creating Tambrel! \rPlease check the name and path.";
-inline constexpr char kCreateErrorTitle[] = "Error!!!";
 
 enum class WizardPage { Location, Name };
 

@@ -7,13 +7,16 @@
 //
 //   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R]
 //                 [--first-drawing-goal R] [--last-drawing-goal R] [--verbose]
-//                 [--launcher COMMAND] TITLE PROGRAM BASELINE
+//                 [--launcher COMMAND] [--program-env NAME=VALUE] [--program-title TITLE]
+//                 TITLE PROGRAM BASELINE
 //
 // The goals are the most that program / baseline may be for the time until the mapping (default
 // 1.3), the memory then (1.15) and the times until the first and the last drawing (none); `none`
 // for no goal.
 //
 // Both programs are started without arguments and must show a top-level window titled TITLE.
+// --program-env adds a variable to the program's environment only, and --program-title names
+// its window's title where that differs (the same program in two languages: LC_ALL under Wine).
 // With --launcher, each is started as `COMMAND PROGRAM` (COMMAND looked up in PATH), for example
 // `wine`; the launcher must become the program's process (exec, as wine does) so that the window
 // names the process that was started. Run it on an X server without a window manager
@@ -24,11 +27,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "proc_sample.h"
 #include "summary.h"
@@ -49,6 +55,8 @@ struct Options {
     Goals goals;
     std::string launcher;  // empty: the programs are started directly
     std::string title;
+    std::string program_title;  // empty: title
+    std::vector<std::string> program_env;
     std::string program;
     std::string baseline;
 };
@@ -57,7 +65,8 @@ struct Options {
     std::fprintf(stderr,
                  "usage: startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] "
                  "[--memory-goal R] [--first-drawing-goal R] [--last-drawing-goal R] "
-                 "[--verbose] [--launcher COMMAND] TITLE PROGRAM BASELINE\n"
+                 "[--verbose] [--launcher COMMAND] [--program-env NAME=VALUE] "
+                 "[--program-title TITLE] TITLE PROGRAM BASELINE\n"
                  "(a goal R is a ratio or none)\n");
     std::exit(2);
 }
@@ -91,6 +100,10 @@ Options Parse(int argc, char** argv) {
         const char* value = argv[++i];
         if (flag == "--launcher") {
             options.launcher = value;
+        } else if (flag == "--program-env") {
+            options.program_env.emplace_back(value);
+        } else if (flag == "--program-title") {
+            options.program_title = value;
         } else if (flag == "--runs") {
             options.runs = static_cast<int>(Number(value));
         } else if (flag == "--timeout") {
@@ -121,9 +134,25 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Starts `path` without arguments, through the launcher if there is one; its output goes to
+// Starts `path` without arguments, through the launcher if there is one, with this process's
+// environment and `extra` (NAME=VALUE, replacing a variable of that name); its output goes to
 // /dev/null unless verbose.
-pid_t Spawn(const std::string& launcher, const std::string& path, bool verbose) {
+pid_t Spawn(const std::string& launcher, const std::string& path,
+            const std::vector<std::string>& extra, bool verbose) {
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string_view name(*variable, std::strcspn(*variable, "="));
+        const bool replaced = std::any_of(extra.begin(), extra.end(), [name](const std::string& e) {
+            return e.compare(0, e.find('='), name) == 0;
+        });
+        if (!replaced) {
+            environment.push_back(*variable);
+        }
+    }
+    for (const std::string& variable : extra) {
+        environment.push_back(const_cast<char*>(variable.c_str()));
+    }
+    environment.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (!verbose) {
@@ -136,8 +165,8 @@ pid_t Spawn(const std::string& launcher, const std::string& path, bool verbose) 
     pid_t pid = -1;
     const int error =
         launcher.empty()
-            ? posix_spawn(&pid, path.c_str(), &actions, nullptr, direct, environ)
-            : posix_spawnp(&pid, launcher.c_str(), &actions, nullptr, launched, environ);
+            ? posix_spawn(&pid, path.c_str(), &actions, nullptr, direct, environment.data())
+            : posix_spawnp(&pid, launcher.c_str(), &actions, nullptr, launched, environment.data());
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0) {
         std::fprintf(stderr, "startup_probe: cannot start %s: %s\n",
@@ -179,18 +208,21 @@ void Fail(const std::string& path, const char* why) {
 
 // One start of a program: until its window is mapped and first drawn, then killed and gone.
 Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& path,
-               ProgramRuns& runs) {
+               ProgramRuns& runs, bool baseline) {
     const auto timeout_ns = static_cast<std::int64_t>(options.timeout_s * 1e9);
+    const std::string& title =
+        baseline || options.program_title.empty() ? options.title : options.program_title;
     const std::int64_t start = MonotonicNs();
-    const pid_t pid = Spawn(options.launcher, path, options.verbose);
+    const pid_t pid =
+        Spawn(options.launcher, path, baseline ? std::vector<std::string>() : options.program_env,
+              options.verbose);
     bool exited = false;
     const auto running = [pid, &exited] {
         exited = exited || waitpid(pid, nullptr, WNOHANG) == pid;
         return !exited;
     };
     MappedWindow window;
-    const WaitOutcome mapped =
-        watch.waitForMap(options.title, pid, start + timeout_ns, running, &window);
+    const WaitOutcome mapped = watch.waitForMap(title, pid, start + timeout_ns, running, &window);
     if (mapped != WaitOutcome::kSeen) {
         End(pid, exited);
         Fail(path, Why(mapped));
@@ -243,15 +275,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "startup_probe: %s\n", error.c_str());
         return 1;
     }
-    ProgramRuns program{BaseName(options.program), 0, 0, {}};
+    std::string name = BaseName(options.program);
+    for (const std::string& variable : options.program_env) {
+        name += " " + variable;  // the same program in another environment is told apart
+    }
+    ProgramRuns program{name, 0, 0, {}};
     ProgramRuns baseline{BaseName(options.baseline), 0, 0, {}};
     // Warm-up: loads the libraries, fonts and caches into memory for both alike.
-    RunOnce(*watch, options, options.program, program);
-    RunOnce(*watch, options, options.baseline, baseline);
+    RunOnce(*watch, options, options.program, program, false);
+    RunOnce(*watch, options, options.baseline, baseline, true);
     for (int i = 0; i < options.runs; ++i) {
         for (ProgramRuns* runs : {&program, &baseline}) {
             const std::string& path = runs == &program ? options.program : options.baseline;
-            const Sample s = RunOnce(*watch, options, path, *runs);
+            const Sample s = RunOnce(*watch, options, path, *runs, runs == &baseline);
             runs->samples.push_back(s);
             if (options.verbose) {
                 std::fprintf(stderr,

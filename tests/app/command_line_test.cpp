@@ -48,7 +48,7 @@ TEST_P(CommandLine, DecidesBeforeAnyWindow) {
     const DisplayEnvironment environment =
         c.variables.empty() ? c.environment : DisplayEnvironment::FromProcess();
     const CommandLineDecision d =
-        DecideCommandLine(static_cast<int>(argv.size()), argv.data(), environment);
+        DecideCommandLine(static_cast<int>(argv.size()), argv.data(), environment, English);
     EXPECT_EQ(d.run ? -1 : d.exitStatus, c.status);
     EXPECT_EQ(d.standardOutput.substr(0, c.out.size()), c.out);
     EXPECT_EQ(d.standardOutput.empty(), c.out.empty());

@@ -10,7 +10,7 @@ namespace {
 using testing::FakeError;
 using testing::FakeServices;
 
-const std::string kError = std::string("tell Error! ") + kOpenErrorText;
+const std::string kError = "tell Error! File cannot be accessed. Please check the path.";
 const std::string kDialog = "chooseFile Select Tambrel|Tambrels|*.tbr|";
 
 TEST(Launcher, CreateHandsOverToTheWizardAndCloseEnds) {

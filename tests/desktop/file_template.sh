@@ -16,6 +16,7 @@ expect "Type" "$(key Type)" Link
 expect "URL" "$(key URL)" ".source/$TEMPLATE.tbr"
 # File managers offer the name without "..." (and with the source's extension) for the new file.
 expect "Name" "$(key Name)" "Tambrel document..."
+expect "Name in Arabic" "$(key 'Name\[ar\]')" "مستند Tambrel..."
 expect "Icon" "$(key Icon)" application-x-tambrel
 [ -n "$(find "$templates/../icons/hicolor" -path "*/mimetypes/$(key Icon).png")" ] &&
     pass "Icon is installed" || fail "Icon $(key Icon) is not installed"

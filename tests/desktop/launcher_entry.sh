@@ -15,6 +15,8 @@ validate_entry "$entry"
 key() { entry_key "$entry" "$1"; }
 expect "Type" "$(key Type)" Application
 expect "Name" "$(key Name)" "Tambrel Wizard"
+expect "Name in Japanese" "$(key 'Name\[ja\]')" "Tambrel ウィザード"
+expect "Keywords in German" "$(key 'Keywords\[de\]')" "Tambrel;tbr;Dokument;neu;erstellen;"
 expect "Icon" "$(key Icon)" "$APP_ID"
 expect "Exec" "$(key Exec)" tbrwiz
 expect "Terminal" "$(key Terminal)" false

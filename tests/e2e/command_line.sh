@@ -15,12 +15,14 @@ failures=0
 # row <status> <stream> <text> <environment> [argument...]
 #   stream: out (first line of standard output; nothing on standard error), err (standard error
 #   is this one line, nothing on standard output), last (the last line of standard error),
-#   none (nothing on standard output). Environment: - or NAME=value.
+#   none (nothing on standard output). Environment: - or NAME=value, several apart by spaces.
 row() {
     local status=$1 stream=$2 text=$3 extra=$4 got=0
     shift 4
     local env=(PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$runtime")
-    [ "$extra" = - ] || env+=("$extra")
+    local extras
+    read -ra extras <<<"$extra"
+    [ "$extra" = - ] || env+=("${extras[@]}")
     (cd "$home" && env -i "${env[@]}" timeout 3 "$exe" "$@" >"$tmp/out" 2>"$tmp/err") || got=$?
     local what problem=""
     what="tbrwiz $(printf '%q ' "$@")($extra)"
@@ -60,6 +62,12 @@ row 1 err "tbrwiz: cannot open the display: DISPLAY is not set" - -platform xcb
 row 1 last "tbrwiz: cannot open the display" DISPLAY=:no-such-display
 row 124 none "" - -platform offscreen --style Fusion -reverse
 row 124 none "" QT_QPA_PLATFORM=offscreen
+# In the user's language, from before the toolkit starts to the display it cannot open.
+row 0 out "Aufruf: tbrwiz [--help | --version]" LANGUAGE=de --help
+nbsp=$(printf '\xc2\xa0')  # French puts a no-break space before a colon
+row 2 err "tbrwiz${nbsp}: option inconnue '--frobnicate' (voir 'tbrwiz --help')" \
+    LC_ALL=fr_FR.UTF-8 --frobnicate
+row 1 last "tbrwiz: ディスプレイを開けません" "LANGUAGE=ja DISPLAY=:no-such-display"
 
 [ "$failures" = 0 ] || { echo "$failures row(s) failed" >&2; exit 1; }
 echo "all rows passed"

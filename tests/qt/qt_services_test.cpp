@@ -14,26 +14,9 @@
 #include "ui/qt/window_switcher.h"
 
 using tbr::Answer;
+using tbr::MessageId;
 using tbr::qt::QtServices;
 using tbr::qt::WindowSwitcher;
-
-namespace {
-
-// Runs check() on the modal window once it is up and has the keyboard; closes it in any case.
-void WhenModalAppears(std::function<void(QWidget*)> check) {
-    QTimer::singleShot(0, [check] {
-        QWidget* modal = nullptr;
-        QTRY_VERIFY((modal = QApplication::activeModalWidget()) != nullptr);
-        modal->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), modal);
-        check(modal);
-        if (QApplication::activeModalWidget() == modal) {
-            modal->close();  // a failed check must not leave the test hanging
-        }
-    });
-}
-
-}  // namespace
 
 class QtServicesTest : public QObject {
     Q_OBJECT
@@ -69,8 +52,8 @@ class QtServicesTest : public QObject {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
             }
         });
-        const Answer answer = services.ask("Would you like to edit the Tambrel now?", "Query?",
-                                           Answer(defaultAnswer));
+        const Answer answer =
+            services.ask(MessageId::EditNowText, MessageId::QueryTitle, Answer(defaultAnswer));
         QCOMPARE(int(answer), expected);
         QCOMPARE(seenTitle, QStringLiteral("Query?"));
         QCOMPARE(seenText, QStringLiteral("Would you like to edit the Tambrel now?"));
@@ -91,7 +74,7 @@ class QtServicesTest : public QObject {
             QCOMPARE(box->windowTitle(), QStringLiteral("Error!!!"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         });
-        services.tell("Error creating Tambrel! \rPlease check the name and path.", "Error!!!");
+        services.tell(MessageId::CreateErrorText, MessageId::CreateErrorTitle);
         QCOMPARE(seenText,
                  QStringLiteral("Error creating Tambrel! \nPlease check the name and path."));
         QCOMPARE(seenButtons, 1);
@@ -116,14 +99,17 @@ class QtServicesTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         const auto chosen = services.chooseFile(
-            {"Select Tambrel", "Tambrels", "*.tbr", dir.path().toStdString() + "/"});
+            {MessageId::OpenDialogTitle, MessageId::TambrelFilterName, MessageId::TambrelFilter,
+             "*.tbr", dir.path().toStdString() + "/"});
         QVERIFY(chosen.ok());
         QVERIFY(chosen.value().has_value());
         QCOMPARE(QFileInfo(QString::fromStdString(*chosen.value())).canonicalFilePath(),
                  QFileInfo(file.fileName()).canonicalFilePath());
 
         WhenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-        const auto cancelled = services.chooseFile({"Select Tambrel", "Tambrels", "*.tbr", ""});
+        const auto cancelled =
+            services.chooseFile({MessageId::OpenDialogTitle, MessageId::TambrelFilterName,
+                                 MessageId::TambrelFilter, "*.tbr", ""});
         QVERIFY(cancelled.ok());
         QVERIFY(!cancelled.value().has_value());
     }
@@ -144,13 +130,13 @@ class QtServicesTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         const auto chosen =
-            services.chooseFolder("Select Directory", start.path().toStdString() + "/");
+            services.chooseFolder(MessageId::FolderDialogTitle, start.path().toStdString() + "/");
         QVERIFY(chosen.has_value());
         QCOMPARE(QDir(QString::fromStdString(*chosen)).canonicalPath(),
                  QDir(dir.path()).canonicalPath());
 
         WhenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-        QVERIFY(!services.chooseFolder("Select Directory", "").has_value());
+        QVERIFY(!services.chooseFolder(MessageId::FolderDialogTitle, "").has_value());
     }
 };
 

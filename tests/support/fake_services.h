@@ -73,8 +73,9 @@ class FakeServices : public Services {
         }
         return writeResult;
     }
-    Answer ask(const std::string& text, const std::string& title, Answer def) override {
-        log.push_back("ask " + title + " " + text + (def == Answer::Yes ? " [Yes]" : " [No]"));
+    Answer ask(MessageId text, MessageId title, Answer def) override {
+        log.push_back("ask " + English(title) + " " + English(text) +
+                      (def == Answer::Yes ? " [Yes]" : " [No]"));
         if (answers.empty()) {
             return def;
         }
@@ -82,17 +83,17 @@ class FakeServices : public Services {
         answers.pop_front();
         return a;
     }
-    void tell(const std::string& text, const std::string& title) override {
-        log.push_back("tell " + title + " " + text);
+    void tell(MessageId text, MessageId title) override {
+        log.push_back("tell " + English(title) + " " + English(text));
     }
     Result<std::optional<std::string>> chooseFile(const FileOpenRequest& r) override {
-        log.push_back("chooseFile " + r.title + "|" + r.filterName + "|" + r.filterPattern + "|" +
-                      r.initialFolder);
+        log.push_back("chooseFile " + English(r.title) + "|" + English(r.filterName) + "|" +
+                      r.filterPattern + "|" + r.initialFolder);
         return fileChoice;
     }
-    std::optional<std::string> chooseFolder(const std::string& title,
+    std::optional<std::string> chooseFolder(MessageId title,
                                             const std::string& initialFolder) override {
-        log.push_back("chooseFolder " + title + "|" + initialFolder);
+        log.push_back("chooseFolder " + English(title) + "|" + initialFolder);
         return folderChoice;
     }
     void showCreateWizard() override { log.push_back("showCreateWizard"); }

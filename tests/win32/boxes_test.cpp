@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 #include <dlgs.h>
+#undef ReplaceText  // commdlg.h's, which would rename MessageId::ReplaceText
 
 #include "app/launcher.h"
 #include "document/new_document.h"
@@ -143,7 +144,7 @@ TEST_F(Boxes, AnExistingDocumentIsReplacedOnlyAfterAYes) {
     toNamePage(scratch_.path(), L"Notes");
     boxes_.expect([&](const Box& box) {
         EXPECT_EQ(box.title, L"Query?");
-        EXPECT_EQ(box.text, Wide(kReplaceText));
+        EXPECT_EQ(box.text, Wide(English(MessageId::ReplaceText)));
         EXPECT_EQ(DefaultButton(box.window), IDNO);
         EXPECT_FALSE(ShowsIcon(box.window));
         Press(box.window, IDNO);
@@ -228,7 +229,7 @@ TEST_F(Boxes, AMissingEditorShowsTheOpenError) {
     boxes_.expect([&](const Box& box) { ChooseInFileDialog(box, document); });
     boxes_.expect([&](const Box& box) {
         EXPECT_EQ(box.title, L"Error!");
-        EXPECT_EQ(box.text, Wide(kOpenErrorText));
+        EXPECT_EQ(box.text, Wide(English(MessageId::OpenErrorText)));
         EXPECT_EQ(Buttons(box.window), std::vector<int>{IDOK});
         EXPECT_FALSE(ShowsIcon(box.window));
         EXPECT_EQ(GetWindow(box.window, GW_OWNER), form1());

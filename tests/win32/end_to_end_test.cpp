@@ -7,6 +7,7 @@
 
 #include "document/new_document.h"
 #include "shell/desktop_directory.h"
+#include "ui/win32/catalogue.h"
 
 namespace tbr::testing {
 namespace {
@@ -149,6 +150,109 @@ TEST(EndToEnd, ClosingTheWizardThroughTheWindowSystemEnds) {
     HWND wizard = nullptr;
     ASSERT_NO_FATAL_FAILURE(OpenTheWizard(program, wizard));
     PostMessageW(wizard, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+// The program's texts in one of its languages, read from its own string tables.
+class ProgramTexts {
+  public:
+    explicit ProgramTexts(LANGID language)
+        : module_(LoadLibraryExW(programPath.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)),
+          catalogue_(module_, language) {}
+    ProgramTexts(const ProgramTexts&) = delete;
+    ProgramTexts& operator=(const ProgramTexts&) = delete;
+    ~ProgramTexts() { FreeLibrary(module_); }
+
+    std::wstring operator()(MessageId id) const { return catalogue_.text(id); }
+    LANGID language() const { return catalogue_.language(); }
+
+  private:
+    HMODULE module_;
+    win32::Catalogue catalogue_;
+};
+
+// A control's text, asked across the process boundary.
+std::wstring TextOf(HWND control) {
+    wchar_t text[512] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        5000, &ignored);
+    return text;
+}
+
+// A button's text without the & that marks its access key.
+std::wstring ButtonText(HWND box, int id) {
+    std::wstring text = TextOf(GetDlgItem(box, id));
+    text.erase(std::remove(text.begin(), text.end(), L'&'), text.end());
+    return text;
+}
+
+bool Mirrored(HWND window) {
+    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+}
+
+// The user's language, which Wine takes from LC_ALL when a program starts (and hands on to the
+// programs it starts): the roads in German and Arabic run in CTest entries of their own that
+// set it, and are skipped in any other language.
+bool UserSpeaks(WORD language) {
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == language;
+}
+
+// Started in German, every window speaks German, the question after Finish too, with the
+// system's own Ja and Nein.
+TEST(EndToEnd, SpeaksGermanToAGermanUser) {
+    if (!UserSpeaks(LANG_GERMAN)) {
+        GTEST_SKIP() << "runs with LC_ALL=de_DE.UTF-8 (win32_end_to_end_test_de)";
+    }
+    const ProgramTexts german(0x07);
+    ASSERT_EQ(german.language(), 0x07);
+    ScratchFolder scratch;
+    StandInEditor editor(scratch);
+    RunningProgram program;
+    const HWND main = program.window(german(MessageId::MainWindowTitle).c_str());
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(Mirrored(main));
+    EXPECT_EQ(TextOf(GetDlgItem(main, kMainClose)), german(MessageId::CloseButton));
+    Click(main, kMainCreate);
+    const HWND wizard = program.window(german(MessageId::WizardTitle).c_str());
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_EQ(TextOf(GetDlgItem(wizard, kWizardNext)), german(MessageId::NextButton));
+    Click(wizard, kWizardOption2);
+    SetText(GetDlgItem(wizard, kWizardFolder), scratch.path());
+    Click(wizard, kWizardNext);
+    SetText(GetDlgItem(wizard, kWizardName), L"Notizen");
+    Click(wizard, kWizardFinish);
+    const HWND question = program.window(german(MessageId::QueryTitle).c_str());
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(TextOf(GetDlgItem(question, 0xFFFF)), german(MessageId::EditNowText));
+    EXPECT_EQ(ButtonText(question, IDYES), L"Ja");
+    EXPECT_EQ(ButtonText(question, IDNO), L"Nein");
+    PostMessageW(question, WM_COMMAND, IDNO, 0);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(ReadBytes(scratch / L"Notizen.tbr"), NewDocument());
+}
+
+// Started in Arabic, both windows are mirrored; Cancel and Close work as ever.
+TEST(EndToEnd, MirrorsItsWindowsForAnArabicUser) {
+    if (!UserSpeaks(LANG_ARABIC)) {
+        GTEST_SKIP() << "runs with LC_ALL=ar_SA.UTF-8 (win32_end_to_end_test_ar)";
+    }
+    const ProgramTexts arabic(0x01);
+    ASSERT_EQ(arabic.language(), 0x01);
+    RunningProgram program;
+    const HWND main = program.window(arabic(MessageId::MainWindowTitle).c_str());
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(Mirrored(main));
+    Click(main, kMainCreate);
+    const HWND wizard = program.window(arabic(MessageId::WizardTitle).c_str());
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_TRUE(Mirrored(wizard));
+    EXPECT_EQ(TextOf(GetDlgItem(wizard, kWizardCancel)), arabic(MessageId::CancelButton));
+    Click(wizard, kWizardCancel);
+    const HWND again = program.window(arabic(MessageId::MainWindowTitle).c_str());
+    ASSERT_NE(again, nullptr);
+    Click(again, kMainClose);
     EXPECT_EQ(program.exitCode(), 0);
 }
 

@@ -8,6 +8,7 @@
 
 #include <msi.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 #include <shobjidl.h>
 
 #include <cstring>
@@ -15,6 +16,7 @@
 
 #include "document/new_document.h"
 #include "resources/embedded.h"
+#include "ui/win32/catalogue.h"
 
 namespace tbr::testing {
 namespace {
@@ -190,6 +192,21 @@ TEST(Installed, DocumentTypeAndNewMenuWithoutAnOpenVerb) {
               L"\"" + folder + L"\\document.ico\"");
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, std::wstring(kProgId) + L"\\shell"));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".tbr\\shell"));
+}
+
+// The file browsers name the type from the program's own string table, through the system's
+// resource loader: in the language the program itself would speak to this user (the installer
+// test runs this in English and in German).
+TEST(Installed, TheDocumentTypeIsNamedByTheProgramsStringTable) {
+    const std::wstring program = InstallFolder() + L"\\tbrwiz.exe";
+    const std::wstring name = L"@" + program + L",-40";
+    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, kProgId, L"FriendlyTypeName"), name);
+    wchar_t shown[256] = {};
+    ASSERT_EQ(SHLoadIndirectString(name.c_str(), shown, 256, nullptr), S_OK);
+    const HMODULE tables = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(tables, nullptr);
+    EXPECT_EQ(shown, win32::Catalogue::ForUser(tables).text(MessageId::DocumentTypeName));
+    FreeLibrary(tables);
 }
 
 TEST(Installed, StartMenuShortcutWithTheApplicationIcon) {

@@ -42,6 +42,7 @@ check 'Removed.*'
 windows_version win10
 expect_exit "install" "$(msiexec_quietly /i "$msi")" 0
 check 'Installed.*'
+LC_ALL=de_DE.UTF-8 check 'Installed.TheDocumentTypeIsNamed*'  # the type's name in German
 
 expect_exit "upgrade" "$(msiexec_quietly /i "$newer")" 0
 check 'Upgraded.*'

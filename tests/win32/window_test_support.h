@@ -54,7 +54,10 @@ bool ShowsIcon(HWND box);
 
 class WindowTest : public ::testing::Test {
   protected:
-    WindowTest() : program_(GetModuleHandleW(nullptr)) {}
+    // The windows in a language of the program's string tables (English unless told).
+    explicit WindowTest(LANGID language = win32::kEnglishTable)
+        : program_(GetModuleHandleW(nullptr),
+                   win32::Catalogue(GetModuleHandleW(nullptr), language)) {}
 
     void SetUp() override {
         program_.start();

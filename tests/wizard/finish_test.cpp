@@ -27,9 +27,11 @@ struct FinishCase {
     Result<std::string> home = std::string("C:\\Users\\owner\\");
 };
 
-const std::string kEdit = std::string("ask Query? ") + kEditNowText + " [Yes]";
-const std::string kReplace = std::string("ask Query? ") + kReplaceText + " [No]";
-const std::string kError = std::string("tell Error!!! ") + kCreateErrorText;
+const std::string kEdit = "ask Query? Would you like to edit the Tambrel now? [Yes]";
+const std::string kReplace =
+    "ask Query? A Tambrel with this name already exists. Would you like to replace it? [No]";
+const std::string kError =
+    "tell Error!!! Error creating Tambrel! \rPlease check the name and path.";
 const std::string kDesk = "C:\\Users\\owner\\Desktop\\Notes.tbr";
 
 void PrintTo(const FinishCase& c, std::ostream* os) {
@@ -252,11 +254,11 @@ TEST(CreateWizard, NameBoxShowsTheFullPathWhileABoxIsUp) {
     struct PathCheckingServices : FakeServices {
         CreateWizard* wizard = nullptr;
         std::vector<std::string> shownDuringBoxes;
-        Answer ask(const std::string& t, const std::string& ti, Answer d) override {
+        Answer ask(MessageId t, MessageId ti, Answer d) override {
             shownDuringBoxes.push_back(wizard->state().nameText);
             return FakeServices::ask(t, ti, d);
         }
-        void tell(const std::string& t, const std::string& ti) override {
+        void tell(MessageId t, MessageId ti) override {
             shownDuringBoxes.push_back(wizard->state().nameText);
             FakeServices::tell(t, ti);
         }

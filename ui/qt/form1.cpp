@@ -6,60 +6,67 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "app/form1_layout.h"
+#include "ui/qt/banner_words.h"
+#include "ui/qt/fitted_layout.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
-#include "ui/qt/twips.h"
+#include "ui/qt/translations.h"
 #include "ui/qt/window_role.h"
 
 namespace tbr::qt {
-namespace {
-
-constexpr char kCreateLabel[] = "Create a new Tambrel.";
-constexpr char kEditLabel[] = "Edit an existing Tambrel.";
-
-}  // namespace
 
 Form1::Form1(Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       launcher_(services) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+    setWindowTitle(Tr(MessageId::MainWindowTitle));
     if (QApplication::windowIcon().isNull()) {
         setWindowIcon(ApplicationIcon());  // else the program's icon, set for all its windows
     }
     SetAccessibleWindowRole(this, QAccessible::Window);
-    setFixedSize(Px(5145), Px(5400));
     setFont(DialogFont());
 
     // The banner box: white, a thin sunken border, the logo at its natural size top-left.
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(TwipsRect(0, 0, 5145, 1275));
     Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Picture1->setAutoFillBackground(true);
     QPalette white = Picture1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Picture1->setPalette(white);
     Picture1->setPixmap(BannerPixmap(devicePixelRatioF()));
+    // In another language the banner's words are the catalogue's.
+    const QString title = Tr(MessageId::MainWindowTitle);
+    const QString tagline = Tr(MessageId::BannerTagline);
+    if (title.toStdString() != EnglishText(MessageId::MainWindowTitle) ||
+        tagline.toStdString() != EnglishText(MessageId::BannerTagline)) {
+        new BannerWords(Picture1, title, tagline);
+    }
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->setAccessibleName(QString::fromUtf8(kMainWindowTitle));
+    Picture1->setAccessibleName(Tr(MessageId::MainWindowTitle));
 
-    Command1 = addPictureButton(TwipsRect(360, 1560, 975, 975), CreateButtonIcon(), kCreateLabel);
+    const QString createText = Tr(MessageId::CreateLabel);
+    Command1 = addPictureButton(CreateButtonIcon(), createText);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Label1 = addLabel(kCreateLabel, Command1, 1680, 2505);
+    Label1 = addLabel(createText, Command1);
     Label1->setObjectName(QStringLiteral("Label1"));
 
-    Command2 = addPictureButton(TwipsRect(360, 2640, 975, 975), EditButtonIcon(), kEditLabel);
+    const QString editText = Tr(MessageId::EditLabel);
+    Command2 = addPictureButton(EditButtonIcon(), editText);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Label2 = addLabel(kEditLabel, Command2, 1680, 2670);
+    Label2 = addLabel(editText, Command2);
     Label2->setObjectName(QStringLiteral("Label2"));
 
-    Command4 = new QPushButton(QStringLiteral("Close"), this);
+    Command4 = new QPushButton(Tr(MessageId::CloseButton), this);
     Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setGeometry(TwipsRect(3720, 4800, 1215, 375));
     Command4->setAutoDefault(true);  // Enter presses the focused button, as Space does
+
+    // As designed until the window is on the screen (fitLayout() gives longer texts their room);
+    // mirrored right to left.
+    ApplyLayout(this, LayOutForm1(AsDesigned(), isRightToLeft()), parts());
 
     // Tab order: Close, create, edit, banner, and round again.
     setTabOrder(Command4, Command1);
@@ -73,10 +80,8 @@ Form1::Form1(Services& services, QWidget* parent)
     connect(Command4, &QPushButton::clicked, this, [this] { launcher_.onCloseClicked(); });
 }
 
-QPushButton* Form1::addPictureButton(const QRect& geometry, const QIcon& icon,
-                                     const QString& name) {
+QPushButton* Form1::addPictureButton(const QIcon& icon, const QString& name) {
     auto* button = new QPushButton(this);
-    button->setGeometry(geometry);
     button->setIcon(icon);
     button->setIconSize(QSize(32, 32));
     button->setAccessibleName(name);  // what a screen reader says for a picture-only button
@@ -85,18 +90,35 @@ QPushButton* Form1::addPictureButton(const QRect& geometry, const QIcon& icon,
     return button;
 }
 
-// A label sized to its text in Arial 11.25 pt (the width is given; measuring the text here would
-// put the font machinery's start-up before the window's first appearance), its vertical centre on
-// the centre of the button it describes. It is that button's label for screen readers, so they
-// read the text once, as the button's.
-QLabel* Form1::addLabel(const QString& text, QPushButton* beside, int left, int width) {
+// A label in Arial 11.25 pt beside the button it describes (the layout centres it there). It is
+// that button's label for screen readers, so they read the text once, as the button's.
+QLabel* Form1::addLabel(const QString& text, QPushButton* beside) {
     auto* label = new QLabel(text, this);
     label->setBuddy(beside);
     label->setFont(LabelFont());
-    label->resize(Px(width), Px(255));
-    const int top = beside->y() + (beside->height() - label->height()) / 2;
-    label->move(Px(left), top);
+    label->setWordWrap(true);  // where a translation is wider than the window
     return label;
+}
+
+std::array<QWidget*, static_cast<std::size_t>(Form1Part::Count)> Form1::parts() const {
+    return {Picture1, Command1, Label1, Command2, Label2, Command4};
+}
+
+// The controls placed for their texts as measured. The window's size is the same in every
+// language, so this waits until the window is on the screen and runs before its first drawing:
+// the program's first text work (the fonts' start-up) comes after the window appears, as it did
+// before texts were measured, and nothing is ever drawn at a place it then leaves.
+void Form1::fitLayout() {
+    const auto widgets = parts();
+    ApplyLayout(this, LayOutForm1(WidgetMeasure(widgets), isRightToLeft()), widgets);
+    fitted_ = true;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (!fitted_ && watched == windowHandle() && event->type() == QEvent::Expose) {
+        fitLayout();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -105,6 +127,7 @@ void Form1::showEvent(QShowEvent* event) {
     if (windowHandle() != nullptr && !followsScreen_) {
         followsScreen_ = true;
         connect(windowHandle(), &QWindow::screenChanged, this, [this] { showBannerForScreen(); });
+        windowHandle()->installEventFilter(this);
     }
     QWidget::showEvent(event);
 }

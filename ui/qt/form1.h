@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
+#include "app/form1_layout.h"
 #include "app/launcher.h"
 
 class QLabel;
@@ -24,17 +26,24 @@ class Form1 : public QWidget {
     QLabel* Label2 = nullptr;
     QPushButton* Command4 = nullptr;  // "Close"
 
+    // Whether the controls have been placed for their measured texts (once on the screen).
+    bool fitted() const { return fitted_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QPushButton* addPictureButton(const QRect& geometry, const QIcon& icon, const QString& name);
-    QLabel* addLabel(const QString& text, QPushButton* beside, int left, int width);
+    QPushButton* addPictureButton(const QIcon& icon, const QString& name);
+    QLabel* addLabel(const QString& text, QPushButton* beside);
     void centreOnScreen();
     void showBannerForScreen();
+    std::array<QWidget*, static_cast<std::size_t>(Form1Part::Count)> parts() const;
+    void fitLayout();
 
     Launcher launcher_;
     bool followsScreen_ = false;
+    bool fitted_ = false;
 };
 
 }  // namespace tbr::qt

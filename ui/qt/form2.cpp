@@ -7,9 +7,11 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "ui/qt/fitted_layout.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/twips.h"
+#include "ui/qt/translations.h"
 #include "ui/qt/window_role.h"
+#include "wizard/form2_layout.h"
 
 namespace tbr::qt {
 namespace {
@@ -29,46 +31,43 @@ Form2::Form2(Services& services, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       wizard_(services, *this) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString::fromUtf8(kWizardTitle));
+    setWindowTitle(Tr(MessageId::WizardTitle));
     SetAccessibleWindowRole(this, QAccessible::Dialog);
-    setFixedSize(Px(4710), Px(3630));
     setFont(DialogFont());
 
-    Label1 = new QLabel(QStringLiteral("You are about to create a new Tambrel. Where would you "
-                                       "like your Tambrel located?"),
-                        this);
+    Label1 = new QLabel(Tr(MessageId::LocationQuestion), this);
     Label1->setWordWrap(true);
-    Label1->setGeometry(TwipsRect(360, 480, 3390, 390));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->resize(Label1->width(), Label1->heightForWidth(Label1->width()));
 
-    Option1 = new QRadioButton(QStringLiteral("Windows Desktop"), this);
-    Option1->setGeometry(TwipsRect(360, 1200, 2415, 255));
-    Option2 = new QRadioButton(QStringLiteral("Other Location"), this);
-    Option2->setGeometry(TwipsRect(360, 1560, 2535, 255));
-    Text1 = addTextBox(TwipsRect(480, 2040, 2775, 315));
-    Command3 = addButton("Browse...", TwipsRect(3360, 2040, 975, 375));
-    Command1 = addButton("Next >", TwipsRect(2160, 3120, 1095, 375));
+    Option1 = new QRadioButton(Tr(MessageId::DesktopOption), this);
+    Option2 = new QRadioButton(Tr(MessageId::OtherLocationOption), this);
+    Text1 = new QLineEdit(this);
+    Command3 = addButton(MessageId::BrowseButton);
+    Command1 = addButton(MessageId::NextButton);
 
-    Label2 = new QLabel(QStringLiteral("Please type a name for your Tambrel"), this);
-    Label2->setGeometry(TwipsRect(360, 240, 3015, 375));
+    Label2 = new QLabel(Tr(MessageId::NamePrompt), this);
+    Label2->setWordWrap(true);  // where a translation is wider than the window
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Text2 = addTextBox(TwipsRect(360, 600, 3975, 315));
-    Command4 = addButton("< Back", TwipsRect(1080, 3120, 1095, 375));
-    Command5 = addButton("Finish", TwipsRect(2160, 3120, 1095, 375));
-    Command2 = addButton("Cancel", TwipsRect(3480, 3120, 1095, 375));
+    Text2 = new QLineEdit(this);
+    Command4 = addButton(MessageId::BackButton);
+    Command5 = addButton(MessageId::FinishButton);
+    Command2 = addButton(MessageId::CancelButton);
 
+    // In the order of Form2Part.
     const char* names[] = {"Label1", "Option1", "Option2",  "Text1",    "Command3", "Command1",
                            "Label2", "Text2",   "Command4", "Command5", "Command2"};
-    QWidget* controls[] = {Label1, Option1, Option2,  Text1,    Command3, Command1,
-                           Label2, Text2,   Command4, Command5, Command2};
+    QWidget* const controls[] = {Label1, Option1, Option2,  Text1,    Command3, Command1,
+                                 Label2, Text2,   Command4, Command5, Command2};
+    static_assert(std::size(controls) == static_cast<std::size_t>(Form2Part::Count));
     for (std::size_t i = 0; i < std::size(names); ++i) {
         controls[i]->setObjectName(QString::fromLatin1(names[i]));
     }
+    // As designed, with room for texts longer than the English ones; mirrored right to left.
+    ApplyLayout(this, LayOutForm2(WidgetMeasure(controls), isRightToLeft()), controls);
     // For screen readers: the location question labels no control, so it is read as the
     // dialog's own text when the wizard opens, and the folder box has a short name of its own.
     // The name box is labelled by the question that asks for it.
-    Text1->setAccessibleName(QStringLiteral("Folder"));
+    Text1->setAccessibleName(Tr(MessageId::FolderBoxName));
     Text2->setAccessibleName(Label2->text());
     Label2->setBuddy(Text2);
 
@@ -83,17 +82,10 @@ Form2::Form2(Services& services, QWidget* parent)
     wizard_.onLoad();
 }
 
-QPushButton* Form2::addButton(const char* caption, const QRect& geometry) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setGeometry(geometry);
+QPushButton* Form2::addButton(MessageId caption) {
+    auto* button = new QPushButton(Tr(caption), this);
     button->setAutoDefault(true);  // Enter presses the focused button, as Space does
     return button;
-}
-
-QLineEdit* Form2::addTextBox(const QRect& geometry) {
-    auto* box = new QLineEdit(this);
-    box->setGeometry(geometry);
-    return box;
 }
 
 void Form2::connectEvents() {

@@ -41,8 +41,7 @@ class Form2 : public QWidget, private WizardView {
   private:
     void render(const WizardState& state) override;
     void focusNameBox() override;
-    QPushButton* addButton(const char* caption, const QRect& geometry);
-    QLineEdit* addTextBox(const QRect& geometry);
+    QPushButton* addButton(MessageId caption);
     void connectEvents();
     void showDefaultButton();
 

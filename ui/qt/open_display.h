@@ -6,13 +6,15 @@
 
 #include <QApplication>
 #include <memory>
+#include <string>
 
 #include "app/display_check.h"
 
 namespace tbr::qt {
 
 // argc and argv as main() received them, already checked; the toolkit takes its own options
-// out of them. argc must outlive the application.
-std::unique_ptr<QApplication> OpenDisplay(int& argc, char** argv);
+// out of them. argc must outlive the application. failure is the line printed when the display
+// cannot be opened.
+std::unique_ptr<QApplication> OpenDisplay(int& argc, char** argv, std::string failure);
 
 }  // namespace tbr::qt

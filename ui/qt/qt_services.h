@@ -11,7 +11,7 @@
 namespace tbr::qt {
 
 // Lone CRs (the message texts' line breaks) become LFs: not every style shows a CR as a break.
-QString ForDisplay(const std::string& text);
+QString ForDisplay(MessageId text);
 
 // A child of the window it serves, so it lives exactly as long as that window.
 class QtServices : public QObject, public WindowServices {
@@ -22,10 +22,10 @@ class QtServices : public QObject, public WindowServices {
     // The window that owns this window's boxes and dialogs.
     void setOwner(QWidget* owner) { owner_ = owner; }
 
-    Answer ask(const std::string& text, const std::string& title, Answer defaultAnswer) override;
-    void tell(const std::string& text, const std::string& title) override;
+    Answer ask(MessageId text, MessageId title, Answer defaultAnswer) override;
+    void tell(MessageId text, MessageId title) override;
     Result<std::optional<std::string>> chooseFile(const FileOpenRequest& request) override;
-    std::optional<std::string> chooseFolder(const std::string& title,
+    std::optional<std::string> chooseFolder(MessageId title,
                                             const std::string& initialFolder) override;
 
   private:

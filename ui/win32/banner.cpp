@@ -1,15 +1,102 @@
 #include "ui/win32/banner.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "resources/banner_words.h"
 #include "ui/win32/twips.h"
 
 namespace tbr::win32 {
 namespace {
 
-// The bitmap lives in the window's user data, the DPI it was drawn for in its extra bytes.
+// The bitmap lives in the window's user data; the DPI it was drawn for and the words to write
+// in its extra bytes.
 constexpr int kDrawnForDpi = 0;
+constexpr int kWords = sizeof(LONG_PTR);
 
 HBITMAP BannerBitmap(HWND banner) {
     return reinterpret_cast<HBITMAP>(GetWindowLongPtrW(banner, GWLP_USERDATA));
+}
+
+const BannerWords* Words(HWND banner) {
+    return reinterpret_cast<const BannerWords*>(GetWindowLongPtrW(banner, kWords));
+}
+
+COLORREF Colour(const resources::BannerColour& colour) {
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+// The banner's sans-serif (Arial, or the font the system gives for it) with capitals capHeight
+// pixels tall.
+HFONT WordsFont(HDC dc, double capHeight, int weight) {
+    LOGFONTW font{};
+    font.lfHeight = -100;  // an em of 100 pixels, to read the capitals' share of it
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = ANTIALIASED_QUALITY;
+    wcscpy_s(font.lfFaceName, LF_FACESIZE, L"Arial");
+    const HFONT trial = CreateFontIndirectW(&font);
+    const HGDIOBJ previous = SelectObject(dc, trial);
+    OUTLINETEXTMETRICW metrics{};
+    metrics.otmSize = sizeof(metrics);
+    double capsPerEm = 0.716;  // Arial's, where the font does not say
+    if (GetOutlineTextMetricsW(dc, sizeof(metrics), &metrics) != 0 && metrics.otmsCapEmHeight > 0) {
+        capsPerEm = metrics.otmsCapEmHeight / 100.0;
+    }
+    SelectObject(dc, previous);
+    DeleteObject(trial);
+    font.lfHeight = -std::max(1, static_cast<int>(capHeight / capsPerEm));  // never larger
+    return CreateFontIndirectW(&font);
+}
+
+// One line of words from left to right (pixels), on a baseline: shrunk by up to 30 % where
+// it is too long, then cut short with an ellipsis.
+void WriteLine(HDC dc, const std::wstring& text, const RECT& room, int baseline, double capHeight,
+               int weight, COLORREF colour, bool rightToLeft) {
+    constexpr double kLeastShrink = 0.7;
+    const UINT format = DT_SINGLELINE | DT_NOPREFIX | (rightToLeft ? DT_RTLREADING : 0);
+    HFONT font = WordsFont(dc, capHeight, weight);
+    HGDIOBJ previous = SelectObject(dc, font);
+    auto measure = [&] {  // as DrawText lays the line out, letters from linked fonts included
+        RECT line{};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, format | DT_CALCRECT);
+        return line.right;
+    };
+    const int width = room.right - room.left;
+    int needed = measure();
+    // Letters from a linked font do not shrink in step with the font: a few tries at most.
+    for (double shrink = 1; needed > width && shrink > kLeastShrink;) {
+        shrink = std::max(kLeastShrink, shrink * width / needed);
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        font = WordsFont(dc, capHeight * shrink, weight);
+        previous = SelectObject(dc, font);
+        needed = measure();
+    }
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT box{room.left, baseline - metrics.tmAscent, room.right, baseline + metrics.tmDescent};
+    SetTextColor(dc, colour);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              format | DT_NOCLIP | (needed > width ? DT_END_ELLIPSIS : 0));
+    SelectObject(dc, previous);
+    DeleteObject(font);
+}
+
+// The English words of the picture painted over in white, and the catalogue's written there, at
+// the picture's scale (its 1x pixels times dpi / 96).
+void WriteWords(HDC dc, const BannerWords& words, int pictureWidth, int pictureHeight, int dpi) {
+    using namespace resources;
+    const double scale = dpi / 96.0;
+    auto at = [scale](double pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+    const RECT english{at(kBannerWordsLeft), 0, pictureWidth, pictureHeight};
+    FillRect(dc, &english, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const RECT room{english.left, 0, pictureWidth - at(kBannerWordsRightMargin), pictureHeight};
+    WriteLine(dc, words.title, room, at(kBannerTitleBaseline), kBannerTitleCapHeight * scale,
+              FW_BOLD, Colour(kBannerTitleColour), words.rightToLeft);
+    WriteLine(dc, words.tagline, room, at(kBannerTaglineBaseline), kBannerTaglineCapHeight * scale,
+              FW_NORMAL, Colour(kBannerTaglineColour), words.rightToLeft);
 }
 
 void DrawPicture(HWND banner, HDC dc) {
@@ -33,6 +120,9 @@ void DrawPicture(HWND banner, HDC dc) {
     }
     SelectObject(source, previous);
     DeleteDC(source);
+    if (const BannerWords* words = Words(banner)) {
+        WriteWords(dc, *words, width, height, dpi);
+    }
 }
 
 // White around the picture; the window colour of the user's scheme while high contrast is on.
@@ -54,6 +144,9 @@ bool ShowsFocusCue(HWND banner) {
 LRESULT OnPaint(HWND banner) {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(banner, &paint);
+    // In a mirrored window the banner inherits the mirroring; drawn left to right, the picture
+    // and its words keep their look.
+    SetLayout(dc, 0);
     RECT client{};
     GetClientRect(banner, &client);
     FillRect(dc, &client, BackgroundBrush());
@@ -108,7 +201,7 @@ void RegisterBannerClass(HINSTANCE instance) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = BannerProcedure;
-    windowClass.cbWndExtra = sizeof(LONG_PTR);
+    windowClass.cbWndExtra = 2 * sizeof(LONG_PTR);
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.lpszClassName = kBannerClass;
@@ -118,6 +211,11 @@ void RegisterBannerClass(HINSTANCE instance) {
 void SetBannerBitmap(HWND banner, HBITMAP bitmap, UINT drawnForDpi) {
     SetWindowLongPtrW(banner, kDrawnForDpi, static_cast<LONG_PTR>(drawnForDpi));
     SetWindowLongPtrW(banner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bitmap));
+    InvalidateRect(banner, nullptr, TRUE);
+}
+
+void SetBannerWords(HWND banner, const BannerWords* words) {
+    SetWindowLongPtrW(banner, kWords, reinterpret_cast<LONG_PTR>(words));
     InvalidateRect(banner, nullptr, TRUE);
 }
 

@@ -1,7 +1,10 @@
 // The main window's banner: a logo bitmap at the top-left of a white box (the window colour under
 // high contrast) with a thin sunken border. It can take the focus (then it shows a focus rectangle
-// while the keyboard is in use) but reacts to nothing.
+// while the keyboard is in use) but reacts to nothing. It is never mirrored: in a window laid out
+// right to left it looks as it does left to right.
 #pragma once
+
+#include <string>
 
 #include "ui/win32/control_table.h"
 
@@ -11,8 +14,10 @@ inline constexpr wchar_t kBannerClass[] = L"TbrBanner";
 
 // The banner as an entry of a window's control table: a tab stop in a thin sunken frame. Its text
 // is not drawn; it is the banner's name for screen readers.
-constexpr ControlLayout BannerControl(int id, const wchar_t* name, TwipRect place) {
-    return {id, kBannerClass, name, WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE, place};
+template <typename Part>
+constexpr ControlLayout BannerControl(int id, Part part, MessageId name) {
+    return {id,   static_cast<int>(part), kBannerClass,
+            name, WS_TABSTOP | WS_GROUP,  WS_EX_CLIENTEDGE};
 }
 
 // Registers the banner's window class for this module (again is harmless).
@@ -22,5 +27,17 @@ void RegisterBannerClass(HINSTANCE instance);
 // any other it is scaled to match. The caller keeps the bitmap alive as long as the banner shows
 // it.
 void SetBannerBitmap(HWND banner, HBITMAP bitmap, UINT drawnForDpi);
+
+// The picture holds the program's name and a line under it in English. In another language these
+// words are written over them (resources/banner_words.h), shrunk or cut short with an ellipsis
+// where they are longer than the room.
+struct BannerWords {
+    std::wstring title;
+    std::wstring tagline;
+    bool rightToLeft = false;
+};
+// The words to write, or nullptr for the picture as drawn. The caller keeps them alive as long as
+// the banner shows them.
+void SetBannerWords(HWND banner, const BannerWords* words);
 
 }  // namespace tbr::win32

@@ -25,40 +25,43 @@ int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
     return 0;
 }
 
+// A box in a language written right to left reads from the right, its text on the right too.
+UINT Direction(const BoxText& box) {
+    return box.rightToLeft ? MB_RTLREADING | MB_RIGHT : 0;
+}
+
 }  // namespace
 
-std::wstring MessageBoxText(const std::string& text) {
-    const std::wstring wide = WideText(text);
+std::wstring MessageBoxText(const std::wstring& text) {
     std::wstring shown;
-    shown.reserve(wide.size() + 4);
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        shown += wide[i];
-        if (wide[i] == L'\r' && (i + 1 == wide.size() || wide[i + 1] != L'\n')) {
+    shown.reserve(text.size() + 4);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        shown += text[i];
+        if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')) {
             shown += L'\n';
         }
     }
     return shown;
 }
 
-Answer AskYesNo(HWND owner, const std::string& text, const std::string& title,
-                Answer defaultAnswer) {
+Answer AskYesNo(HWND owner, const BoxText& box, Answer defaultAnswer) {
     const UINT defaultButton = defaultAnswer == Answer::No ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
-    const int pressed = MessageBoxW(owner, MessageBoxText(text).c_str(), WideText(title).c_str(),
-                                    MB_YESNO | MB_APPLMODAL | defaultButton);
+    const int pressed = MessageBoxW(owner, MessageBoxText(box.text).c_str(), box.title.c_str(),
+                                    MB_YESNO | MB_APPLMODAL | defaultButton | Direction(box));
     // A box that could not be shown counts as No: nothing is replaced and nothing is started.
     return pressed == IDYES ? Answer::Yes : Answer::No;
 }
 
-void Tell(HWND owner, const std::string& text, const std::string& title) {
-    MessageBoxW(owner, MessageBoxText(text).c_str(), WideText(title).c_str(), MB_OK | MB_APPLMODAL);
+void Tell(HWND owner, const BoxText& box) {
+    MessageBoxW(owner, MessageBoxText(box.text).c_str(), box.title.c_str(),
+                MB_OK | MB_APPLMODAL | Direction(box));
 }
 
-Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRequest& request) {
+Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileDialogRequest& request) {
     static constexpr char kSource[] = "GetOpenFileNameW";
     // One filter pair; the string's own terminator closes the list with a second NUL.
     const std::wstring filter =
-        WideText(request.filterName) + L'\0' + WideText(request.filterPattern) + L'\0';
-    const std::wstring title = WideText(request.title);
+        request.filterName + L'\0' + WideText(request.filterPattern) + L'\0';
     // The starting folder. Microsoft documents this order for Windows 7 and later
     // (OPENFILENAMEW, lpstrInitialDir):
     //   1. If lpstrInitialDir has the same value as was passed the first time the application
@@ -92,7 +95,7 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRe
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = kLongPathBuffer;
     dialog.lpstrInitialDir = nullptr;
-    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrTitle = request.title.c_str();
     // OFN_NOCHANGEDIR keeps the current folder only for the save dialog: after a pick here it may
     // have moved to the document's folder. Nothing depends on it: relative folders are taken below
     // the profile folder, every path handed on is absolute, and the editor is never looked for in
@@ -115,16 +118,15 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileOpenRe
                    kSource};
 }
 
-std::optional<std::string> ChooseFolder(HWND owner, const std::string& title,
+std::optional<std::string> ChooseFolder(HWND owner, const std::wstring& title,
                                         const std::string& initialFolder) {
-    const std::wstring wideTitle = WideText(title);
     const std::wstring start = WideText(initialFolder);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW browse{};
     browse.hwndOwner = owner;
     browse.pidlRoot = nullptr;  // the whole tree, from the desktop down
     browse.pszDisplayName = displayName;
-    browse.lpszTitle = wideTitle.c_str();
+    browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
     if (!start.empty()) {
         browse.lpfn = SelectStartFolder;

@@ -1,34 +1,42 @@
 #include "ui/win32/control_table.h"
 
+#include "ui/win32/text_measure.h"
+
 namespace tbr::win32 {
 
-HWND CreateControl(HWND dialog, const ControlLayout& layout) {
+void CreateControls(HWND dialog, const DialogTemplate& look, const Catalogue& catalogue) {
     const HINSTANCE instance =
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-    const DWORD style = WS_CHILD | (layout.hidden ? 0 : WS_VISIBLE) | layout.style;
-    return CreateWindowExW(layout.exStyle, layout.windowClass, layout.text, style, 0, 0, 0, 0,
-                           dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
-                           instance, nullptr);
-}
-
-void CreateControls(HWND dialog, const DialogTemplate& look) {
-    for (const ControlLayout& layout : look.controls) {
-        CreateControl(dialog, layout);
+    for (const ControlLayout& control : look.controls) {
+        const std::wstring text = control.text ? catalogue.text(*control.text) : std::wstring();
+        CreateWindowExW(control.exStyle, control.windowClass, text.c_str(),
+                        WS_CHILD | (control.hidden ? 0 : WS_VISIBLE) | control.style, 0, 0, 0, 0,
+                        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
+                        nullptr);
     }
 }
 
+WindowLayout MeasuredLayout(HWND dialog, const DialogTemplate& look, const WindowFonts& fonts,
+                            UINT dpi) {
+    return look.layOut(ControlTextMeasure(dialog, look.controls, fonts, dpi), false);
+}
+
 void LayOutControls(HWND dialog, const DialogTemplate& look, const WindowFonts& fonts, UINT dpi) {
-    SetClientSizeInTwips(dialog, look.clientWidth, look.clientHeight, dpi);
-    for (const ControlLayout& layout : look.controls) {
-        const HWND child = GetDlgItem(dialog, layout.id);
-        const HFONT font = layout.font == ControlFont::Label ? fonts.label() : fonts.dialog();
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        RECT place = TwipsToPixels(layout.place, dpi);
-        if (layout.wrapsText) {
-            place.bottom =
-                place.top + WrappedTextHeight(child, font, layout.text, place.right - place.left);
+    for (const ControlLayout& control : look.controls) {
+        SendMessageW(GetDlgItem(dialog, control.id), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(FontOf(control, fonts)), FALSE);
+    }
+    const WindowLayout layout = MeasuredLayout(dialog, look, fonts, dpi);
+    const SIZE size = WindowSizeForClient(dialog, layout.width, layout.height, dpi);
+    SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const ControlLayout& control : look.controls) {
+        if (control.part == kNoPart) {
+            continue;
         }
-        PlaceControl(child, place);
+        PlaceControl(
+            GetDlgItem(dialog, control.id),
+            TwipsToPixels(layout.controls.at(static_cast<std::size_t>(control.part)), dpi));
     }
 }
 
@@ -43,12 +51,6 @@ SIZE WindowSizeForClient(HWND window, int width, int height, UINT dpi) {
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-void SetClientSizeInTwips(HWND window, int width, int height, UINT dpi) {
-    const SIZE size = WindowSizeForClient(window, width, height, dpi);
-    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace tbr::win32

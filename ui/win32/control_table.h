@@ -1,11 +1,15 @@
-// A window described as a table: its title, where it first appears, its client size in twips and
-// its controls in tab order, each with its window class, text, styles and place. The builders
-// below make the table's entries; CreateControls and LayOutControls turn a table into child
-// windows placed at the window's DPI.
+// A window described as a table: its title, where it first appears, the function that lays it
+// out, and its controls in tab order, each with its window class, text, styles and its part in
+// the layout. The builders below make the table's entries; CreateControls and LayOutControls turn
+// a table into child windows placed at the window's DPI, with room for every text.
 #pragma once
 
+#include <optional>
 #include <span>
 
+#include "common/window_layout.h"
+#include "messages/messages.h"
+#include "ui/win32/catalogue.h"
 #include "ui/win32/fonts_and_icons.h"
 #include "ui/win32/twips.h"
 
@@ -14,74 +18,96 @@ namespace tbr::win32 {
 // The font a control is drawn in: the standard dialog font or the main window's label font.
 enum class ControlFont { Dialog, Label };
 
-// One child control: its id, window class, text, styles and place on the window.
+// One child control: its id, its part in the window's layout (the window's enumeration of its
+// parts), window class, text, styles and font.
 struct ControlLayout {
     int id;
+    int part;
     const wchar_t* windowClass;
-    const wchar_t* text;
+    std::optional<MessageId> text;
     DWORD style;
     DWORD exStyle;
-    TwipRect place;
     ControlFont font = ControlFont::Dialog;
-    bool wrapsText = false;  // word-wrapped and as high as its lines, whatever the table's height
-    bool hidden = false;     // never shown
+    bool hidden = false;  // never shown, and not in the layout
 };
 
+// The part of a control that the layout does not place.
+inline constexpr int kNoPart = -1;
+
 // The kinds of control the windows are made of, as table entries.
-constexpr ControlLayout PushButton(int id, const wchar_t* text, TwipRect place) {
-    return {id, L"BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, place};
+template <typename Part>
+constexpr ControlLayout PushButton(int id, Part part, MessageId text) {
+    return {id, static_cast<int>(part), L"BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0};
 }
 // Shows an icon; its text is not drawn but is the button's name for screen readers.
-constexpr ControlLayout PictureButton(int id, const wchar_t* name, TwipRect place) {
-    return {id, L"BUTTON", name, BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP, 0, place};
+template <typename Part>
+constexpr ControlLayout PictureButton(int id, Part part, MessageId name) {
+    return {id,
+            static_cast<int>(part),
+            L"BUTTON",
+            name,
+            BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP,
+            0};
 }
 // The first option of a group starts the group; the arrow keys move between its options.
-constexpr ControlLayout FirstOption(int id, const wchar_t* text, TwipRect place) {
-    return {id, L"BUTTON", text, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, 0, place};
+template <typename Part>
+constexpr ControlLayout FirstOption(int id, Part part, MessageId text) {
+    return {id, static_cast<int>(part), L"BUTTON", text, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP,
+            0};
 }
-constexpr ControlLayout Option(int id, const wchar_t* text, TwipRect place) {
-    return {id, L"BUTTON", text, BS_AUTORADIOBUTTON, 0, place};
+template <typename Part>
+constexpr ControlLayout Option(int id, Part part, MessageId text) {
+    return {id, static_cast<int>(part), L"BUTTON", text, BS_AUTORADIOBUTTON, 0};
 }
-constexpr ControlLayout TextBox(int id, TwipRect place) {
-    return {id, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE, place};
+template <typename Part>
+constexpr ControlLayout TextBox(int id, Part part) {
+    return {id,
+            static_cast<int>(part),
+            L"EDIT",
+            std::nullopt,
+            ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
+            WS_EX_CLIENTEDGE};
 }
-constexpr ControlLayout Label(int id, const wchar_t* text, TwipRect place,
+// A label wraps its words where the layout gives it less width than its text needs.
+template <typename Part>
+constexpr ControlLayout Label(int id, Part part, MessageId text,
                               ControlFont font = ControlFont::Dialog) {
-    return {id, L"STATIC", text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, place, font};
+    return {id, static_cast<int>(part), L"STATIC", text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, font};
 }
 // Never shown: the name that screen readers give the control after it, which has no label of its
 // own on screen. They name a text box by the static text just before it, hidden or not.
-constexpr ControlLayout ScreenReaderName(int id, const wchar_t* name, TwipRect place) {
-    ControlLayout layout{id, L"STATIC", name, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, place};
+constexpr ControlLayout ScreenReaderName(int id, MessageId name) {
+    ControlLayout layout{id, kNoPart, L"STATIC", name, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0};
     layout.hidden = true;
     return layout;
-}
-constexpr ControlLayout WrappedLabel(int id, const wchar_t* text, TwipRect place) {
-    return {id,    L"STATIC",           text, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0,
-            place, ControlFont::Dialog, true};
 }
 
 // Where a window first appears.
 enum class Placement { SystemDefault, CentredOnScreen };
 
-// The window itself: its title, where it first appears, its client size and its controls.
+// Lays a window out in twips for its texts as measured: app/form1_layout.h, wizard/form2_layout.h.
+using LayOutWindow = WindowLayout (*)(const TextMeasure& measure, bool rightToLeft);
+
+// The window itself: its title, where it first appears, its layout and its controls.
 struct DialogTemplate {
-    const wchar_t* title;
+    MessageId title;
     Placement placement;
-    int clientWidth;  // twips
-    int clientHeight;
+    LayOutWindow layOut;
     std::span<const ControlLayout> controls;  // in tab order
 };
 
-HWND CreateControl(HWND dialog, const ControlLayout& layout);
-// Creates every control of the table, in its order (the tab order), not yet placed.
-void CreateControls(HWND dialog, const DialogTemplate& look);
-// Sizes the window and gives every control of the table its font and its place at dpi.
+// Creates every control of the table, in its order (the tab order), with its text from the
+// catalogue, not yet placed.
+void CreateControls(HWND dialog, const DialogTemplate& look, const Catalogue& catalogue);
+// The window's layout at dpi for the controls' texts drawn in fonts (made for that DPI). It is
+// laid out left to right: a mirrored window (WS_EX_LAYOUTRTL) mirrors its controls itself.
+WindowLayout MeasuredLayout(HWND dialog, const DialogTemplate& look, const WindowFonts& fonts,
+                            UINT dpi);
+// Gives every control of the table its font, then sizes the window and places every control at
+// dpi as MeasuredLayout says.
 void LayOutControls(HWND dialog, const DialogTemplate& look, const WindowFonts& fonts, UINT dpi);
 
 void PlaceControl(HWND control, const RECT& pixels);
-// Sizes the window so that its client area is width x height twips at dpi.
-void SetClientSizeInTwips(HWND window, int width, int height, UINT dpi);
 // The outer size of the window when its client area is width x height twips at dpi.
 SIZE WindowSizeForClient(HWND window, int width, int height, UINT dpi);
 

@@ -11,10 +11,11 @@ constexpr short kTemplateDefaultPosition = static_cast<short>(0x8000);
 
 // A dialog template without controls: header, no menu, the standard class, the title. No font is
 // named: every control gets its font from the window, at the window's DPI.
-std::vector<DWORD> EmptyDialogTemplate(const DialogTemplate& dialog) {
+std::vector<DWORD> EmptyDialogTemplate(const DialogTemplate& dialog, const std::wstring& title,
+                                       bool rightToLeft) {
     DLGTEMPLATE header{};
     header.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    header.dwExtendedStyle = WS_EX_APPWINDOW;
+    header.dwExtendedStyle = WS_EX_APPWINDOW | (rightToLeft ? WS_EX_LAYOUTRTL : 0);
     header.cdit = 0;
     const bool systemPlacesIt = dialog.placement == Placement::SystemDefault;
     header.x = systemPlacesIt ? kTemplateDefaultPosition : 0;  // else placed once it has its size
@@ -22,21 +23,22 @@ std::vector<DWORD> EmptyDialogTemplate(const DialogTemplate& dialog) {
     header.cx = 100;  // replaced once the window knows its DPI
     header.cy = 100;
 
-    const std::size_t titleLength = std::wcslen(dialog.title) + 1;
+    const std::size_t titleLength = title.size() + 1;
     const std::size_t bytes = sizeof(header) + 2 * sizeof(WORD) + titleLength * sizeof(wchar_t);
     std::vector<DWORD> storage((bytes + sizeof(DWORD) - 1) / sizeof(DWORD), 0);
     auto* at = reinterpret_cast<unsigned char*>(storage.data());
     std::memcpy(at, &header, sizeof(header));
     at += sizeof(header) + 2 * sizeof(WORD);  // menu 0 and class 0: none and the standard one
-    std::memcpy(at, dialog.title, titleLength * sizeof(wchar_t));
+    std::memcpy(at, title.c_str(), titleLength * sizeof(wchar_t));
     return storage;
 }
 
 }  // namespace
 
-HWND CreateModelessDialog(HINSTANCE instance, const DialogTemplate& dialog, DLGPROC procedure,
-                          void* self) {
-    const std::vector<DWORD> storage = EmptyDialogTemplate(dialog);
+HWND CreateModelessDialog(HINSTANCE instance, const DialogTemplate& dialog,
+                          const Catalogue& catalogue, DLGPROC procedure, void* self) {
+    const std::vector<DWORD> storage =
+        EmptyDialogTemplate(dialog, catalogue.text(dialog.title), catalogue.rightToLeft());
     return CreateDialogIndirectParamW(instance,
                                       reinterpret_cast<const DLGTEMPLATE*>(storage.data()), nullptr,
                                       procedure, reinterpret_cast<LPARAM>(self));

@@ -12,9 +12,11 @@
 
 namespace tbr::win32 {
 
-// Creates the (hidden) dialog; `self` reaches the procedure with WM_INITDIALOG.
-HWND CreateModelessDialog(HINSTANCE instance, const DialogTemplate& dialog, DLGPROC procedure,
-                          void* self);
+// Creates the (hidden) dialog with the table's title in the catalogue's language, mirrored
+// (WS_EX_LAYOUTRTL, which its controls inherit) where the language is written right to left;
+// `self` reaches the procedure with WM_INITDIALOG.
+HWND CreateModelessDialog(HINSTANCE instance, const DialogTemplate& dialog,
+                          const Catalogue& catalogue, DLGPROC procedure, void* self);
 
 // The object that WM_INITDIALOG handed in (stored with the window).
 void RememberDialogObject(HWND dialog, void* self);
@@ -47,7 +49,7 @@ class DialogWindow : public Win32Services {
     void show() {
         unload();
         unloading_ = false;
-        window_ = CreateModelessDialog(instance_, look_, DialogProcedure,
+        window_ = CreateModelessDialog(instance_, look_, catalogue(), DialogProcedure,
                                        static_cast<DialogWindow*>(this));
         if (window_ == nullptr) {
             return;
@@ -72,8 +74,9 @@ class DialogWindow : public Win32Services {
     HWND control(int id) const { return GetDlgItem(window_, id); }
 
   protected:
-    DialogWindow(HINSTANCE instance, Navigator& navigator, const DialogTemplate& look)
-        : Win32Services(navigator), instance_(instance), look_(look) {}
+    DialogWindow(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue,
+                 const DialogTemplate& look)
+        : Win32Services(navigator, catalogue), instance_(instance), look_(look) {}
     // The form is gone by now: its window goes without reaching it. A form whose window uses
     // the form's own members unloads in its own destructor.
     ~DialogWindow() override {
@@ -126,7 +129,7 @@ class DialogWindow : public Win32Services {
     void load(HWND window) {
         window_ = window;
         TakeOverDpiScaling(window);
-        CreateControls(window, look_);
+        CreateControls(window, look_, catalogue());
         layOut(GetDpiForWindow(window));
     }
 
@@ -159,9 +162,13 @@ class DialogWindow : public Win32Services {
     }
 
     // The exact size at the new DPI, so that the place WM_DPICHANGED suggests is the one the
-    // layout keeps: a window moved to a monitor of another DPI changes its size once.
+    // layout keeps: a window moved to a monitor of another DPI changes its size once. The texts
+    // are measured in the fonts of that DPI, as the layout will measure them.
     INT_PTR onGetDpiScaledSize(UINT dpi, SIZE& size) {
-        size = WindowSizeForClient(window_, look_.clientWidth, look_.clientHeight, dpi);
+        WindowFonts fonts;
+        fonts.create(dpi);
+        const WindowLayout layout = MeasuredLayout(window_, look_, fonts, dpi);
+        size = WindowSizeForClient(window_, layout.width, layout.height, dpi);
         SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
         return TRUE;
     }

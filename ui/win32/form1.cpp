@@ -1,5 +1,6 @@
 #include "ui/win32/form1.h"
 
+#include "app/form1_layout.h"
 #include "ui/win32/banner.h"
 #include "ui/win32/resource_ids.h"
 
@@ -11,30 +12,33 @@ HBITMAP LoadBitmapResource(HINSTANCE instance, int id) {
         LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
-constexpr wchar_t kCreateCaption[] = L"Create a new Tambrel.";
-constexpr wchar_t kEditCaption[] = L"Edit an existing Tambrel.";
-
-// In tab order: "Close", the two picture buttons, the banner; the labels take no focus.
+// In tab order: "Close", the two picture buttons, the banner; the labels take no focus. The
+// picture buttons are named by the labels' texts.
 constexpr ControlLayout kControls[] = {
-    PushButton(Form1::kCommand4, L"Close", {3720, 4800, 1215, 375}),
-    PictureButton(Form1::kCommand1, kCreateCaption, {360, 1560, 975, 975}),
-    PictureButton(Form1::kCommand2, kEditCaption, {360, 2640, 975, 975}),
-    BannerControl(Form1::kPicture1, L"Tambrel Wizard", {0, 0, 5145, 1275}),
-    Label(Form1::kLabel1, kCreateCaption, {1680, 1920, 2505, 255}, ControlFont::Label),
-    Label(Form1::kLabel2, kEditCaption, {1680, 3000, 2670, 255}, ControlFont::Label),
+    PushButton(Form1::kCommand4, Form1Part::Command4, MessageId::CloseButton),
+    PictureButton(Form1::kCommand1, Form1Part::Command1, MessageId::CreateLabel),
+    PictureButton(Form1::kCommand2, Form1Part::Command2, MessageId::EditLabel),
+    BannerControl(Form1::kPicture1, Form1Part::Picture1, MessageId::MainWindowTitle),
+    Label(Form1::kLabel1, Form1Part::Label1, MessageId::CreateLabel, ControlFont::Label),
+    Label(Form1::kLabel2, Form1Part::Label2, MessageId::EditLabel, ControlFont::Label),
 };
 
-// The client area is 5145 x 5400 twips: 343 x 360 pixels at 96 DPI.
-constexpr DialogTemplate kWindow{L"Tambrel Wizard", Placement::CentredOnScreen, 5145, 5400,
-                                 kControls};
+// 5145 x 5400 twips in English: 343 x 360 pixels at 96 DPI.
+constexpr DialogTemplate kWindow{MessageId::MainWindowTitle, Placement::CentredOnScreen,
+                                 LayOutForm1, kControls};
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, Navigator& navigator)
-    : DialogWindow(instance, navigator, kWindow),
+Form1::Form1(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue)
+    : DialogWindow(instance, navigator, catalogue, kWindow),
       launcher_(*this),
       banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)) {
     RegisterBannerClass(instance);
+    if (catalogue.language() != kEnglishTable) {
+        bannerWords_ =
+            BannerWords{catalogue.text(MessageId::MainWindowTitle),
+                        catalogue.text(MessageId::BannerTagline), catalogue.rightToLeft()};
+    }
 }
 
 Form1::~Form1() {
@@ -71,11 +75,9 @@ INT_PTR Form1::onCommand(int id, int code) {
 }
 
 // The pictures for the window's DPI: the icons hold an image for 96, 144 and 192 DPI, and above
-// 96 DPI the banner drawn for 192 is shown, made smaller where the DPI is lower.
+// 96 DPI the banner drawn for 192 is shown, made smaller where the DPI is lower; in a language
+// other than English, with the catalogue's words in place of the drawn ones.
 void Form1::layOutOwnParts(UINT dpi) {
-    placeLabel(kLabel1, kCommand1);
-    placeLabel(kLabel2, kCommand2);
-
     if (dpi > 96 && banner2x_ == nullptr) {
         banner2x_ = LoadBitmapResource(instance(), TBR_IDB_BANNER_2X);  // only where it is shown
     }
@@ -84,6 +86,7 @@ void Form1::layOutOwnParts(UINT dpi) {
     } else {
         SetBannerBitmap(control(kPicture1), banner_, 96);
     }
+    SetBannerWords(control(kPicture1), bannerWords_ ? &*bannerWords_ : nullptr);
 
     createIcon_.load(instance(), TBR_IDI_CREATE, 32, dpi);
     editIcon_.load(instance(), TBR_IDI_EDIT, 32, dpi);
@@ -95,21 +98,6 @@ void Form1::layOutOwnParts(UINT dpi) {
     smallIcon_.load(instance(), TBR_IDI_APPLICATION, GetSystemMetricsForDpi(SM_CXSMICON, 96), dpi);
     SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-}
-
-// A label is as large as its text, and its middle lies on the middle of the button it names.
-void Form1::placeLabel(int labelId, int buttonId) {
-    const HWND label = control(labelId);
-    const SIZE text = TextSize(label, fonts().label(), WindowText(label));
-    RECT button{};
-    GetWindowRect(control(buttonId), &button);
-    MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&button), 2);
-    RECT placed{};
-    GetWindowRect(label, &placed);
-    MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&placed), 2);
-    const int left = placed.left;  // as the table puts it
-    const int top = button.top + (button.bottom - button.top - text.cy) / 2;
-    PlaceControl(label, RECT{left, top, left + text.cx, top + text.cy});
 }
 
 }  // namespace tbr::win32

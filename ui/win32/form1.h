@@ -2,7 +2,10 @@
 // "Close". What its buttons do is Launcher's; this window draws and forwards.
 #pragma once
 
+#include <optional>
+
 #include "app/launcher.h"
+#include "ui/win32/banner.h"
 #include "ui/win32/dialog_window.h"
 
 namespace tbr::win32 {
@@ -19,7 +22,7 @@ class Form1 final : public DialogWindow<Form1> {
         kLabel2 = 112,
     };
 
-    Form1(HINSTANCE instance, Navigator& navigator);
+    Form1(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue);
     ~Form1() override;
 
   private:
@@ -27,15 +30,15 @@ class Form1 final : public DialogWindow<Form1> {
     INT_PTR onInitDialog();
     INT_PTR onCommand(int id, int code);
     void layOutOwnParts(UINT dpi);
-    void placeLabel(int labelId, int buttonId);
 
     Launcher launcher_;
     ScaledIcon createIcon_;
     ScaledIcon editIcon_;
     ScaledIcon bigIcon_;
     ScaledIcon smallIcon_;
-    HBITMAP banner_ = nullptr;    // drawn for 96 DPI
-    HBITMAP banner2x_ = nullptr;  // drawn for 192 DPI
+    HBITMAP banner_ = nullptr;                // drawn for 96 DPI
+    HBITMAP banner2x_ = nullptr;              // drawn for 192 DPI
+    std::optional<BannerWords> bannerWords_;  // in a language other than English
 };
 
 }  // namespace tbr::win32

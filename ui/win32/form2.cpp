@@ -1,5 +1,7 @@
 #include "ui/win32/form2.h"
 
+#include "wizard/form2_layout.h"
+
 namespace tbr::win32 {
 namespace {
 
@@ -7,35 +9,32 @@ namespace {
 // Each label comes just before the control it names, which is where screen readers look; the
 // question names nothing and is read as the window's text, and the folder box is named "Folder".
 constexpr ControlLayout kControls[] = {
-    PushButton(Form2::kCommand1, L"Next >", {2160, 3120, 1095, 375}),
-    WrappedLabel(
-        Form2::kLabel1,
-        L"You are about to create a new Tambrel. Where would you like your Tambrel located?",
-        {360, 480, 3390, 390}),
-    FirstOption(Form2::kOption1, L"Windows Desktop", {360, 1200, 2415, 255}),
-    Option(Form2::kOption2, L"Other Location", {360, 1560, 2535, 255}),
-    ScreenReaderName(Form2::kLabel3, L"Folder", {480, 2040, 2775, 315}),
-    TextBox(Form2::kText1, {480, 2040, 2775, 315}),
-    PushButton(Form2::kCommand3, L"Browse...", {3360, 2040, 975, 375}),
-    Label(Form2::kLabel2, L"Please type a name for your Tambrel", {360, 240, 3015, 375}),
-    TextBox(Form2::kText2, {360, 600, 3975, 315}),
-    PushButton(Form2::kCommand4, L"< Back", {1080, 3120, 1095, 375}),
-    PushButton(Form2::kCommand5, L"Finish", {2160, 3120, 1095, 375}),
-    PushButton(Form2::kCommand2, L"Cancel", {3480, 3120, 1095, 375}),
+    PushButton(Form2::kCommand1, Form2Part::Command1, MessageId::NextButton),
+    Label(Form2::kLabel1, Form2Part::Label1, MessageId::LocationQuestion),
+    FirstOption(Form2::kOption1, Form2Part::Option1, MessageId::DesktopOption),
+    Option(Form2::kOption2, Form2Part::Option2, MessageId::OtherLocationOption),
+    ScreenReaderName(Form2::kLabel3, MessageId::FolderBoxName),
+    TextBox(Form2::kText1, Form2Part::Text1),
+    PushButton(Form2::kCommand3, Form2Part::Command3, MessageId::BrowseButton),
+    Label(Form2::kLabel2, Form2Part::Label2, MessageId::NamePrompt),
+    TextBox(Form2::kText2, Form2Part::Text2),
+    PushButton(Form2::kCommand4, Form2Part::Command4, MessageId::BackButton),
+    PushButton(Form2::kCommand5, Form2Part::Command5, MessageId::FinishButton),
+    PushButton(Form2::kCommand2, Form2Part::Command2, MessageId::CancelButton),
 };
 
 constexpr int kLocationPage[] = {Form2::kLabel1, Form2::kOption1,  Form2::kOption2,
                                  Form2::kText1,  Form2::kCommand3, Form2::kCommand1};
 constexpr int kNamePage[] = {Form2::kLabel2, Form2::kText2, Form2::kCommand4, Form2::kCommand5};
 
-// The client area is 4710 x 3630 twips: 314 x 242 pixels at 96 DPI.
-constexpr DialogTemplate kWindow{L"Create Tambrel", Placement::SystemDefault, 4710, 3630,
+// 4710 x 3630 twips in English: 314 x 242 pixels at 96 DPI.
+constexpr DialogTemplate kWindow{MessageId::WizardTitle, Placement::SystemDefault, LayOutForm2,
                                  kControls};
 
 }  // namespace
 
-Form2::Form2(HINSTANCE instance, Navigator& navigator)
-    : DialogWindow(instance, navigator, kWindow), wizard_(*this, *this) {}
+Form2::Form2(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue)
+    : DialogWindow(instance, navigator, catalogue, kWindow), wizard_(*this, *this) {}
 
 INT_PTR Form2::onInitDialog() {
     // The boxes hold any length of text; Enter presses "Finish" where it is shown and enabled.

@@ -26,7 +26,7 @@ class Form2 final : public DialogWindow<Form2>, private WizardView {
         kLabel3 = 212,    // never shown: the folder box's name for screen readers
     };
 
-    Form2(HINSTANCE instance, Navigator& navigator);
+    Form2(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue);
 
     const WizardState& state() const { return wizard_.state(); }
 

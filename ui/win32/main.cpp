@@ -9,7 +9,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // editor gets the default DLL search: shell/editor_launch_win32.cpp.)
     tbr::SearchDllsInSystemFolderOnly();
 
-    tbr::win32::Program program(instance);
+    tbr::win32::Program program(instance, tbr::win32::Catalogue::ForUser(instance));
     program.start();
     return program.run();
 }

@@ -4,7 +4,8 @@
 
 namespace tbr::win32 {
 
-Program::Program(HINSTANCE instance) : instance_(instance) {
+Program::Program(HINSTANCE instance, Catalogue catalogue)
+    : instance_(instance), catalogue_(std::move(catalogue)) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES;
@@ -53,7 +54,7 @@ void Program::showCreateWizard() {
     if (form1_) {
         form1_->unload();
     }
-    form2_ = std::make_unique<Form2>(instance_, *this);
+    form2_ = std::make_unique<Form2>(instance_, *this, catalogue_);
     form2_->show();
 }
 
@@ -61,7 +62,7 @@ void Program::showMainWindow() {
     if (form2_) {
         form2_->unload();
     }
-    form1_ = std::make_unique<Form1>(instance_, *this);
+    form1_ = std::make_unique<Form1>(instance_, *this, catalogue_);
     form1_->show();
 }
 

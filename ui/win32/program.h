@@ -11,7 +11,8 @@ namespace tbr::win32 {
 
 class Program final : public Navigator {
   public:
-    explicit Program(HINSTANCE instance);
+    // The windows speak the catalogue's language.
+    Program(HINSTANCE instance, Catalogue catalogue);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program() override;
@@ -27,6 +28,7 @@ class Program final : public Navigator {
     HWND currentWindow() const;
     Form1* mainWindow() const { return form1_.get(); }
     Form2* wizard() const { return form2_.get(); }
+    const Catalogue& catalogue() const { return catalogue_; }
 
     void showCreateWizard() override;
     void showMainWindow() override;
@@ -34,6 +36,7 @@ class Program final : public Navigator {
 
   private:
     HINSTANCE instance_;
+    Catalogue catalogue_;
     bool ended_ = false;
     // A window object stays alive after its window is unloaded, until the next switch: the
     // switch is asked for from inside that window's own handler.

@@ -3,22 +3,21 @@
 #pragma once
 
 #include "common/wide_text_win32.h"
+#include "common/window_layout.h"
 
 namespace tbr::win32 {
-
-struct TwipRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 inline int TwipsToPixels(int twips, UINT dpi) {
     return MulDiv(twips, static_cast<int>(dpi), 1440);
 }
 
+// A length in pixels at dpi, in whole twips: enough that TwipsToPixels gives the pixels back.
+inline int PixelsToTwips(int pixels, UINT dpi) {
+    return (pixels * 1440 + static_cast<int>(dpi) - 1) / static_cast<int>(dpi);
+}
+
 // Position and size are scaled separately, so controls of one size keep one size.
-inline RECT TwipsToPixels(const TwipRect& r, UINT dpi) {
+inline RECT TwipsToPixels(const LayoutRect& r, UINT dpi) {
     const int left = TwipsToPixels(r.left, dpi);
     const int top = TwipsToPixels(r.top, dpi);
     return RECT{left, top, left + TwipsToPixels(r.width, dpi), top + TwipsToPixels(r.height, dpi)};

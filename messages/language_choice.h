@@ -1,0 +1,35 @@
+// Which of the shipped translations the user gets. English, the source language, is what is left
+// when none fits; it is never among the shipped ones.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace tbr {
+
+// The variables a Linux desktop names the user's language with.
+struct LocaleEnvironment {
+    std::string language;    // LANGUAGE: a list of languages by preference, as "fr:de"
+    std::string lcAll;       // LC_ALL, LC_MESSAGES, LANG: one locale each, as "de_AT.UTF-8"
+    std::string lcMessages;  // (the first that is set counts)
+    std::string lang;
+
+    static LocaleEnvironment FromProcess();
+};
+
+// Linux: the shipped catalogue ("de", "pt_BR", ...) for environment, or "" for English. The
+// languages of LANGUAGE are tried in order, then the locale. A locale's region falls back to its
+// language (de_AT gets de), and a language to another region's translation of it (pt_PT gets
+// pt_BR), except where the two are written in different scripts (zh_TW does not get zh_CN).
+// "C", "POSIX" and any English stop the search with English.
+std::string ChooseCatalogue(const LocaleEnvironment& environment,
+                            std::span<const std::string> shipped);
+
+// Windows: the string tables' language (a LANGID) for the user's UI language userLanguage, or 0
+// for English. Tables are shipped for a language as a whole (SUBLANG_NEUTRAL), so a region
+// falls back to its language; Simplified Chinese (0x0004) is not given to Traditional regions.
+std::uint16_t ChooseWindowsCatalogue(std::uint16_t userLanguage,
+                                     std::span<const std::uint16_t> shipped);
+
+}  // namespace tbr

@@ -1,0 +1,199 @@
+// Both windows in every shipped language and in the pseudo-language (every text 40 % longer, in
+// brackets): every text has room, nothing overlaps, the windows fit a 1024 x 768 screen, and no
+// text escaped the catalogue; right to left the windows are mirrored. The CTest entry runs it at
+// 1x and again at 2x (QT_SCALE_FACTOR).
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/form1_layout.h"
+#include "tests/qt/qt_test_support.h"
+#include "tests/support/fake_services.h"
+#include "ui/qt/fitted_layout.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/form2.h"
+#include "ui/qt/qt_services.h"
+#include "ui/qt/translations.h"
+#include "ui/qt/window_switcher.h"
+#include "wizard/form2_layout.h"
+
+using tbr::LocaleEnvironment;
+using tbr::MessageId;
+using tbr::qt::Form1;
+using tbr::qt::Form2;
+using tbr::qt::Translations;
+using tbr::testing::FakeServices;
+
+namespace {
+
+std::unique_ptr<Translations> Speak(const QString& language) {
+    auto translations =
+        std::make_unique<Translations>(LocaleEnvironment{language.toStdString(), "", "", ""});
+    translations->install();
+    return translations;
+}
+
+QString TextOf(const QWidget* w) {
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
+        return b->text();
+    }
+    const auto* l = qobject_cast<const QLabel*>(w);
+    return l != nullptr ? l->text() : QString();
+}
+
+// What the text needs, measured apart from the layout: a button its text and some margin, an
+// option what the toolkit asks for, a label its wrapped lines (or its one line).
+QSize Needed(const QWidget* w) {
+    const QFontMetrics fm = w->fontMetrics();
+    if (const auto* option = qobject_cast<const QRadioButton*>(w)) {
+        return QSize(option->sizeHint().width(), fm.boundingRect(option->text()).height());
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+        return button->text().isEmpty() ? QSize()
+                                        : QSize(fm.horizontalAdvance(button->text()) + 8, 0);
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->text().isEmpty()) {
+        return label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
+                                 : QSize(fm.horizontalAdvance(label->text()), fm.height());
+    }
+    return {};
+}
+
+// Every visible control of window: its text fits, it overlaps no other by more than the designed
+// one-pixel edge, and in the pseudo-language its text came through the catalogue.
+void CheckRoom(const QWidget& window, bool pseudo) {
+    QVERIFY2(window.width() <= 1000 && window.height() <= 720, "the window fits the screen");
+    if (pseudo) {
+        QVERIFY2(window.windowTitle().startsWith(u'['), qPrintable(window.windowTitle()));
+    }
+    QList<const QWidget*> shown;
+    for (const QWidget* w : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!w->isVisibleTo(&window)) {
+            continue;
+        }
+        const QSize need = Needed(w);
+        const QString what = w->objectName() + QStringLiteral(": ") + TextOf(w);
+        QVERIFY2(need.width() <= w->width() && need.height() <= w->height(),
+                 qPrintable(what + QStringLiteral(" needs %1x%2 in %3x%4")
+                                       .arg(need.width())
+                                       .arg(need.height())
+                                       .arg(w->width())
+                                       .arg(w->height())));
+        QVERIFY2(QRect(QPoint(), window.size()).contains(w->geometry()), qPrintable(what));
+        if (pseudo && !TextOf(w).isEmpty()) {
+            QVERIFY2(TextOf(w).startsWith(u'['), qPrintable(what));
+        }
+        for (const QWidget* other : shown) {
+            const QRect both = w->geometry() & other->geometry();
+            QVERIFY2(both.width() <= 1 || both.height() <= 1,
+                     qPrintable(what + QStringLiteral(" overlaps ") + other->objectName()));
+        }
+        shown.append(w);
+    }
+}
+
+template <typename Layout>
+void CheckMirrored(const QWidget& window, QWidget* const (&parts)[std::size_t(Layout::Count)],
+                   tbr::WindowLayout (*layOut)(const tbr::TextMeasure&, bool)) {
+    QVERIFY(window.isRightToLeft());
+    const tbr::WindowLayout ltr = layOut(tbr::qt::WidgetMeasure(parts), false);
+    for (std::size_t i = 0; i < std::size(parts); ++i) {
+        const tbr::LayoutRect& r = ltr.controls[i];
+        QCOMPARE(parts[i]->x(), (ltr.width - r.left - r.width) / 15);
+        QCOMPARE(parts[i]->y(), r.top / 15);
+    }
+}
+
+}  // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyTextHasRoom_data() {
+        QTest::addColumn<QString>("language");
+        for (const std::string& code : Translations::Shipped()) {
+            QTest::newRow(code.c_str()) << QString::fromStdString(code);
+        }
+    }
+    void everyTextHasRoom() {
+        QFETCH(QString, language);
+        const auto translations = Speak(language);
+        QCOMPARE(QString::fromStdString(translations->language()), language);
+        const bool pseudo = language == QStringLiteral("en_XA");
+        FakeServices services;
+        Form1 main(services);
+        main.show();
+        QTRY_VERIFY(main.fitted());  // once on the screen
+        CheckRoom(main, pseudo);
+        Form2 wizard(services);
+        wizard.show();
+        CheckRoom(wizard, pseudo);
+        wizard.Text2->setFocus();
+        wizard.Option2->click();
+        QTest::mouseClick(wizard.Command1, Qt::LeftButton);  // to the name page
+        QVERIFY(wizard.Text2->isVisible());
+        CheckRoom(wizard, pseudo);
+        if (pseudo) {
+            QVERIFY(wizard.Text1->accessibleName().startsWith(u'['));
+            QVERIFY(main.Picture1->accessibleName().startsWith(u'['));
+        }
+    }
+
+    void rightToLeftMirrorsBothWindows_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Arabic") << QStringLiteral("ar");
+        QTest::newRow("Hebrew") << QStringLiteral("he");
+        QTest::newRow("English, -reverse") << QString();
+    }
+    void rightToLeftMirrorsBothWindows() {
+        QFETCH(QString, language);
+        const auto translations = Speak(language);
+        if (language.isEmpty()) {
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);  // what -reverse does
+        }
+        FakeServices services;
+        Form1 main(services);
+        main.show();
+        QTRY_VERIFY(main.fitted());
+        QWidget* const mainParts[] = {main.Picture1, main.Command1, main.Label1,
+                                      main.Command2, main.Label2,   main.Command4};
+        CheckMirrored<tbr::Form1Part>(main, mainParts, tbr::LayOutForm1);
+        Form2 wizard(services);
+        QWidget* const wizardParts[] = {wizard.Label1,   wizard.Option1,  wizard.Option2,
+                                        wizard.Text1,    wizard.Command3, wizard.Command1,
+                                        wizard.Label2,   wizard.Text2,    wizard.Command4,
+                                        wizard.Command5, wizard.Command2};
+        CheckMirrored<tbr::Form2Part>(wizard, wizardParts, tbr::LayOutForm2);
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+    }
+
+    // The toolkit's own words come in the same language: the question after Finish in German.
+    void questionAnswersInTheSameLanguage() {
+        const auto translations = Speak(QStringLiteral("de"));
+        tbr::qt::WindowSwitcher switcher([] {});
+        tbr::qt::QtServices services(switcher);
+        QStringList buttons;
+        QString title;
+        WhenModalAppears([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            title = box->windowTitle();
+            for (QAbstractButton* b : box->buttons()) {
+                buttons << b->text();
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        services.ask(MessageId::EditNowText, MessageId::QueryTitle, tbr::Answer::Yes);
+        buttons.sort();
+        QCOMPARE(title, QStringLiteral("Abfrage?"));
+        QCOMPARE(buttons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "languages_test.moc"

@@ -1,0 +1,208 @@
+// Both windows in every language of the program's string tables, English and the pseudo-language
+// among them, at the DPI the test program runs at (96, and 192 in a CTest entry of its own): every
+// text whole in its control as the control draws it, no two controls of a page on each other, the
+// window on a 1024 x 768 screen, and in the pseudo-language no text that escaped the catalogue.
+// In Arabic the windows are mirrored and the banner is not.
+#include <algorithm>
+#include <cstdio>
+
+#include "tests/win32/window_test_support.h"
+#include "ui/win32/catalogue.h"
+
+namespace tbr::testing {
+namespace {
+
+using win32::Catalogue;
+using win32::Form1;
+using win32::Form2;
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    return name;
+}
+
+// The text a control draws, in its own font: a label's lines wrapped at its width, a push
+// button's one line inside its raised edge and focus rectangle, an option's beside its mark.
+// Picture buttons, text boxes and the banner draw no text of theirs.
+void ExpectTextFits(HWND control) {
+    const std::wstring text = TextOf(control);
+    const std::wstring type = ClassName(control);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    if (text.empty() || (type != L"Static" && type != L"Button") || (style & BS_ICON) != 0) {
+        return;
+    }
+    const UINT dpi = GetDpiForWindow(control);
+    const RECT client = ClientOf(control);
+    const HDC dc = GetDC(control);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    UINT format = DT_CALCRECT | DT_NOPREFIX;
+    int room = client.right;
+    if (type == L"Static") {
+        format |= DT_WORDBREAK;
+    } else {
+        format |= DT_SINGLELINE;
+        const bool option = (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+        room -= option ? GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + MulDiv(4, dpi, 96)
+                       : 2 * (GetSystemMetricsForDpi(SM_CXEDGE, dpi) + 1);
+    }
+    RECT drawn{0, 0, room, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &drawn, format);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    EXPECT_LE(drawn.right, room) << Narrow(text);
+    EXPECT_LE(drawn.bottom, client.bottom) << Narrow(text);
+}
+
+// Every visible control of the window's page: its text fits, it lies inside the window and on
+// no other; the window fits the screen; in the pseudo-language every text is bracketed.
+void ExpectPageFits(HWND window, LANGID language) {
+    std::vector<HWND> shown;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (Visible(child)) {
+            shown.push_back(child);
+        }
+    }
+    ASSERT_GE(shown.size(), 4u);
+    RECT client = ClientOf(window);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    const int edge = MulDiv(15, dpi, 1440);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const int id = GetDlgCtrlID(shown[i]);
+        ExpectTextFits(shown[i]);
+        RECT place{}, both{};
+        GetWindowRect(shown[i], &place);
+        EXPECT_TRUE(UnionRect(&both, &place, &client) && EqualRect(&both, &client)) << id;
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            RECT other{}, common{};
+            GetWindowRect(shown[j], &other);
+            // As designed, "< Back" and "Finish" share an edge, and so do the name's prompt and
+            // its box: 15 twips.
+            const bool overlap = IntersectRect(&common, &place, &other) &&
+                                 common.right - common.left > edge &&
+                                 common.bottom - common.top > edge;
+            EXPECT_FALSE(overlap) << id << " " << GetDlgCtrlID(shown[j]);
+        }
+        const std::wstring text = TextOf(shown[i]);
+        if (language == win32::kPseudoTable && ClassName(shown[i]) != L"Edit" && !text.empty()) {
+            EXPECT_TRUE(text.front() == L'[' && text.back() == L']') << Narrow(text);
+        }
+    }
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    EXPECT_LE(MulDiv(frame.right - frame.left, 96, dpi), 1024);
+    EXPECT_LE(MulDiv(frame.bottom - frame.top, 96, dpi), 768);
+    if (language == win32::kPseudoTable) {
+        EXPECT_EQ(TextOf(window).front(), L'[') << Narrow(TextOf(window));
+    }
+}
+
+std::vector<LANGID> EveryLanguage() {
+    std::vector<LANGID> languages{win32::kEnglishTable};
+    for (const std::uint16_t language : Catalogue::Shipped(GetModuleHandleW(nullptr))) {
+        languages.push_back(language);
+    }
+    return languages;
+}
+
+class Languages : public WindowTest, public ::testing::WithParamInterface<LANGID> {
+  protected:
+    Languages() : WindowTest(GetParam()) {}
+};
+
+TEST_P(Languages, EveryPageFitsItsTexts) {
+    ASSERT_EQ(program_.catalogue().language(), GetParam());
+    ASSERT_NO_FATAL_FAILURE(ExpectPageFits(form1(), GetParam()));
+    click(main(Form1::kCommand1));
+    ASSERT_NE(form2(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ExpectPageFits(form2(), GetParam()));
+    click(wizard(Form2::kCommand1));
+    ASSERT_TRUE(Visible(wizard(Form2::kText2)));
+    ASSERT_NO_FATAL_FAILURE(ExpectPageFits(form2(), GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, Languages, ::testing::ValuesIn(EveryLanguage()),
+                         [](const ::testing::TestParamInfo<LANGID>& row) {
+                             char name[8];
+                             std::snprintf(name, sizeof name, "x%04x", row.param);
+                             return std::string(name);
+                         });
+
+// The nine translations and the pseudo-language are in the program; a language without a table
+// gets English, and Arabic and Hebrew are written right to left.
+TEST(Catalogue, ShipsEveryLanguageAndItsDirection) {
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    std::vector<std::uint16_t> shipped = Catalogue::Shipped(program);
+    std::sort(shipped.begin(), shipped.end());
+    EXPECT_EQ(shipped, (std::vector<std::uint16_t>{0x01, 0x04, 0x07, 0x0a, 0x0c, 0x0d, 0x11, 0x16,
+                                                   0x19, win32::kPseudoTable}));
+    const struct {
+        LANGID asked;
+        LANGID given;
+        bool rightToLeft;
+    } rows[] = {{0x01, 0x01, true}, {0x0d, 0x0d, true}, {0x07, 0x07, false},
+                {0x0407, 0, false}, {0x12, 0, false},   {win32::kEnglishTable, 0, false}};
+    for (const auto& row : rows) {
+        const Catalogue catalogue(program, row.asked);
+        EXPECT_EQ(catalogue.language(), row.given) << row.asked;
+        EXPECT_EQ(catalogue.rightToLeft(), row.rightToLeft) << row.asked;
+    }
+    EXPECT_EQ(Catalogue(program, 0x12).text(MessageId::CloseButton), L"Close");
+}
+
+// Arabic: both windows mirrored, "Close" on the left and the picture buttons on the right, each
+// control as far from the right edge as the layout puts it from the left; the banner's emblem
+// still at its left. (Wine ignores MB_RIGHT and MB_RTLREADING and mirrors the boxes by its own
+// locale: the Arabic road of win32_end_to_end_test.)
+class RightToLeft : public WindowTest {
+  protected:
+    RightToLeft() : WindowTest(0x01) {}
+};
+
+// Each visible control, seen on the screen, stands where the layout puts it seen in a mirror.
+void ExpectMirrored(HWND window) {
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
+    RECT client = ClientOf(window);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const LONG right = std::max(client.left, client.right);  // mirrored: left and right swap
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT screen{};
+        GetWindowRect(child, &screen);
+        EXPECT_EQ(right - screen.right, PlaceOf(child).left) << GetDlgCtrlID(child);
+    }
+}
+
+// A pixel of the banner's picture, counted from its left edge as drawn.
+COLORREF BannerPixel(HWND banner, int x, int y) {
+    InvalidateRect(banner, nullptr, TRUE);
+    UpdateWindow(banner);
+    const HDC dc = GetDC(banner);
+    SetLayout(dc, 0);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(banner, dc);
+    return colour;
+}
+
+TEST_F(RightToLeft, WindowsAreMirroredAndTheBannerIsNot) {
+    ASSERT_NO_FATAL_FAILURE(ExpectMirrored(form1()));
+    RECT close{}, create{};
+    GetWindowRect(main(Form1::kCommand4), &close);
+    GetWindowRect(main(Form1::kCommand1), &create);
+    EXPECT_LT(close.right, create.left);
+    // The emblem's blue tile at the picture's left, white paper at its right.
+    const int scale = static_cast<int>(GetDpiForWindow(form1())) / 96;
+    const COLORREF tile = BannerPixel(main(Form1::kPicture1), 12 * scale, 40 * scale);
+    EXPECT_GT(GetBValue(tile), GetRValue(tile) + 40) << std::hex << tile;
+    EXPECT_EQ(BannerPixel(main(Form1::kPicture1), 310 * scale, 8 * scale) & 0xFFFFFF, 0xFFFFFFu);
+
+    click(main(Form1::kCommand1));
+    ASSERT_NE(form2(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ExpectMirrored(form2()));
+}
+
+}  // namespace
+}  // namespace tbr::testing

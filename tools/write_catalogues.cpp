@@ -1,0 +1,257 @@
+// write_catalogues: the program's catalogue, from po/, in the forms the builds need.
+//
+//   write_catalogues check <po>...          every text translated, placeholders and line breaks
+//                                           kept, a direction given; the problems on stderr
+//   write_catalogues pseudo <out.po>        the pseudo-language en_XA, made from the English
+//   write_catalogues rc <out.rc> <po>...    the Windows string tables: English (en-US), each
+//                                           po's language, and the pseudo-language
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "messages/messages.h"
+#include "po_file.h"
+#include "pseudo_language.h"
+
+namespace tbr::tools {
+namespace {
+
+// Windows' primary language numbers for the languages a catalogue may be written in. A table
+// holds a language as a whole (SUBLANG_NEUTRAL): its regions find it.
+const std::map<std::string, int> kWindowsLanguages = {
+    {"ar", 0x01},
+    {"bg", 0x02},
+    {"ca", 0x03},
+    {"zh_CN", 0x04},
+    {"zh_TW", 0x7c04},
+    {"cs", 0x05},
+    {"da", 0x06},
+    {"de", 0x07},
+    {"el", 0x08},
+    {"es", 0x0a},
+    {"fi", 0x0b},
+    {"fr", 0x0c},
+    {"he", 0x0d},
+    {"hu", 0x0e},
+    {"is", 0x0f},
+    {"it", 0x10},
+    {"ja", 0x11},
+    {"ko", 0x12},
+    {"nl", 0x13},
+    {"nb", 0x14},
+    {"pl", 0x15},
+    {"pt", 0x16},
+    {"ro", 0x18},
+    {"ru", 0x19},
+    {"hr", 0x1a},
+    {"sk", 0x1b},
+    {"sv", 0x1d},
+    {"th", 0x1e},
+    {"tr", 0x1f},
+    {"id", 0x21},
+    {"uk", 0x22},
+    {"sl", 0x24},
+    {"et", 0x25},
+    {"lv", 0x26},
+    {"lt", 0x27},
+    {"fa", 0x29},
+    {"vi", 0x2a},
+    {"eu", 0x2d},
+    {"hi", 0x39},
+    {"ga", 0x3c},
+    {"ms", 0x3e},
+    {"gl", 0x56},
+    {kPseudoLanguage, 0x0501},  // qps-ploc, Windows' own pseudo-locale
+};
+
+int WindowsLanguage(const std::string& code) {
+    if (const auto found = kWindowsLanguages.find(code); found != kWindowsLanguages.end()) {
+        return found->second;
+    }
+    const auto language = kWindowsLanguages.find(code.substr(0, code.find('_')));
+    return language == kWindowsLanguages.end() ? -1 : language->second;
+}
+
+// The placeholders (%1 ... %9) of a text, and its lone line breaks (CR), which must survive.
+std::multiset<std::string> Marks(const std::string& text) {
+    std::multiset<std::string> marks;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            marks.insert(text.substr(i, 2));
+        } else if (text[i] == '\r') {
+            marks.insert("CR");
+        }
+    }
+    return marks;
+}
+
+bool ReadAll(const std::vector<std::string>& paths, std::vector<PoFile>& files) {
+    for (const std::string& path : paths) {
+        std::string error;
+        std::optional<PoFile> file = ReadPo(path, error);
+        if (!file || file->language.empty()) {
+            std::fprintf(stderr, "%s: %s\n", path.c_str(),
+                         file ? "no Language in its header" : error.c_str());
+            return false;
+        }
+        files.push_back(std::move(*file));
+    }
+    return true;
+}
+
+int Check(const std::vector<std::string>& paths) {
+    std::vector<PoFile> files;
+    if (!ReadAll(paths, files)) {
+        return 1;
+    }
+    int problems = 0;
+    auto problem = [&problems](const PoFile& file, const std::string& what,
+                               const std::string& text) {
+        std::fprintf(stderr, "%s: %s: %s\n", file.language.c_str(), what.c_str(),
+                     CQuoted(text).c_str());
+        ++problems;
+    };
+    for (const PoFile& file : files) {
+        for (const MessageId id : AllMessages()) {
+            if (file.entries.count(English(id)) == 0) {
+                problem(file, "missing", English(id));
+            }
+        }
+        for (const auto& [english, entry] : file.entries) {
+            if (entry.translation.empty() || entry.fuzzy) {
+                problem(file, entry.fuzzy ? "not reviewed (fuzzy)" : "not translated", english);
+            } else if (Marks(english) != Marks(entry.translation)) {
+                problem(file, "placeholders or line breaks differ", english);
+            }
+        }
+        const auto direction = file.entries.find(English(MessageId::LayoutDirection));
+        if (direction != file.entries.end() && direction->second.translation != "LTR" &&
+            direction->second.translation != "RTL") {
+            problem(file, "the direction is neither LTR nor RTL", direction->second.translation);
+        }
+        if (WindowsLanguage(file.language) < 0) {
+            problem(file, "no Windows language number is known for", file.language);
+        }
+    }
+    return problems == 0 ? 0 : 1;
+}
+
+bool Write(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "write_catalogues: cannot write %s\n", path.c_str());
+    }
+    return static_cast<bool>(out);
+}
+
+int Pseudo(const std::string& path) {
+    std::string po =
+        "# The pseudo-language: the English texts made longer, for checking the\n"
+        "# layout. Written by write_catalogues; not for editing.\n"
+        "msgid \"\"\nmsgstr \"\"\n"
+        "\"Project-Id-Version: tbrwiz\\n\"\n"
+        "\"PO-Revision-Date: 2026-01-01 00:00+0000\\n\"\n"
+        "\"Last-Translator: write_catalogues\\n\"\n"
+        "\"Language-Team: none\\n\"\n"
+        "\"MIME-Version: 1.0\\n\"\n"
+        "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
+        "\"Content-Transfer-Encoding: 8bit\\n\"\n"
+        "\"Language: " +
+        std::string(kPseudoLanguage) + "\\n\"\n";
+    for (const MessageId id : AllMessages()) {
+        const std::string english = English(id);
+        const std::string text = id == MessageId::LayoutDirection ? english : PseudoText(english);
+        po += "\nmsgid " + CQuoted(english) + "\nmsgstr " + CQuoted(text) + "\n";
+    }
+    return Write(path, po) ? 0 : 1;
+}
+
+// A text as a resource script writes it: "" for a quote, the rest as in C.
+std::string RcQuoted(const std::string& text) {
+    std::string c = CQuoted(text);
+    std::string out;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        if (c[i] == '\\' && i + 1 < c.size() && c[i + 1] == '"') {
+            out += "\"\"";
+            ++i;
+        } else {
+            out += c[i];
+        }
+    }
+    return out;
+}
+
+void AppendTable(std::string& rc, int language, const std::string& name,
+                 const std::map<MessageId, std::string>& texts) {
+    char header[96];
+    std::snprintf(header, sizeof header, "\n// %s\nLANGUAGE 0x%02x, 0x%02x\nSTRINGTABLE\nBEGIN\n",
+                  name.c_str(), language & 0x3ff, language >> 10);
+    rc += header;
+    for (const auto& [id, text] : texts) {
+        rc += "    " + std::to_string(static_cast<int>(id)) + ", " + RcQuoted(text) + "\n";
+    }
+    rc += "END\n";
+}
+
+int Rc(const std::string& path, const std::vector<std::string>& paths) {
+    std::vector<PoFile> files;
+    if (!ReadAll(paths, files)) {
+        return 1;
+    }
+    std::string rc =
+        "// The program's texts in every language it ships, by message number. Written by\n"
+        "// write_catalogues from po/; not for editing.\n#pragma code_page(65001)\n";
+    std::map<MessageId, std::string> english, pseudo;
+    for (const MessageId id : AllMessages()) {
+        english[id] = English(id);
+        pseudo[id] = id == MessageId::LayoutDirection ? English(id) : PseudoText(English(id));
+    }
+    // English as US English, not as LANG_NEUTRAL: the resource loader that names the document
+    // type for the shell (FriendlyTypeName, "@tbrwiz.exe,-40") takes a neutral table before the
+    // user's language, but falls back to US English after it.
+    AppendTable(rc, 0x0409, "English (en-US): the source and the fallback", english);
+    std::set<int> seen;
+    for (const PoFile& file : files) {
+        const int language = WindowsLanguage(file.language);
+        if (language < 0 || !seen.insert(language).second) {
+            std::fprintf(stderr, "write_catalogues: %s has no Windows language of its own\n",
+                         file.language.c_str());
+            return 1;
+        }
+        std::map<MessageId, std::string> texts;
+        for (const MessageId id : AllMessages()) {
+            const auto found = file.entries.find(English(id));
+            const bool usable = found != file.entries.end() && !found->second.translation.empty() &&
+                                !found->second.fuzzy;
+            texts[id] = usable ? found->second.translation : English(id);
+        }
+        AppendTable(rc, language, file.language, texts);
+    }
+    AppendTable(rc, WindowsLanguage(kPseudoLanguage), kPseudoLanguage, pseudo);
+    return Write(path, rc) ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace tbr::tools
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() >= 1 && args[0] == "check") {
+        return tbr::tools::Check({args.begin() + 1, args.end()});
+    }
+    if (args.size() == 2 && args[0] == "pseudo") {
+        return tbr::tools::Pseudo(args[1]);
+    }
+    if (args.size() >= 2 && args[0] == "rc") {
+        return tbr::tools::Rc(args[1], {args.begin() + 2, args.end()});
+    }
+    std::fprintf(stderr,
+                 "usage: write_catalogues check <po>... | pseudo <out.po> | rc <out.rc> <po>...\n");
+    return 2;
+}
