@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 namespace tbr {
 namespace {
@@ -30,7 +31,10 @@ std::string Normalised(std::string_view locale) {
 
 enum class Outcome { English, Found, Unknown };
 
-Outcome Match(std::string_view locale, std::span<const std::string> shipped, std::string& found) {
+// The catalogue for one language or locale: itself, its language, and where otherRegions, another
+// region's translation of its language.
+Outcome Match(std::string_view locale, std::span<const std::string> shipped, bool otherRegions,
+              std::string& found) {
     const std::string code = Normalised(locale);
     if (code.empty()) {
         return Outcome::Unknown;
@@ -49,6 +53,9 @@ Outcome Match(std::string_view locale, std::span<const std::string> shipped, std
     if (Shipped(shipped, language)) {
         found = language;
         return Outcome::Found;
+    }
+    if (!otherRegions) {
+        return Outcome::Unknown;
     }
     for (const std::string& candidate : shipped) {
         const std::string_view other = candidate;
@@ -73,24 +80,33 @@ LocaleEnvironment LocaleEnvironment::FromProcess() {
 
 std::string ChooseCatalogue(const LocaleEnvironment& environment,
                             std::span<const std::string> shipped) {
-    std::string found;
-    std::string_view languages = environment.language;
-    while (!languages.empty()) {
+    // What the user named, in order: the languages of LANGUAGE, then the locale.
+    std::vector<std::string_view> wanted;
+    for (std::string_view languages = environment.language; !languages.empty();) {
         const std::string_view entry = languages.substr(0, languages.find(':'));
-        switch (Match(entry, shipped, found)) {
-            case Outcome::English:
-                return {};
-            case Outcome::Found:
-                return found;
-            case Outcome::Unknown:
-                break;
-        }
+        wanted.push_back(entry);
         languages.remove_prefix(std::min(languages.size(), entry.size() + 1));
     }
     for (const std::string* locale :
          {&environment.lcAll, &environment.lcMessages, &environment.lang}) {
         if (!locale->empty()) {
-            return Match(*locale, shipped, found) == Outcome::Found ? found : std::string();
+            wanted.push_back(*locale);
+            break;
+        }
+    }
+    // Every language the user named comes before another region's translation of one of them:
+    // "pt_PT:en" is English, "pt_PT" alone Brazilian Portuguese.
+    std::string found;
+    for (const bool otherRegions : {false, true}) {
+        for (const std::string_view entry : wanted) {
+            switch (Match(entry, shipped, otherRegions, found)) {
+                case Outcome::English:
+                    return {};
+                case Outcome::Found:
+                    return found;
+                case Outcome::Unknown:
+                    break;
+            }
         }
     }
     return {};

@@ -20,9 +20,10 @@ struct LocaleEnvironment {
 
 // Linux: the shipped catalogue ("de", "pt_BR", ...) for environment, or "" for English. The
 // languages of LANGUAGE are tried in order, then the locale. A locale's region falls back to its
-// language (de_AT gets de), and a language to another region's translation of it (pt_PT gets
-// pt_BR), except where the two are written in different scripts (zh_TW does not get zh_CN).
-// "C", "POSIX" and any English stop the search with English.
+// language (de_AT gets de). Only when nothing named fits does a language get another region's
+// translation of it (pt_PT gets pt_BR, but pt_PT:en English), except where the two are written in
+// different scripts (zh_TW does not get zh_CN). "C", "POSIX" and any English stop the search with
+// English.
 std::string ChooseCatalogue(const LocaleEnvironment& environment,
                             std::span<const std::string> shipped);
 

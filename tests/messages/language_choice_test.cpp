@@ -39,6 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnshippedLanguageIsEnglish", {"", "", "", "ko_KR.UTF-8"}, ""},
         Case{"PortugalGetsBrazilianPortuguese", {"", "", "", "pt_PT.UTF-8"}, "pt_BR"},
         Case{"PlainPortuguese", {"pt", "", "", ""}, "pt_BR"},
+        Case{"NamedLanguagesBeforeAnotherRegion", {"pt_PT:en", "", "", ""}, ""},
+        Case{"NamedLanguagesBeforeAnotherRegionLocale", {"pt_PT:fr", "", "", "de_DE"}, "fr"},
         Case{"TaiwanDoesNotGetSimplifiedChinese", {"", "", "", "zh_TW.UTF-8"}, ""},
         Case{"SingaporeGetsSimplifiedChinese", {"", "", "", "zh_SG.UTF-8"}, "zh_CN"},
         Case{"DashedTag", {"pt-BR", "", "", ""}, "pt_BR"},
