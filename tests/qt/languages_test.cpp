@@ -130,6 +130,8 @@ class LanguagesTest : public QObject {
         main.show();
         QTRY_VERIFY(main.fitted());  // once on the screen
         CheckRoom(main, pseudo);
+        // The banner's drawn English words are covered by the language's own.
+        QVERIFY(main.findChild<QWidget*>(QStringLiteral("BannerWords")) != nullptr);
         Form2 wizard(services);
         wizard.show();
         CheckRoom(wizard, pseudo);
@@ -163,6 +165,9 @@ class LanguagesTest : public QObject {
         QWidget* const mainParts[] = {main.Picture1, main.Command1, main.Label1,
                                       main.Command2, main.Label2,   main.Command4};
         CheckMirrored<tbr::Form1Part>(main, mainParts, tbr::LayOutForm1);
+        // In English the banner shows its drawn words, as they are.
+        QCOMPARE(main.findChild<QWidget*>(QStringLiteral("BannerWords")) == nullptr,
+                 language.isEmpty());
         Form2 wizard(services);
         QWidget* const wizardParts[] = {wizard.Label1,   wizard.Option1,  wizard.Option2,
                                         wizard.Text1,    wizard.Command3, wizard.Command1,
