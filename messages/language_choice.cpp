@@ -17,41 +17,73 @@ bool Shipped(std::span<const std::string> shipped, std::string_view code) {
     return std::find(shipped.begin(), shipped.end(), code) != shipped.end();
 }
 
-// Chinese regions written in Traditional characters, and the script itself.
-bool Traditional(std::string_view region) {
-    return region == "TW" || region == "HK" || region == "MO" || region == "Hant";
-}
+struct Tag {
+    std::string language;
+    std::string script;
+    std::string region;
+};
 
-// "de_AT.UTF-8@euro" as "de_AT"; "pt-BR" as "pt_BR".
-std::string Normalised(std::string_view locale) {
+// "de_AT.UTF-8@euro" as its language "de", script "" and region "AT"; "zh-Hant-TW" as "zh",
+// "Hant", "TW". A script is the part of four letters after the language.
+Tag Parsed(std::string_view locale) {
     std::string code(locale.substr(0, locale.find_first_of(".@")));
     std::replace(code.begin(), code.end(), '-', '_');
-    return code;
+    std::vector<std::string> parts;
+    for (std::string_view rest = code; !rest.empty();) {
+        parts.emplace_back(rest.substr(0, rest.find('_')));
+        rest.remove_prefix(std::min(rest.size(), parts.back().size() + 1));
+    }
+    Tag tag;
+    std::size_t next = 0;
+    if (next < parts.size()) {
+        tag.language = parts[next++];
+    }
+    if (next < parts.size() && parts[next].size() == 4) {
+        tag.script = parts[next++];
+    }
+    if (next < parts.size()) {
+        tag.region = parts[next];
+    }
+    return tag;
+}
+
+// Whether Chinese in this script or region is written in Traditional characters: the script
+// says so where it is given, else Taiwan, Hong Kong and Macau do.
+bool Traditional(std::string_view script, std::string_view region) {
+    if (!script.empty()) {
+        return script == "Hant";
+    }
+    return region == "TW" || region == "HK" || region == "MO";
+}
+
+// Whether the catalogue of region serves tag: always, but in Chinese only in tag's own script, so
+// that a reader of Traditional characters never gets Simplified ones, nor the other way round.
+bool SameScript(const Tag& tag, std::string_view region) {
+    return tag.language != "zh" || Traditional(tag.script, tag.region) == Traditional({}, region);
 }
 
 enum class Outcome { English, Found, Unknown };
 
-// The catalogue for one language or locale: itself, its language, and where otherRegions, another
-// region's translation of its language.
+// The catalogue for one language or locale: itself (its script left out of the name), its
+// language, and where otherRegions, another region's translation of its language.
 Outcome Match(std::string_view locale, std::span<const std::string> shipped, bool otherRegions,
               std::string& found) {
-    const std::string code = Normalised(locale);
-    if (code.empty()) {
+    const Tag tag = Parsed(locale);
+    if (tag.language.empty()) {
         return Outcome::Unknown;
     }
-    if (Shipped(shipped, code)) {
-        found = code;
+    // Catalogues are named without a script: "zh_Hant_TW" is "zh_TW".
+    const std::string regional =
+        tag.region.empty() ? tag.language : tag.language + "_" + tag.region;
+    if (Shipped(shipped, regional) && SameScript(tag, tag.region)) {
+        found = regional;
         return Outcome::Found;
     }
-    const std::string_view language = std::string_view(code).substr(0, code.find('_'));
-    const std::string_view region = code.size() > language.size()
-                                        ? std::string_view(code).substr(language.size() + 1)
-                                        : std::string_view();
-    if (code == "C" || code == "POSIX" || language == "en") {
+    if (tag.language == "C" || tag.language == "POSIX" || tag.language == "en") {
         return Outcome::English;
     }
-    if (Shipped(shipped, language)) {
-        found = language;
+    if (Shipped(shipped, tag.language)) {
+        found = tag.language;
         return Outcome::Found;
     }
     if (!otherRegions) {
@@ -59,11 +91,11 @@ Outcome Match(std::string_view locale, std::span<const std::string> shipped, boo
     }
     for (const std::string& candidate : shipped) {
         const std::string_view other = candidate;
-        if (other.size() <= language.size() || other.substr(0, language.size()) != language ||
-            other[language.size()] != '_') {
+        if (other.size() <= tag.language.size() || !other.starts_with(tag.language) ||
+            other[tag.language.size()] != '_') {
             continue;
         }
-        if (language == "zh" && Traditional(region) != Traditional(other.substr(3))) {
+        if (!SameScript(tag, other.substr(tag.language.size() + 1))) {
             continue;
         }
         found = candidate;

@@ -22,8 +22,9 @@ struct LocaleEnvironment {
 // languages of LANGUAGE are tried in order, then the locale. A locale's region falls back to its
 // language (de_AT gets de). Only when nothing named fits does a language get another region's
 // translation of it (pt_PT gets pt_BR, but pt_PT:en English), except where the two are written in
-// different scripts (zh_TW does not get zh_CN). "C", "POSIX" and any English stop the search with
-// English.
+// different scripts: a Chinese locale's script, or else its region, decides between zh_TW and
+// zh_CN (zh_Hant_TW and zh_HK get zh_TW, zh_Hans_SG zh_CN). "C", "POSIX" and any English stop the
+// search with English.
 std::string ChooseCatalogue(const LocaleEnvironment& environment,
                             std::span<const std::string> shipped);
 

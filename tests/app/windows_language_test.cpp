@@ -11,28 +11,44 @@ namespace tbr {
 namespace {
 
 TEST(WindowsLanguage, RegionsFallBackToTheirLanguageAndTheRestToEnglish) {
-    // The program's tables: ar, zh (Simplified), de, es, fr, he, ja, pt, ru, and qps-ploc.
-    const std::vector<std::uint16_t> shipped{0x01, 0x04, 0x07, 0x0a, 0x0c,
-                                             0x0d, 0x11, 0x16, 0x19, 0x0501};
+    // The program's tables: ar, zh (Simplified), de, es, fr, he, ja, pt, ru, zh-Hant and qps-ploc.
+    const std::vector<std::uint16_t> shipped{0x01, 0x04, 0x07, 0x0a,   0x0c,  0x0d,
+                                             0x11, 0x16, 0x19, 0x7c04, 0x0501};
     const struct {
         std::uint16_t user;
         std::uint16_t table;
         const char* what;
     } rows[] = {
-        {0x0407, 0x07, "de_DE"},      {0x0c07, 0x07, "de_AT"},
-        {0x0c0c, 0x0c, "fr_CA"},      {0x0416, 0x16, "pt_BR"},
-        {0x0816, 0x16, "pt_PT"},      {0x0804, 0x04, "zh_CN"},
-        {0x1004, 0x04, "zh_SG"},      {0x0404, 0, "zh_TW: Traditional"},
-        {0x0c04, 0, "zh_HK"},         {0x7c04, 0, "zh-Hant"},
-        {0x0411, 0x11, "ja_JP"},      {0x0401, 0x01, "ar_SA"},
-        {0x040d, 0x0d, "he_IL"},      {0x0409, 0, "en_US"},
-        {0x0809, 0, "en_GB"},         {0x0412, 0, "ko_KR: not shipped"},
-        {0x0501, 0x0501, "qps-ploc"}, {0x0000, 0, "neutral"},
+        {0x0407, 0x07, "de_DE"},
+        {0x0c07, 0x07, "de_AT"},
+        {0x0c0c, 0x0c, "fr_CA"},
+        {0x0416, 0x16, "pt_BR"},
+        {0x0816, 0x16, "pt_PT"},
+        {0x0804, 0x04, "zh_CN"},
+        {0x1004, 0x04, "zh_SG"},
+        {0x0404, 0x7c04, "zh_TW: Traditional"},
+        {0x0c04, 0x7c04, "zh_HK"},
+        {0x1404, 0x7c04, "zh_MO"},
+        {0x7c04, 0x7c04, "zh-Hant"},
+        {0x0411, 0x11, "ja_JP"},
+        {0x0401, 0x01, "ar_SA"},
+        {0x040d, 0x0d, "he_IL"},
+        {0x0409, 0, "en_US"},
+        {0x0809, 0, "en_GB"},
+        {0x0412, 0, "ko_KR: not shipped"},
+        {0x0501, 0x0501, "qps-ploc"},
+        {0x0000, 0, "neutral"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ChooseWindowsCatalogue(row.user, shipped), row.table) << row.what;
     }
     EXPECT_EQ(ChooseWindowsCatalogue(0x0407, {}), 0);
+    // Without a Traditional table its readers get English, never Simplified Chinese.
+    const std::vector<std::uint16_t> simplifiedOnly{0x04, 0x07};
+    const std::uint16_t traditionalUsers[] = {0x0404, 0x0c04, 0x1404, 0x7c04};
+    for (const std::uint16_t traditional : traditionalUsers) {
+        EXPECT_EQ(ChooseWindowsCatalogue(traditional, simplifiedOnly), 0) << traditional;
+    }
 }
 
 }  // namespace

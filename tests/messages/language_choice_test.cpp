@@ -10,8 +10,8 @@
 namespace tbr {
 namespace {
 
-const std::vector<std::string> kShipped = {"ar", "de", "en_XA", "es", "fr",
-                                           "he", "ja", "pt_BR", "ru", "zh_CN"};
+const std::vector<std::string> kShipped = {"ar", "de",    "en_XA", "es",    "fr",   "he",
+                                           "ja", "pt_BR", "ru",    "zh_CN", "zh_TW"};
 
 struct Case {
     const char* name;
@@ -32,6 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"RegionFallsBackToItsLanguage", {"", "", "", "de_AT.UTF-8@euro"}, "de"},
         Case{"LcAllOutranksLang", {"", "fr_CA.UTF-8", "", "de_DE.UTF-8"}, "fr"},
         Case{"LcMessagesOutranksLang", {"", "", "ja_JP.UTF-8", "de_DE.UTF-8"}, "ja"},
+        Case{"LcAllOutranksLcMessages", {"", "fr_FR.UTF-8", "ja_JP.UTF-8", ""}, "fr"},
+        Case{"FirstLocaleSetEndsTheSearch", {"", "", "sv_SE.UTF-8", "de_DE.UTF-8"}, ""},
         Case{"LanguageListFirstShippedWins", {"sv:fr:de", "", "", "es_ES.UTF-8"}, "fr"},
         Case{"LanguageListNoneShippedTakesTheLocale", {"sv:fi", "", "", "es_ES.UTF-8"}, "es"},
         Case{"EnglishInTheListStopsTheSearch", {"en_GB:de", "", "", "de_DE.UTF-8"}, ""},
@@ -41,17 +43,34 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PlainPortuguese", {"pt", "", "", ""}, "pt_BR"},
         Case{"NamedLanguagesBeforeAnotherRegion", {"pt_PT:en", "", "", ""}, ""},
         Case{"NamedLanguagesBeforeAnotherRegionLocale", {"pt_PT:fr", "", "", "de_DE"}, "fr"},
-        Case{"TaiwanDoesNotGetSimplifiedChinese", {"", "", "", "zh_TW.UTF-8"}, ""},
+        Case{"Taiwan", {"", "", "", "zh_TW.UTF-8"}, "zh_TW"},
+        Case{"HongKongGetsTraditionalChinese", {"", "", "", "zh_HK.UTF-8"}, "zh_TW"},
+        Case{"MacauGetsTraditionalChinese", {"zh_MO", "", "", ""}, "zh_TW"},
+        Case{"TraditionalScriptWithRegion", {"", "", "", "zh_Hant_TW.UTF-8"}, "zh_TW"},
+        Case{"TraditionalScriptDashed", {"zh-Hant-HK", "", "", ""}, "zh_TW"},
+        Case{"TraditionalScriptAlone", {"zh_Hant", "", "", ""}, "zh_TW"},
+        Case{"SimplifiedScriptInTaiwan", {"zh-Hans-TW", "", "", ""}, "zh_CN"},
         Case{"SingaporeGetsSimplifiedChinese", {"", "", "", "zh_SG.UTF-8"}, "zh_CN"},
+        Case{"SimplifiedScriptWithRegion", {"zh_Hans_SG", "", "", ""}, "zh_CN"},
+        Case{"PlainChinese", {"zh", "", "", ""}, "zh_CN"},
         Case{"DashedTag", {"pt-BR", "", "", ""}, "pt_BR"},
         Case{"PseudoLanguageByName", {"en_XA", "", "", ""}, "en_XA"},
         Case{"EmptyListEntriesAreSkipped", {"::he:", "", "", ""}, "he"}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// Where no Traditional Chinese is shipped, its readers get English, never Simplified Chinese.
+TEST(Choice, TraditionalChineseNeverGetsSimplified) {
+    const std::vector<std::string> simplifiedOnly = {"de", "zh_CN"};
+    for (const char* locale : {"zh_TW", "zh_HK.UTF-8", "zh_MO", "zh_Hant_TW.UTF-8", "zh-Hant"}) {
+        EXPECT_EQ(ChooseCatalogue({"", "", "", locale}, simplifiedOnly), "") << locale;
+    }
+}
+
 // Placeholders are filled by number, in whatever order a translation puts them.
 TEST(Messages, PlaceholdersAreFilledByNumber) {
     EXPECT_EQ(FillPlaceholders("%2 vor %1, 100%%", {"a", "b"}), "b vor a, 100%");
     EXPECT_EQ(FillPlaceholders("%1 %3", {"x"}), "x ");
+    EXPECT_EQ(FillPlaceholders("%9.", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}), "9.");
     for (const MessageId id : AllMessages()) {
         EXPECT_FALSE(EnglishText(id).empty()) << static_cast<int>(id);
     }
