@@ -15,7 +15,8 @@ function(tbr_add_gtest name)
             set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
         endif()
     else()
-        gtest_discover_tests(${name} PROPERTIES LABELS "${arg_LABELS}" TIMEOUT 120
+        # NO_PRETTY_VALUES: a case is named by its name, never by a dump of its parameter.
+        gtest_discover_tests(${name} NO_PRETTY_VALUES PROPERTIES LABELS "${arg_LABELS}" TIMEOUT 120
                              DISCOVERY_TIMEOUT 30)
     endif()
 endfunction()
