@@ -2,6 +2,7 @@
 // a listing of a folder's entries (to prove that no temporary file was left behind).
 #pragma once
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -106,5 +107,32 @@ inline bool IsRegularFile(const std::string& path) {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
+
+// Switches the effective user to nobody while it lives (root only, and where active); root
+// ignores mode bits.
+class RunAsNobody {
+  public:
+    explicit RunAsNobody(bool active = true) {
+        if (!active || ::geteuid() != 0) {
+            return;
+        }
+        const passwd* nobody = ::getpwnam("nobody");
+        if (nobody == nullptr) {
+            return;
+        }
+        switched_ = ::setegid(nobody->pw_gid) == 0 && ::seteuid(nobody->pw_uid) == 0;
+    }
+    ~RunAsNobody() {
+        // Every later test would run as nobody otherwise.
+        if (switched_ && (::seteuid(0) != 0 || ::setegid(0) != 0)) {
+            std::abort();
+        }
+    }
+    bool usable() const { return switched_ || ::geteuid() != 0; }
+    bool switched() const { return switched_; }
+
+  private:
+    bool switched_ = false;
+};
 
 }  // namespace tbr::testing

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "document/write_new_document.h"
 #include "document_test_support.h"
@@ -42,22 +44,52 @@ mode_t PermissionsOf(const std::string& path) {
     return info.st_mode & 0777;
 }
 
+// What getfattr reads of one attribute: its value in quotes, or "none".
+std::string Attribute(const std::string& path, const std::string& name) {
+    const std::optional<std::string> value =
+        Output("getfattr --only-values -n " + name + " " + Quoted(path));
+    return value ? "\"" + *value + "\"" : "none";
+}
+
 TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) {
     const struct {
         const char* what;
         const char* setUp;  // run on the old document before the folder gets its default list
-        const char* note;   // user.note afterwards; nullptr: none
-        bool nobodyMayRead;
+        bool asNobody;      // written by nobody, who cannot keep the old document's group root
+        std::vector<std::pair<std::string, std::string>> attributes;  // afterwards
+        const char* listEntry;  // an entry for a named user, in the old document's list
+        bool entryKept;
     } cases[] = {
         {"a note and an entry for nobody",
-         "setfattr -n user.note -v kept {} && setfacl -m u:nobody:r {}", "\"kept\"", true},
-        {"neither", "true", nullptr, false},
+         "setfattr -n user.note -v kept {} && setfacl -m u:nobody:r {}",
+         false,
+         {{"user.note", "\"kept\""}},
+         "user:nobody:r--",
+         true},
+        {"neither", "true", false, {{"user.note", "none"}}, "user:nobody", false},
+        // Root may keep security attributes, but not the seal of the old content.
+        {"security attributes",
+         "setfattr -n security.tbrnote -v kept {} && setfattr -n security.ima -v 0x0401 {}",
+         false,
+         {{"security.tbrnote", "\"kept\""}, {"security.ima", "none"}},
+         "user:nobody",
+         false},
+        // The list names the old group's access: in another group's hands it would give bin
+        // access through a group that never had the document. The note still travels.
+        {"another group",
+         "setfattr -n user.note -v kept {} && setfacl -m u:bin:rw {}",
+         true,
+         {{"user.note", "\"kept\""}},
+         "user:bin",
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ScratchFolder folder;
+        std::filesystem::permissions(folder.path(), std::filesystem::perms(0777));
         const std::string target = folder / "Notes.tbr";
         WriteFile(target, OldContent(10));
+        ::chmod(target.c_str(), 0644);
         std::string setUp = c.setUp;
         for (std::size_t at = setUp.find("{}"); at != std::string::npos; at = setUp.find("{}")) {
             setUp.replace(at, 2, Quoted(target));
@@ -68,17 +100,26 @@ TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) 
         }
         const mode_t permissions = PermissionsOf(target);
 
-        const Status status = WriteNewDocument(target);
+        Status status;
+        {
+            const testing::RunAsNobody nobody(c.asNobody);
+            if (c.asNobody && !nobody.switched()) {
+                GTEST_SKIP() << "needs root and the user nobody";
+            }
+            status = WriteNewDocument(target);
+        }
 
         ASSERT_TRUE(status.ok()) << status.error().message;
         EXPECT_EQ(ReadFile(target), NewDocument());
-        const std::optional<std::string> note =
-            Output("getfattr --only-values -n user.note " + Quoted(target));
-        EXPECT_EQ(note ? "\"" + *note + "\"" : "none", c.note ? c.note : "none");
+        for (const auto& [name, value] : c.attributes) {
+            EXPECT_EQ(Attribute(target, name), value) << name;
+        }
         const std::string list = Output("getfacl -c " + Quoted(target)).value_or("");
-        EXPECT_EQ(list.find("user:nobody:r--") != std::string::npos, c.nobodyMayRead) << list;
+        EXPECT_EQ(list.find(c.listEntry) != std::string::npos, c.entryKept) << list;
         EXPECT_EQ(list.find("daemon"), std::string::npos) << list;
-        EXPECT_EQ(PermissionsOf(target), permissions);
+        if (!c.asNobody) {
+            EXPECT_EQ(PermissionsOf(target), permissions);
+        }
     }
 }
 

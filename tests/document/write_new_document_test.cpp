@@ -25,6 +25,7 @@ using testing::IsRegularFile;
 using testing::NewDocument;
 using testing::OldContent;
 using testing::ReadFile;
+using testing::RunAsNobody;
 using testing::ScratchFolder;
 using testing::WriteFile;
 
@@ -219,31 +220,6 @@ TEST(WriteNewDocument, RefusesBadTargetsAndChangesNothing) {
 TEST(WriteNewDocument, RefusesAnEmptyPath) {
     ExpectRefused(WriteNewDocument(""), ENOENT);
 }
-
-// Switches the effective user to nobody while it lives (root only); root ignores mode bits.
-class RunAsNobody {
-  public:
-    RunAsNobody() {
-        if (::geteuid() != 0) {
-            return;
-        }
-        const passwd* nobody = ::getpwnam("nobody");
-        if (nobody == nullptr) {
-            return;
-        }
-        switched_ = ::setegid(nobody->pw_gid) == 0 && ::seteuid(nobody->pw_uid) == 0;
-    }
-    ~RunAsNobody() {
-        if (switched_) {
-            EXPECT_EQ(::seteuid(0), 0);
-            EXPECT_EQ(::setegid(0), 0);
-        }
-    }
-    bool usable() const { return switched_ || ::geteuid() != 0; }
-
-  private:
-    bool switched_ = false;
-};
 
 TEST(WriteNewDocument, ReportsPermissionDeniedAndKeepsTheOldFile) {
     ScratchFolder folder;

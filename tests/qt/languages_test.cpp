@@ -148,13 +148,27 @@ class LanguagesTest : public QObject {
 
     void rightToLeftMirrorsBothWindows_data() {
         QTest::addColumn<QString>("language");
-        QTest::newRow("Arabic") << QStringLiteral("ar");
-        QTest::newRow("Hebrew") << QStringLiteral("he");
-        QTest::newRow("English, -reverse") << QString();
+        QTest::addColumn<bool>("toolkitToo");  // false: the catalogue alone decides the direction
+        QTest::newRow("Arabic") << QStringLiteral("ar") << true;
+        QTest::newRow("Hebrew") << QStringLiteral("he") << true;
+        QTest::newRow("Arabic, without the toolkit's translations")
+            << QStringLiteral("ar") << false;
+        QTest::newRow("Hebrew, without the toolkit's translations")
+            << QStringLiteral("he") << false;
+        QTest::newRow("English, -reverse") << QString() << true;
     }
     void rightToLeftMirrorsBothWindows() {
         QFETCH(QString, language);
-        const auto translations = Speak(language);
+        QFETCH(bool, toolkitToo);
+        // Where the toolkit's own translations are not installed, only the catalogue can say
+        // which way the language is written.
+        tbr::qt::CatalogueTranslator catalogueAlone;
+        const auto translations = toolkitToo ? Speak(language) : nullptr;
+        if (!toolkitToo) {
+            QVERIFY(catalogueAlone.load(QStringLiteral("tbrwiz_") + language,
+                                        QStringLiteral(":/i18n")));
+            QCoreApplication::installTranslator(&catalogueAlone);
+        }
         if (language.isEmpty()) {
             QGuiApplication::setLayoutDirection(Qt::RightToLeft);  // what -reverse does
         }

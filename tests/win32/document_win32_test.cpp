@@ -148,8 +148,15 @@ TEST(WriteNewDocumentOnWindows, RefusesNamesThatWindowsWouldReinterpret) {
         EXPECT_EQ(FolderEntries(scratch.path()), before) << Narrow(name);
         EXPECT_TRUE(FolderEntries(scratch / L"dot").empty()) << Narrow(name);
     }
-    for (const char* device : {"\\\\.\\NUL", "\\\\.\\C:\\x.tbr", "\\\\?\\GLOBALROOT\\x.tbr"}) {
-        EXPECT_FALSE(WriteNewDocument(device)) << device;
+    // The device namespace and every "\\?\" form but a drive's or a share's are refused as names,
+    // before anything is created.
+    for (const char* device : {"\\\\.\\NUL", "\\\\.\\C:\\x.tbr", "\\\\?\\GLOBALROOT\\x.tbr",
+                               "\\\\?\\Volume{00000000-0000-0000-0000-000000000000}\\x.tbr",
+                               "\\\\?\\pipe\\x.tbr", "\\??\\C:\\x.tbr"}) {
+        const Status written = WriteNewDocument(device);
+        ASSERT_FALSE(written) << device;
+        EXPECT_EQ(written.error().code, ERROR_INVALID_NAME) << device;
+        EXPECT_EQ(WhatIsAt(device), TargetKind::Nothing) << device;
     }
 }
 
@@ -221,6 +228,22 @@ TEST(WriteNewDocumentOnWindows, AnErrorFromTheRenameNeverCostsADocument) {
             << row.what;
         EXPECT_EQ(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u) << row.what;
     }
+}
+
+// Where neither the target nor its folder's listing may be looked at, nobody can say whether a
+// document is there: nobody is asked to replace one, and the write fails without touching it.
+// tests/win32/unlistable_folder.sh runs this with such a target, whose file it checks after.
+TEST(WriteNewDocumentOnWindows, CannotTellWhatIsThere) {
+    const char* target = std::getenv("TBR_UNLISTABLE_TARGET");
+    if (target == nullptr) {
+        GTEST_SKIP() << "run by unlistable_folder.sh";
+    }
+    ASSERT_EQ(GetFileAttributesW(Wide(target).c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(WhatIsAt(target), TargetKind::Nothing);
+    const Status written = WriteNewDocument(target);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(static_cast<DWORD>(written.error().code), static_cast<DWORD>(ERROR_ACCESS_DENIED));
 }
 
 TEST(WriteNewDocumentOnWindows, AMissingFolderOrAFolderAtTheTargetIsAnError) {

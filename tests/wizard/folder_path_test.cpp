@@ -92,8 +92,14 @@ TEST(IsRefusedName, RefusesSeparatorsControlAndBidirectionalCharacters) {
         {"../x", true},
         {"a\\b", true},
         {"a\u0085b", true},                    // C1 control: next line
+        {"a\u0080", true},                     // the C1 controls' first
+        {"a\u009F", true},                     // and last
         {"a\u202Efdp.exe", true},              // bidirectional override: shows "aexe.pdf"
-        {"\u2066a", true},                     // bidirectional isolate
+        {"\u202Aa", true},                     // the embeddings' and overrides' first
+        {"\u2066a", true},                     // bidirectional isolate: the first
+        {"\u2069a", true},                     // and the last
+        {"a\u202Fb", false},                   // narrow no-break space, after the overrides
+        {"a\u206Ab", false},                   // after the isolates
         {"\u05D0\u200F1\u200E\u00A0", false},  // the directional marks, a no-break space
     };
     for (const auto& [name, refused] : cases) {
