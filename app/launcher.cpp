@@ -43,4 +43,14 @@ void Launcher::onEditClicked() {
     services_.endProgram();
 }
 
+void Launcher::onClicked(Form1Part control) {
+    if (control == Form1Part::Command1) {
+        onCreateClicked();
+    } else if (control == Form1Part::Command2) {
+        onEditClicked();
+    } else if (control == Form1Part::Command4) {
+        onCloseClicked();
+    }
+}
+
 }  // namespace tbr

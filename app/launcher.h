@@ -2,6 +2,7 @@
 // controls and forwards the clicks here.
 #pragma once
 
+#include "app/form1_window.h"
 #include "app/services.h"
 
 namespace tbr {
@@ -18,6 +19,8 @@ class Launcher {
     void onEditClicked();
     // Command4, "Close": the program ends at once.
     void onCloseClicked();
+    // The same, by the button clicked; the labels and the banner do nothing.
+    void onClicked(Form1Part control);
 
   private:
     Services& services_;

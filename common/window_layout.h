@@ -19,8 +19,9 @@ struct LayoutRect {
     friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
 };
 
-// A control's text as the front end draws it, measured in twips at the window's scale. Controls
-// are numbered by the window's own enumeration.
+// A control's text as the front end draws it, measured in twips at the window's scale; 0 where
+// nothing is measured (the control's designed size stands). Controls are numbered by the window's
+// own enumeration.
 class TextMeasure {
   public:
     virtual ~TextMeasure() = default;

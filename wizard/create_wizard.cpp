@@ -1,5 +1,7 @@
 #include "wizard/create_wizard.h"
 
+#include <utility>
+
 #include "shell/special_folders.h"
 #include "wizard/folder_path.h"
 
@@ -107,7 +109,7 @@ void CreateWizard::onNextClicked() {
     }
     state_.page = WizardPage::Name;
     render();
-    view_.focusNameBox();
+    view_.focus(Form2Part::Text2);
 }
 
 void CreateWizard::onBackClicked() {
@@ -131,6 +133,32 @@ void CreateWizard::onBrowseClicked() {
         setFolderText(*folder);
         folderTyped_ = false;
         render();
+    }
+}
+
+void CreateWizard::onClicked(Form2Part control) {
+    using Handler = void (CreateWizard::*)();
+    static constexpr std::pair<Form2Part, Handler> kClicks[] = {
+        {Form2Part::Option1, &CreateWizard::onDesktopClicked},
+        {Form2Part::Option2, &CreateWizard::onOtherLocationClicked},
+        {Form2Part::Command1, &CreateWizard::onNextClicked},
+        {Form2Part::Command4, &CreateWizard::onBackClicked},
+        {Form2Part::Command3, &CreateWizard::onBrowseClicked},
+        {Form2Part::Command2, &CreateWizard::onCancelClicked},
+        {Form2Part::Command5, &CreateWizard::onFinishClicked},
+    };
+    for (const auto& [part, handler] : kClicks) {
+        if (part == control) {
+            (this->*handler)();
+        }
+    }
+}
+
+void CreateWizard::onTextChanged(Form2Part control, const std::string& text) {
+    if (control == Form2Part::Text1) {
+        onFolderTextChanged(text);
+    } else if (control == Form2Part::Text2) {
+        onNameTextChanged(text);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/services.h"
 #include "shell/path_separator.h"
+#include "wizard/form2_window.h"
 
 namespace tbr {
 
@@ -30,12 +31,12 @@ struct WizardState {
     friend bool operator==(const WizardState&, const WizardState&) = default;
 };
 
-// The front end's side: draw the state, move the focus.
+// The front end's side: draw the state (ControlsOf says what each control shows), move the focus.
 class WizardView {
   public:
     virtual ~WizardView() = default;
     virtual void render(const WizardState& state) = 0;
-    virtual void focusNameBox() = 0;
+    virtual void focus(Form2Part control) = 0;
 };
 
 // Trims leading and trailing spaces (only the space character, as typed text is trimmed).
@@ -73,6 +74,9 @@ class CreateWizard {
     void onBrowseClicked();                             // Command3, "Browse..."
     void onCancelClicked();                             // Command2, "Cancel"
     void onFinishClicked();                             // Command5, "Finish"
+    // The same, by the control: a click of a button or option, and a change of a box's text.
+    void onClicked(Form2Part control);
+    void onTextChanged(Form2Part control, const std::string& text);
 
   private:
     void setFolderText(const std::string& text);

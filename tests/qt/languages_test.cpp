@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/form1_layout.h"
+#include "app/form1_window.h"
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/qt/fitted_layout.h"
@@ -20,7 +20,7 @@
 #include "ui/qt/qt_services.h"
 #include "ui/qt/translations.h"
 #include "ui/qt/window_switcher.h"
-#include "wizard/form2_layout.h"
+#include "wizard/form2_window.h"
 
 using tbr::LocaleEnvironment;
 using tbr::MessageId;
@@ -97,12 +97,15 @@ void CheckRoom(const QWidget& window, bool pseudo) {
     }
 }
 
-template <typename Layout>
-void CheckMirrored(const QWidget& window, QWidget* const (&parts)[std::size_t(Layout::Count)],
-                   tbr::WindowLayout (*layOut)(const tbr::TextMeasure&, bool)) {
+// Right to left, every control stands where the left-to-right layout has it, seen in a mirror.
+void CheckMirrored(const tbr::qt::DescribedWindow& window) {
     QVERIFY(window.isRightToLeft());
-    const tbr::WindowLayout ltr = layOut(tbr::qt::WidgetMeasure(parts), false);
-    for (std::size_t i = 0; i < std::size(parts); ++i) {
+    std::vector<QWidget*> parts;
+    for (const tbr::ControlDescription& control : window.description().controls) {
+        parts.push_back(Named(window, control.name));
+    }
+    const tbr::WindowLayout ltr = window.description().layOut(tbr::qt::WidgetMeasure(parts), false);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
         const tbr::LayoutRect& r = ltr.controls[i];
         QCOMPARE(parts[i]->x(), (ltr.width - r.left - r.width) / 15);
         QCOMPARE(parts[i]->y(), r.top / 15);
@@ -135,14 +138,14 @@ class LanguagesTest : public QObject {
         Form2 wizard(services);
         wizard.show();
         CheckRoom(wizard, pseudo);
-        wizard.Text2->setFocus();
-        wizard.Option2->click();
-        QTest::mouseClick(wizard.Command1, Qt::LeftButton);  // to the name page
-        QVERIFY(wizard.Text2->isVisible());
+        Named(wizard, "Text2")->setFocus();
+        Named<QRadioButton>(wizard, "Option2")->click();
+        QTest::mouseClick(Named(wizard, "Command1"), Qt::LeftButton);  // to the name page
+        QVERIFY(Named(wizard, "Text2")->isVisible());
         CheckRoom(wizard, pseudo);
         if (pseudo) {
-            QVERIFY(wizard.Text1->accessibleName().startsWith(u'['));
-            QVERIFY(main.Picture1->accessibleName().startsWith(u'['));
+            QVERIFY(Named(wizard, "Text1")->accessibleName().startsWith(u'['));
+            QVERIFY(Named(main, "Picture1")->accessibleName().startsWith(u'['));
         }
     }
 
@@ -176,18 +179,12 @@ class LanguagesTest : public QObject {
         Form1 main(services);
         main.show();
         QTRY_VERIFY(main.fitted());
-        QWidget* const mainParts[] = {main.Picture1, main.Command1, main.Label1,
-                                      main.Command2, main.Label2,   main.Command4};
-        CheckMirrored<tbr::Form1Part>(main, mainParts, tbr::LayOutForm1);
+        CheckMirrored(main);
         // In English the banner shows its drawn words, as they are.
         QCOMPARE(main.findChild<QWidget*>(QStringLiteral("BannerWords")) == nullptr,
                  language.isEmpty());
         Form2 wizard(services);
-        QWidget* const wizardParts[] = {wizard.Label1,   wizard.Option1,  wizard.Option2,
-                                        wizard.Text1,    wizard.Command3, wizard.Command1,
-                                        wizard.Label2,   wizard.Text2,    wizard.Command4,
-                                        wizard.Command5, wizard.Command2};
-        CheckMirrored<tbr::Form2Part>(wizard, wizardParts, tbr::LayOutForm2);
+        CheckMirrored(wizard);
         QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
     }
 

@@ -39,29 +39,31 @@ class WindowSwitcherTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(main));
         main->move(0, 0);  // wherever it stood, it comes back centred
         QPointer<Form1> old(main);
-        QTest::mouseClick(main->Command1, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*main, "Command1"), Qt::LeftButton);
         QTRY_VERIFY(old.isNull());  // unloaded, not merely hidden
         auto* wizard = qobject_cast<Form2*>(switcher.current());
         QVERIFY(wizard != nullptr);
         QVERIFY(wizard->isVisible());
-        QCOMPARE(wizard->Text1->text(), home_.path() + QStringLiteral("/Desktop"));
+        QCOMPARE(Named<QLineEdit>(*wizard, "Text1")->text(),
+                 home_.path() + QStringLiteral("/Desktop"));
 
-        wizard->Option2->click();
-        wizard->Text1->setText(QStringLiteral("/tmp"));
-        QTest::mouseClick(wizard->Command2, Qt::LeftButton);
+        Named<QRadioButton>(*wizard, "Option2")->click();
+        Named<QLineEdit>(*wizard, "Text1")->setText(QStringLiteral("/tmp"));
+        QTest::mouseClick(Named<QPushButton>(*wizard, "Command2"), Qt::LeftButton);
         auto* again = qobject_cast<Form1*>(switcher.current());
         QVERIFY(again != nullptr);
         ShowAndActivate(*again);
-        QCOMPARE(QApplication::focusWidget(), again->Command4);
+        QCOMPARE(QApplication::focusWidget(), Named<QPushButton>(*again, "Command4"));
         const QPoint screenCentre = again->screen()->availableGeometry().center();
         QVERIFY((again->frameGeometry().center() - screenCentre).manhattanLength() <= 2);
 
         // A fresh wizard starts from scratch.
-        QTest::mouseClick(again->Command1, Qt::LeftButton);
+        QTest::mouseClick(Named<QPushButton>(*again, "Command1"), Qt::LeftButton);
         auto* fresh = qobject_cast<Form2*>(switcher.current());
         QVERIFY(fresh != nullptr);
-        QVERIFY(fresh->Option1->isChecked());
-        QCOMPARE(fresh->Text1->text(), home_.path() + QStringLiteral("/Desktop"));
+        QVERIFY(Named<QRadioButton>(*fresh, "Option1")->isChecked());
+        QCOMPARE(Named<QLineEdit>(*fresh, "Text1")->text(),
+                 home_.path() + QStringLiteral("/Desktop"));
         QCOMPARE(quits, 0);
     }
 
@@ -79,7 +81,7 @@ class WindowSwitcherTest : public QObject {
         int quits = 0;
         WindowSwitcher switcher([&] { ++quits; });
         switcher.showMainWindow();
-        QTest::mouseClick(qobject_cast<Form1*>(switcher.current())->Command4, Qt::LeftButton);
+        QTest::mouseClick(Named(*switcher.current(), "Command4"), Qt::LeftButton);
         QCOMPARE(quits, 1);
         QVERIFY(!switcher.current()->isVisible());
     }

@@ -35,8 +35,8 @@ std::wstring AccessibleName(HWND control) {
 }
 
 TEST_F(AccessibleNames, PictureButtonsAreNamedByTheTextBesideThem) {
-    const std::pair<int, int> buttons[] = {{Form1::kCommand1, Form1::kLabel1},
-                                           {Form1::kCommand2, Form1::kLabel2}};
+    const std::pair<int, int> buttons[] = {{Id(Form1Part::Command1), Id(Form1Part::Label1)},
+                                           {Id(Form1Part::Command2), Id(Form1Part::Label2)}};
     for (const auto& [button, label] : buttons) {
         EXPECT_EQ(AccessibleName(main(button)), TextOf(main(label))) << button;
     }
@@ -45,9 +45,9 @@ TEST_F(AccessibleNames, PictureButtonsAreNamedByTheTextBesideThem) {
 // The wizard's question names nothing, so that it is read as the window's text when the wizard
 // opens; the folder box has a short name of its own.
 TEST_F(AccessibleNames, TheFolderBoxHasAShortName) {
-    click(main(Form1::kCommand1));
+    click(main(Id(Form1Part::Command1)));
     ASSERT_NE(form2(), nullptr);
-    EXPECT_EQ(AccessibleName(wizard(Form2::kText1)), L"Folder");
+    EXPECT_EQ(AccessibleName(wizard(Id(Form2Part::Text1))), L"Folder");
 }
 
 }  // namespace

@@ -22,15 +22,15 @@ class Boxes : public WindowTest {
   protected:
     // The wizard on its name page, the folder given, the name typed.
     void toNamePage(const std::wstring& folder, const std::wstring& name) {
-        click(main(Form1::kCommand1));
+        click(main(Id(Form1Part::Command1)));
         ASSERT_NE(form2(), nullptr);
-        click(wizard(Form2::kOption2));
-        type(wizard(Form2::kText1), folder);
-        click(wizard(Form2::kCommand1));
-        type(wizard(Form2::kText2), name);
+        click(wizard(Id(Form2Part::Option2)));
+        type(wizard(Id(Form2Part::Text1)), folder);
+        click(wizard(Id(Form2Part::Command1)));
+        type(wizard(Id(Form2Part::Text2)), name);
     }
 
-    void finish() { click(wizard(Form2::kCommand5)); }
+    void finish() { click(wizard(Id(Form2Part::Command5))); }
 
     void expectAllAnswered() {
         EXPECT_EQ(boxes_.pending(), 0u);
@@ -53,7 +53,7 @@ TEST_F(Boxes, FinishAsksWhetherToEditWithTheFullPathShown) {
         EXPECT_EQ(DefaultButton(box.window), IDYES);
         EXPECT_FALSE(ShowsIcon(box.window));
         EXPECT_EQ(GetWindow(box.window, GW_OWNER), form2());
-        nameBoxDuringQuestion = TextOf(wizard(Form2::kText2));
+        nameBoxDuringQuestion = TextOf(wizard(Id(Form2Part::Text2)));
         Press(box.window, IDNO);
     });
     finish();
@@ -94,7 +94,7 @@ TEST_F(Boxes, AFolderThatDoesNotExistShowsTheCreationError) {
     expectAllAnswered();
     EXPECT_FALSE(program_.ended());
     ASSERT_NE(form2(), nullptr);
-    EXPECT_TRUE(Visible(wizard(Form2::kText2)));
+    EXPECT_TRUE(Visible(wizard(Id(Form2Part::Text2))));
     EXPECT_TRUE(FolderEntries(scratch_.path()).empty());
 }
 
@@ -105,14 +105,14 @@ TEST_F(Boxes, AReservedNameEndsInTheCreationErrorWithoutAQuestion) {
     for (const wchar_t* name :
          {L"NUL", L"con", L"COM1", L"a:b", L"what?", L"a\tb", L"half \xD800", L"\xDC00"}) {
         if (form2() == nullptr) {
-            click(main(Form1::kCommand1));
+            click(main(Id(Form1Part::Command1)));
         }
-        if (!Visible(wizard(Form2::kText2))) {
-            click(wizard(Form2::kOption2));
-            type(wizard(Form2::kText1), scratch_.path());
-            click(wizard(Form2::kCommand1));
+        if (!Visible(wizard(Id(Form2Part::Text2)))) {
+            click(wizard(Id(Form2Part::Option2)));
+            type(wizard(Id(Form2Part::Text1)), scratch_.path());
+            click(wizard(Id(Form2Part::Command1)));
         }
-        type(wizard(Form2::kText2), name);
+        type(wizard(Id(Form2Part::Text2)), name);
         boxes_.expect([&](const Box& box) {
             EXPECT_EQ(box.title, L"Error!!!") << Narrow(name);
             Press(box.window, IDOK);
@@ -120,7 +120,7 @@ TEST_F(Boxes, AReservedNameEndsInTheCreationErrorWithoutAQuestion) {
         finish();
         expectAllAnswered();
         EXPECT_FALSE(program_.ended());
-        EXPECT_EQ(TextOf(wizard(Form2::kText2)), name);  // the name as typed, unchanged
+        EXPECT_EQ(TextOf(wizard(Id(Form2Part::Text2))), name);  // the name as typed, unchanged
         EXPECT_TRUE(FolderEntries(scratch_.path()).empty()) << Narrow(name);
     }
 }
@@ -153,12 +153,12 @@ TEST_F(Boxes, AnExistingDocumentIsReplacedOnlyAfterAYes) {
     expectAllAnswered();
     EXPECT_EQ(ReadBytes(target), "keep me");
     EXPECT_FALSE(program_.ended());
-    EXPECT_EQ(TextOf(wizard(Form2::kText2)), L"Notes");
+    EXPECT_EQ(TextOf(wizard(Id(Form2Part::Text2))), L"Notes");
 }
 
 TEST_F(Boxes, EnterInTheNameBoxPressesFinish) {
     toNamePage(scratch_ / L"missing", L"Notes");
-    ASSERT_EQ(GetFocus(), wizard(Form2::kText2));
+    ASSERT_EQ(GetFocus(), wizard(Id(Form2Part::Text2)));
     boxes_.expect([](const Box& box) { Press(box.window, IDOK); });
     press(VK_RETURN);
     expectAllAnswered();
@@ -194,7 +194,7 @@ TEST_F(Boxes, TheFileDialogOpensOnTheDesktopAndCancelsQuietly) {
         EXPECT_TRUE(readOnly == nullptr || !Visible(readOnly));
         Press(box.window, IDCANCEL);
     });
-    click(main(Form1::kCommand2));
+    click(main(Id(Form1Part::Command2)));
     expectAllAnswered();
     EXPECT_FALSE(program_.ended());
     EXPECT_EQ(form1(), window);
@@ -213,7 +213,7 @@ TEST_F(Boxes, AChosenDocumentGoesToTheEditor) {
     WriteBytes(document, "x");
     StandInEditor editor(scratch_);
     boxes_.expect([&](const Box& box) { ChooseInFileDialog(box, document); });
-    click(main(Form1::kCommand2));
+    click(main(Id(Form1Part::Command2)));
     expectAllAnswered();
     EXPECT_TRUE(program_.ended());
     const std::string path = Narrow(document);
@@ -235,7 +235,7 @@ TEST_F(Boxes, AMissingEditorShowsTheOpenError) {
         EXPECT_EQ(GetWindow(box.window, GW_OWNER), form1());
         Press(box.window, IDOK);
     });
-    click(main(Form1::kCommand2));
+    click(main(Id(Form1Part::Command2)));
     expectAllAnswered();
     EXPECT_FALSE(program_.ended());
     EXPECT_TRUE(Visible(form1()));
@@ -276,7 +276,7 @@ TEST_F(Boxes, AfterAPickTheDialogAndRelativeFoldersIgnoreTheCurrentFolder) {
         StandInEditor missing(scratch_, /*installed=*/false);
         boxes_.expect([&](const Box& box) { ChooseInFileDialog(box, picked); });
         boxes_.expect([](const Box& box) { Press(box.window, IDOK); });  // no editor: the error
-        click(main(Form1::kCommand2));
+        click(main(Id(Form1Part::Command2)));
         expectAllAnswered();
     }
     const CurrentFolder moved(scratch);  // where Windows leaves it after the pick
@@ -285,7 +285,7 @@ TEST_F(Boxes, AfterAPickTheDialogAndRelativeFoldersIgnoreTheCurrentFolder) {
         EXPECT_EQ(FileNameOf(box), L"");
         Press(box.window, IDCANCEL);
     });
-    click(main(Form1::kCommand2));
+    click(main(Id(Form1Part::Command2)));
     expectAllAnswered();
 
     const std::wstring below = scratch.substr(home.size());  // no leading separator
@@ -317,9 +317,9 @@ TEST_F(Boxes, AfterAPickTheDialogAndRelativeFoldersIgnoreTheCurrentFolder) {
 // The folder dialog: owned by the wizard, showing "Select Directory"; cancel keeps the folder
 // box, a choice replaces it.
 TEST_F(Boxes, TheFolderDialogFillsTheFolderBox) {
-    click(main(Form1::kCommand1));
-    click(wizard(Form2::kOption2));
-    type(wizard(Form2::kText1), L"C:\\Before");
+    click(main(Id(Form1Part::Command1)));
+    click(wizard(Id(Form2Part::Option2)));
+    type(wizard(Id(Form2Part::Text1)), L"C:\\Before");
     const HWND window = form2();
     bool sawTitle = false;
     boxes_.expect([&](const Box& box) {
@@ -330,19 +330,19 @@ TEST_F(Boxes, TheFolderDialogFillsTheFolderBox) {
         }
         Press(box.window, IDCANCEL);
     });
-    click(wizard(Form2::kCommand3));
+    click(wizard(Id(Form2Part::Command3)));
     expectAllAnswered();
     EXPECT_TRUE(sawTitle);
-    EXPECT_EQ(TextOf(wizard(Form2::kText1)), L"C:\\Before");
+    EXPECT_EQ(TextOf(wizard(Id(Form2Part::Text1))), L"C:\\Before");
 
     // It opens on the profile folder, where a relative folder is taken from too.
     const Result<std::string> profile = cSpecialFolders{}.GetSpecialFolder(kCsidlProfile);
     ASSERT_TRUE(profile);
     boxes_.expect([](const Box& box) { Press(box.window, IDOK); });
-    click(wizard(Form2::kCommand3));
+    click(wizard(Id(Form2Part::Command3)));
     expectAllAnswered();
-    EXPECT_EQ(TextOf(wizard(Form2::kText1)) + L"\\", Wide(profile.value()));
-    EXPECT_TRUE(Enabled(wizard(Form2::kCommand1)));
+    EXPECT_EQ(TextOf(wizard(Id(Form2Part::Text1))) + L"\\", Wide(profile.value()));
+    EXPECT_TRUE(Enabled(wizard(Id(Form2Part::Command1))));
 }
 
 }  // namespace

@@ -5,17 +5,27 @@
 
 #include <dlgs.h>
 
+#include "app/form1_window.h"
 #include "document/new_document.h"
 #include "shell/desktop_directory.h"
 #include "ui/win32/catalogue.h"
+#include "ui/win32/control_table.h"
+#include "wizard/form2_window.h"
 
 namespace tbr::testing {
 namespace {
 
-// Control numbers of the program's windows (ui/win32/form1.h, form2.h).
-constexpr int kMainCreate = 101, kMainEdit = 102, kMainClose = 104;
-constexpr int kWizardNext = 201, kWizardOption2 = 204, kWizardFolder = 205, kWizardName = 208,
-              kWizardFinish = 210, kWizardCancel = 211;
+// Control numbers of the program's windows, by their parts in the windows' descriptions.
+using win32::ControlId;
+constexpr int kMainCreate = ControlId(Form1Part::Command1);
+constexpr int kMainEdit = ControlId(Form1Part::Command2);
+constexpr int kMainClose = ControlId(Form1Part::Command4);
+constexpr int kWizardNext = ControlId(Form2Part::Command1);
+constexpr int kWizardOption2 = ControlId(Form2Part::Option2);
+constexpr int kWizardFolder = ControlId(Form2Part::Text1);
+constexpr int kWizardName = ControlId(Form2Part::Text2);
+constexpr int kWizardFinish = ControlId(Form2Part::Command5);
+constexpr int kWizardCancel = ControlId(Form2Part::Command2);
 constexpr wchar_t kMainTitle[] = L"Tambrel Wizard";
 constexpr wchar_t kWizardTitle[] = L"Create Tambrel";
 

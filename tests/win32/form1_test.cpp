@@ -9,27 +9,11 @@ using win32::Form1;
 
 class MainWindow : public WindowTest {};
 
-TEST_F(MainWindow, IsLaidOutAsTheTablesSay) {
-    ASSERT_NE(form1(), nullptr);
-    ASSERT_EQ(GetDpiForWindow(form1()), 96u);
-    EXPECT_EQ(TextOf(form1()), L"Tambrel Wizard");
-    const RECT client = ClientOf(form1());
-    EXPECT_EQ(client.right, 343);
-    EXPECT_EQ(client.bottom, 360);
-
-    // Pixels at 96 DPI.
-    const ExpectedControl controls[] = {
-        {Form1::kPicture1, {0, 0, 343, 85}, L"Tambrel Wizard"},
-        {Form1::kCommand1, {24, 104, 89, 169}, L"Create a new Tambrel."},
-        {Form1::kCommand2, {24, 176, 89, 241}, L"Edit an existing Tambrel."},
-        {Form1::kCommand4, {248, 320, 329, 345}, L"Close"},
-    };
-    for (const ExpectedControl& control : controls) {
-        ExpectPlaceAndText(form1(), control);
-        EXPECT_TRUE(Visible(main(control.id)) && Enabled(main(control.id))) << control.id;
-    }
+TEST_F(MainWindow, FollowsItsDescription) {
+    ExpectFollowsDescription(form1(), kForm1, program_.catalogue());
+    EXPECT_EQ(GetFocus(), main(Id(Form1Part::Command4)));
     // The banner's thin sunken border leaves 339 x 81 pixels inside.
-    const RECT inner = ClientOf(main(Form1::kPicture1));
+    const RECT inner = ClientOf(main(Id(Form1Part::Picture1)));
     EXPECT_EQ(inner.right, 339);
     EXPECT_EQ(inner.bottom, 81);
 }
@@ -42,8 +26,9 @@ TEST_F(MainWindow, LabelsSitBesideTheirButtons) {
         int button;
         int width;
         const wchar_t* text;
-    } labels[] = {{Form1::kLabel1, Form1::kCommand1, 167, L"Create a new Tambrel."},
-                  {Form1::kLabel2, Form1::kCommand2, 178, L"Edit an existing Tambrel."}};
+    } labels[] = {
+        {Id(Form1Part::Label1), Id(Form1Part::Command1), 167, L"Create a new Tambrel."},
+        {Id(Form1Part::Label2), Id(Form1Part::Command2), 178, L"Edit an existing Tambrel."}};
     for (const auto& label : labels) {
         const RECT place = PlaceOf(main(label.label));
         const RECT button = PlaceOf(main(label.button));
@@ -57,8 +42,8 @@ TEST_F(MainWindow, LabelsSitBesideTheirButtons) {
         EXPECT_EQ(font.lfHeight, -15);  // 11.25 pt at 96 DPI
         EXPECT_EQ(font.lfWeight, FW_NORMAL);
     }
-    EXPECT_STREQ(FontOf(main(Form1::kCommand4)).lfFaceName, L"MS Shell Dlg");
-    EXPECT_EQ(FontOf(main(Form1::kCommand4)).lfHeight, -11);  // 8 pt
+    EXPECT_STREQ(FontOf(main(Id(Form1Part::Command4))).lfFaceName, L"MS Shell Dlg");
+    EXPECT_EQ(FontOf(main(Id(Form1Part::Command4))).lfHeight, -11);  // 8 pt
 }
 
 TEST_F(MainWindow, HasAFixedBorderAnIconAndItsPictures) {
@@ -70,7 +55,7 @@ TEST_F(MainWindow, HasAFixedBorderAnIconAndItsPictures) {
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_NE(SendMessageW(form1(), WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_NE(SendMessageW(form1(), WM_GETICON, ICON_SMALL, 0), 0);
-    for (const int button : {Form1::kCommand1, Form1::kCommand2}) {
+    for (const int button : {Id(Form1Part::Command1), Id(Form1Part::Command2)}) {
         EXPECT_TRUE(GetWindowLongW(main(button), GWL_STYLE) & BS_ICON);
         ASSERT_NO_FATAL_FAILURE(ExpectButtonIconWidth(main(button), 32));
     }
@@ -90,16 +75,6 @@ TEST_F(MainWindow, IsTheActiveWindow) {
     EXPECT_EQ(GetForegroundWindow(), form1());
 }
 
-TEST_F(MainWindow, TabWalksCloseCreateEditBanner) {
-    ASSERT_EQ(GetFocus(), main(Form1::kCommand4));
-    const std::vector<HWND> forward{main(Form1::kCommand4), main(Form1::kCommand1),
-                                    main(Form1::kCommand2), main(Form1::kPicture1)};
-    EXPECT_EQ(tabRound(), forward);
-    const std::vector<HWND> backward{main(Form1::kCommand4), main(Form1::kPicture1),
-                                     main(Form1::kCommand2), main(Form1::kCommand1)};
-    EXPECT_EQ(tabRound(true), backward);
-}
-
 TEST_F(MainWindow, SpaceOnCloseEndsTheProgram) {
     const HWND window = form1();
     press(VK_SPACE);
@@ -113,7 +88,7 @@ TEST_F(MainWindow, SpaceOnCloseEndsTheProgram) {
 TEST_F(MainWindow, EscapeDoesNothingAndEnterPressesTheFocusedButton) {
     press(VK_ESCAPE);
     EXPECT_FALSE(program_.ended());
-    EXPECT_EQ(GetFocus(), main(Form1::kCommand4));
+    EXPECT_EQ(GetFocus(), main(Id(Form1Part::Command4)));
     press(VK_RETURN);
     EXPECT_TRUE(program_.ended());
 }
@@ -129,7 +104,7 @@ TEST_F(MainWindow, ClosingThroughTheWindowSystemEndsTheProgram) {
 
 TEST_F(MainWindow, TheCreateButtonMakesWayForTheWizard) {
     const HWND window = form1();
-    click(main(Form1::kCommand1));
+    click(main(Id(Form1Part::Command1)));
     EXPECT_FALSE(IsWindow(window));
     ASSERT_NE(form2(), nullptr);
     EXPECT_TRUE(Visible(form2()));
@@ -138,7 +113,7 @@ TEST_F(MainWindow, TheCreateButtonMakesWayForTheWizard) {
 }
 
 TEST_F(MainWindow, LabelsAndBannerStartNothing) {
-    for (const int id : {Form1::kLabel1, Form1::kLabel2, Form1::kPicture1}) {
+    for (const int id : {Id(Form1Part::Label1), Id(Form1Part::Label2), Id(Form1Part::Picture1)}) {
         SendMessageW(main(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         SendMessageW(main(id), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         pump();
@@ -146,7 +121,7 @@ TEST_F(MainWindow, LabelsAndBannerStartNothing) {
         EXPECT_EQ(form2(), nullptr);
     }
     // The banner takes the focus like any tab stop, and Space there does nothing either.
-    EXPECT_EQ(GetFocus(), main(Form1::kPicture1));
+    EXPECT_EQ(GetFocus(), main(Id(Form1Part::Picture1)));
     press(VK_SPACE);
     EXPECT_FALSE(program_.ended());
     EXPECT_TRUE(boxes_.unexpected().empty());
@@ -180,7 +155,7 @@ LRESULT CALLBACK AnswerUiState(HWND window, UINT message, WPARAM wParam, LPARAM 
 // The banner shows its focus rectangle as every control does: only while it has the focus and
 // the keyboard is in use, never after a mere click.
 TEST_F(MainWindow, TheBannerShowsItsFocusOnlyForTheKeyboard) {
-    const HWND banner = main(Form1::kPicture1);
+    const HWND banner = main(Id(Form1Part::Picture1));
     bannerProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(banner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AnswerUiState)));
     const struct {
@@ -190,7 +165,7 @@ TEST_F(MainWindow, TheBannerShowsItsFocusOnlyForTheKeyboard) {
     } rows[] = {{true, UISF_HIDEFOCUS, false}, {true, 0, true}, {false, 0, false}};
     for (const auto& row : rows) {
         uiState = row.uiState;
-        win32::FocusControl(form1(), row.focused ? banner : main(Form1::kCommand4));
+        win32::FocusControl(form1(), row.focused ? banner : main(Id(Form1Part::Command4)));
         pump();
         EXPECT_EQ(ShowsFocusRectangle(banner), row.shown) << row.focused << row.uiState;
     }

@@ -25,7 +25,7 @@ class Wizard : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        click(main(Form1::kCommand1));
+        click(main(Id(Form1Part::Command1)));
         ASSERT_NE(form2(), nullptr);
     }
 
@@ -38,45 +38,25 @@ class Wizard : public WindowTest {
     }
 
     void expectPage(bool location) const {
-        for (const int id : {Form2::kLabel1, Form2::kOption1, Form2::kOption2, Form2::kText1,
-                             Form2::kCommand3, Form2::kCommand1}) {
-            EXPECT_EQ(Visible(wizard(id)), location) << id;
+        const int page = static_cast<int>(location ? WizardPage::Location : WizardPage::Name);
+        for (std::size_t part = 0; part < kForm2.controls.size(); ++part) {
+            const int shownOn = kForm2.controls[part].page;
+            EXPECT_EQ(Visible(wizard(Id(part))), shownOn == kEveryPage || shownOn == page)
+                << kForm2.controls[part].name;
         }
-        for (const int id : {Form2::kLabel2, Form2::kText2, Form2::kCommand4, Form2::kCommand5}) {
-            EXPECT_EQ(Visible(wizard(id)), !location) << id;
-        }
-        EXPECT_TRUE(Visible(wizard(Form2::kCommand2)));
     }
 };
 
-TEST_F(Wizard, IsLaidOutAsTheTablesSay) {
-    ASSERT_EQ(GetDpiForWindow(form2()), 96u);
-    EXPECT_EQ(TextOf(form2()), L"Create Tambrel");
-    EXPECT_EQ(ClientOf(form2()).right, 314);
-    EXPECT_EQ(ClientOf(form2()).bottom, 242);
+TEST_F(Wizard, FollowsItsDescription) {
     const LONG style = GetWindowLongW(form2(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     EXPECT_EQ(SendMessageW(form2(), WM_GETICON, ICON_BIG, 0), 0);
 
-    const ExpectedControl controls[] = {
-        // Two lines of the dialog font: 26 pixels in MS Sans Serif as Windows draws it.
-        {Form2::kLabel1,
-         {24, 32, 250, 32 + 2 * LineHeight(wizard(Form2::kLabel1))},
-         L"You are about to create a new Tambrel. Where would you like your Tambrel located?"},
-        {Form2::kOption1, {24, 80, 185, 97}, L"Windows Desktop"},
-        {Form2::kOption2, {24, 104, 193, 121}, L"Other Location"},
-        {Form2::kText1, {32, 136, 217, 157}, nullptr},
-        {Form2::kCommand3, {224, 136, 289, 161}, L"Browse..."},
-        {Form2::kCommand1, {144, 208, 217, 233}, L"Next >"},
-        {Form2::kLabel2, {24, 16, 225, 41}, L"Please type a name for your Tambrel"},
-        {Form2::kText2, {24, 40, 289, 61}, L""},
-        {Form2::kCommand4, {72, 208, 145, 233}, L"< Back"},
-        {Form2::kCommand5, {144, 208, 217, 233}, L"Finish"},
-        {Form2::kCommand2, {232, 208, 305, 233}, L"Cancel"},
-    };
-    for (const ExpectedControl& control : controls) {
-        ExpectPlaceAndText(form2(), control);
-        EXPECT_STREQ(FontOf(wizard(control.id)).lfFaceName, L"MS Shell Dlg") << control.id;
+    ExpectFollowsDescription(form2(), kForm2, program_.catalogue());
+    EXPECT_EQ(PlaceOf(wizard(Id(Form2Part::Label1))).bottom,
+              32 + 2 * LineHeight(wizard(Id(Form2Part::Label1))));  // two lines of its font
+    for (std::size_t part = 0; part < kForm2.controls.size(); ++part) {
+        EXPECT_STREQ(FontOf(wizard(Id(part))).lfFaceName, L"MS Shell Dlg") << part;
     }
 }
 
@@ -84,40 +64,44 @@ TEST_F(Wizard, OpensOnTheDesktopWithNextFocused) {
     const Result<std::string> desktop = GetDesktopDirectory(WindowHandle{});
     ASSERT_TRUE(desktop);
     expectPage(true);
-    EXPECT_EQ(TextOf(wizard(Form2::kText1)), Wide(desktop.value()));
-    EXPECT_EQ(IsDlgButtonChecked(form2(), Form2::kOption1), BST_CHECKED);
-    EXPECT_EQ(IsDlgButtonChecked(form2(), Form2::kOption2), BST_UNCHECKED);
-    EXPECT_FALSE(Enabled(wizard(Form2::kText1)));
-    EXPECT_FALSE(Enabled(wizard(Form2::kCommand3)));
-    EXPECT_TRUE(Enabled(wizard(Form2::kCommand1)));
-    EXPECT_FALSE(Enabled(wizard(Form2::kCommand5)));
-    EXPECT_EQ(TextOf(wizard(Form2::kText2)), L"");
-    EXPECT_EQ(GetFocus(), wizard(Form2::kCommand1));
+    EXPECT_EQ(TextOf(wizard(Id(Form2Part::Text1))), Wide(desktop.value()));
+    EXPECT_EQ(IsDlgButtonChecked(form2(), Id(Form2Part::Option1)), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(form2(), Id(Form2Part::Option2)), BST_UNCHECKED);
+    EXPECT_FALSE(Enabled(wizard(Id(Form2Part::Text1))));
+    EXPECT_FALSE(Enabled(wizard(Id(Form2Part::Command3))));
+    EXPECT_TRUE(Enabled(wizard(Id(Form2Part::Command1))));
+    EXPECT_FALSE(Enabled(wizard(Id(Form2Part::Command5))));
+    EXPECT_EQ(TextOf(wizard(Id(Form2Part::Text2))), L"");
+    EXPECT_EQ(GetFocus(), wizard(Id(Form2Part::Command1)));
 }
 
 TEST_F(Wizard, TabSkipsWhatIsDisabledAndTheUnselectedOption) {
-    EXPECT_EQ(tabRound(), all({Form2::kCommand1, Form2::kOption1, Form2::kCommand2}));
+    EXPECT_EQ(tabRound(),
+              all({Id(Form2Part::Command1), Id(Form2Part::Option1), Id(Form2Part::Command2)}));
     // The arrow key moves to "Other Location" and selects it, as a click would.
     press(VK_TAB);
-    ASSERT_EQ(GetFocus(), wizard(Form2::kOption1));
+    ASSERT_EQ(GetFocus(), wizard(Id(Form2Part::Option1)));
     press(VK_DOWN);
-    EXPECT_EQ(GetFocus(), wizard(Form2::kOption2));
-    EXPECT_EQ(IsDlgButtonChecked(form2(), Form2::kOption2), BST_CHECKED);
-    EXPECT_TRUE(Enabled(wizard(Form2::kText1)));
-    EXPECT_EQ(tabRound(), all({Form2::kOption2, Form2::kText1, Form2::kCommand3, Form2::kCommand2,
-                               Form2::kCommand1}));
-    EXPECT_EQ(tabRound(true), all({Form2::kOption2, Form2::kCommand1, Form2::kCommand2,
-                                   Form2::kCommand3, Form2::kText1}));
+    EXPECT_EQ(GetFocus(), wizard(Id(Form2Part::Option2)));
+    EXPECT_EQ(IsDlgButtonChecked(form2(), Id(Form2Part::Option2)), BST_CHECKED);
+    EXPECT_TRUE(Enabled(wizard(Id(Form2Part::Text1))));
+    EXPECT_EQ(tabRound(),
+              all({Id(Form2Part::Option2), Id(Form2Part::Text1), Id(Form2Part::Command3),
+                   Id(Form2Part::Command2), Id(Form2Part::Command1)}));
+    EXPECT_EQ(tabRound(true),
+              all({Id(Form2Part::Option2), Id(Form2Part::Command1), Id(Form2Part::Command2),
+                   Id(Form2Part::Command3), Id(Form2Part::Text1)}));
 }
 
 TEST_F(Wizard, SpaceOnNextGoesToTheNamePage) {
     press(VK_SPACE);
     expectPage(false);
-    EXPECT_EQ(GetFocus(), wizard(Form2::kText2));
-    EXPECT_EQ(tabRound(), all({Form2::kText2, Form2::kCommand4, Form2::kCommand2}));
-    type(wizard(Form2::kText2), L"Notes");
+    EXPECT_EQ(GetFocus(), wizard(Id(Form2Part::Text2)));
     EXPECT_EQ(tabRound(),
-              all({Form2::kText2, Form2::kCommand4, Form2::kCommand5, Form2::kCommand2}));
+              all({Id(Form2Part::Text2), Id(Form2Part::Command4), Id(Form2Part::Command2)}));
+    type(wizard(Id(Form2Part::Text2)), L"Notes");
+    EXPECT_EQ(tabRound(), all({Id(Form2Part::Text2), Id(Form2Part::Command4),
+                               Id(Form2Part::Command5), Id(Form2Part::Command2)}));
 }
 
 TEST_F(Wizard, EscapeDoesNothingAndEnterPressesTheFocusedButton) {
@@ -132,60 +116,60 @@ TEST_F(Wizard, EscapeDoesNothingAndEnterPressesTheFocusedButton) {
 }
 
 TEST_F(Wizard, TheEnablingRulesFollowTheTrimmedText) {
-    click(wizard(Form2::kOption2));
+    click(wizard(Id(Form2Part::Option2)));
     const struct {
         const wchar_t* text;
         bool enabled;
     } cases[] = {{L"", false}, {L"   ", false}, {L" C:\\Work ", true}, {L"C:\\Work", true}};
     for (const auto& c : cases) {
-        type(wizard(Form2::kText1), c.text);
-        EXPECT_EQ(Enabled(wizard(Form2::kCommand1)), c.enabled) << Narrow(c.text);
+        type(wizard(Id(Form2Part::Text1)), c.text);
+        EXPECT_EQ(Enabled(wizard(Id(Form2Part::Command1))), c.enabled) << Narrow(c.text);
     }
-    click(wizard(Form2::kCommand1));
+    click(wizard(Id(Form2Part::Command1)));
     for (const auto& c : cases) {
-        type(wizard(Form2::kText2), c.text);
-        EXPECT_EQ(Enabled(wizard(Form2::kCommand5)), c.enabled) << Narrow(c.text);
+        type(wizard(Id(Form2Part::Text2)), c.text);
+        EXPECT_EQ(Enabled(wizard(Id(Form2Part::Command5))), c.enabled) << Narrow(c.text);
     }
 }
 
 TEST_F(Wizard, ClearingTheFolderThenTakingTheDesktopKeepsNextDisabled) {
-    click(wizard(Form2::kOption2));
-    type(wizard(Form2::kText1), L"");
-    click(wizard(Form2::kOption1));
-    EXPECT_FALSE(Enabled(wizard(Form2::kText1)));
-    EXPECT_EQ(TextOf(wizard(Form2::kText1)), L"");
-    EXPECT_FALSE(Enabled(wizard(Form2::kCommand1)));
-    click(wizard(Form2::kCommand1));  // a disabled button's click changes nothing
+    click(wizard(Id(Form2Part::Option2)));
+    type(wizard(Id(Form2Part::Text1)), L"");
+    click(wizard(Id(Form2Part::Option1)));
+    EXPECT_FALSE(Enabled(wizard(Id(Form2Part::Text1))));
+    EXPECT_EQ(TextOf(wizard(Id(Form2Part::Text1))), L"");
+    EXPECT_FALSE(Enabled(wizard(Id(Form2Part::Command1))));
+    click(wizard(Id(Form2Part::Command1)));  // a disabled button's click changes nothing
     expectPage(true);
 }
 
 TEST_F(Wizard, BackAndNextKeepWhatWasTyped) {
-    click(wizard(Form2::kCommand1));
-    type(wizard(Form2::kText2), L"Notes");
-    click(wizard(Form2::kCommand4));
+    click(wizard(Id(Form2Part::Command1)));
+    type(wizard(Id(Form2Part::Text2)), L"Notes");
+    click(wizard(Id(Form2Part::Command4)));
     expectPage(true);
     EXPECT_NE(GetFocus(), nullptr);
     EXPECT_TRUE(Visible(GetFocus()));
-    click(wizard(Form2::kCommand1));
+    click(wizard(Id(Form2Part::Command1)));
     expectPage(false);
-    EXPECT_EQ(TextOf(wizard(Form2::kText2)), L"Notes");
-    EXPECT_TRUE(Enabled(wizard(Form2::kCommand5)));
+    EXPECT_EQ(TextOf(wizard(Id(Form2Part::Text2))), L"Notes");
+    EXPECT_TRUE(Enabled(wizard(Id(Form2Part::Command5))));
 }
 
 TEST_F(Wizard, CancelBringsBackAFreshMainWindow) {
-    click(wizard(Form2::kOption2));
-    type(wizard(Form2::kText1), L"C:\\Work");
+    click(wizard(Id(Form2Part::Option2)));
+    type(wizard(Id(Form2Part::Text1)), L"C:\\Work");
     const HWND window = form2();
-    click(wizard(Form2::kCommand2));
+    click(wizard(Id(Form2Part::Command2)));
     EXPECT_FALSE(IsWindow(window));
     ASSERT_NE(form1(), nullptr);
     EXPECT_TRUE(Visible(form1()));
-    EXPECT_EQ(GetFocus(), main(Form1::kCommand4));
+    EXPECT_EQ(GetFocus(), main(Id(Form1Part::Command4)));
     EXPECT_FALSE(program_.ended());
 
-    click(main(Form1::kCommand1));  // a fresh wizard, nothing of the earlier entries
-    EXPECT_EQ(IsDlgButtonChecked(form2(), Form2::kOption1), BST_CHECKED);
-    EXPECT_NE(TextOf(wizard(Form2::kText1)), L"C:\\Work");
+    click(main(Id(Form1Part::Command1)));  // a fresh wizard, nothing of the earlier entries
+    EXPECT_EQ(IsDlgButtonChecked(form2(), Id(Form2Part::Option1)), BST_CHECKED);
+    EXPECT_NE(TextOf(wizard(Id(Form2Part::Text1))), L"C:\\Work");
 }
 
 TEST_F(Wizard, ClosingThroughTheWindowSystemEndsTheProgram) {

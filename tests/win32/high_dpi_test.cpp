@@ -90,28 +90,30 @@ class HighDpi : public WindowTest {
 };
 
 TEST_F(HighDpi, TheMainWindowScalesFromItsTwips) {
-    ASSERT_NO_FATAL_FAILURE(ExpectScaledFromTwips(form1(), 5145, 5400,
-                                                  {{Form1::kPicture1, 0, 0, 5145, 1275},
-                                                   {Form1::kCommand1, 360, 1560, 975, 975},
-                                                   {Form1::kCommand2, 360, 2640, 975, 975},
-                                                   {Form1::kCommand4, 3720, 4800, 1215, 375}}));
-    EXPECT_EQ(FontOf(main(Form1::kLabel1)).lfHeight, LabelFontHeight());
-    EXPECT_EQ(FontOf(main(Form1::kCommand4)).lfHeight, DialogFontHeight());
-    const RECT label = PlaceOf(main(Form1::kLabel1));
-    const RECT button = PlaceOf(main(Form1::kCommand1));
+    ASSERT_NO_FATAL_FAILURE(
+        ExpectScaledFromTwips(form1(), 5145, 5400,
+                              {{Id(Form1Part::Picture1), 0, 0, 5145, 1275},
+                               {Id(Form1Part::Command1), 360, 1560, 975, 975},
+                               {Id(Form1Part::Command2), 360, 2640, 975, 975},
+                               {Id(Form1Part::Command4), 3720, 4800, 1215, 375}}));
+    EXPECT_EQ(FontOf(main(Id(Form1Part::Label1))).lfHeight, LabelFontHeight());
+    EXPECT_EQ(FontOf(main(Id(Form1Part::Command4))).lfHeight, DialogFontHeight());
+    const RECT label = PlaceOf(main(Id(Form1Part::Label1)));
+    const RECT button = PlaceOf(main(Id(Form1Part::Command1)));
     EXPECT_EQ(label.left, Px(1680));
     EXPECT_NEAR(label.top + label.bottom, button.top + button.bottom, 1);
-    ExpectTextsFit(form1(), {Form1::kLabel1, Form1::kLabel2, Form1::kCommand4});
+    ExpectTextsFit(form1(),
+                   {Id(Form1Part::Label1), Id(Form1Part::Label2), Id(Form1Part::Command4)});
 }
 
 // The icons hold an image drawn for this DPI; the banner is the one drawn at 2x.
 TEST_F(HighDpi, TheMainWindowShowsPicturesDrawnForItsDpi) {
-    for (const int id : {Form1::kCommand1, Form1::kCommand2}) {
+    for (const int id : {Id(Form1Part::Command1), Id(Form1Part::Command2)}) {
         ASSERT_NO_FATAL_FAILURE(
             ExpectButtonIconWidth(main(id), MulDiv(32, static_cast<int>(kDpi), 96)));
     }
     const auto banner =
-        reinterpret_cast<HBITMAP>(GetWindowLongPtrW(main(Form1::kPicture1), GWLP_USERDATA));
+        reinterpret_cast<HBITMAP>(GetWindowLongPtrW(main(Id(Form1Part::Picture1)), GWLP_USERDATA));
     BITMAP picture{};
     ASSERT_NE(GetObjectW(banner, sizeof(picture), &picture), 0);
     EXPECT_EQ(picture.bmWidth, 634);
@@ -132,19 +134,20 @@ TEST_F(HighDpi, TheMainWindowShowsPicturesDrawnForItsDpi) {
 }
 
 TEST_F(HighDpi, TheWizardScalesFromItsTwips) {
-    click(main(Form1::kCommand1));
+    click(main(Id(Form1Part::Command1)));
     ASSERT_NE(form2(), nullptr);
     ASSERT_NO_FATAL_FAILURE(ExpectScaledFromTwips(form2(), 4710, 3630,
-                                                  {{Form2::kOption1, 360, 1200, 2415, 255},
-                                                   {Form2::kText1, 480, 2040, 2775, 315},
-                                                   {Form2::kCommand3, 3360, 2040, 975, 375},
-                                                   {Form2::kCommand1, 2160, 3120, 1095, 375},
-                                                   {Form2::kCommand2, 3480, 3120, 1095, 375},
-                                                   {Form2::kText2, 360, 600, 3975, 315}}));
-    EXPECT_EQ(FontOf(wizard(Form2::kCommand1)).lfHeight, DialogFontHeight());
-    ExpectTextsFit(form2(), {Form2::kLabel1, Form2::kOption1, Form2::kOption2, Form2::kCommand3,
-                             Form2::kCommand1, Form2::kCommand2, Form2::kLabel2, Form2::kCommand4,
-                             Form2::kCommand5});
+                                                  {{Id(Form2Part::Option1), 360, 1200, 2415, 255},
+                                                   {Id(Form2Part::Text1), 480, 2040, 2775, 315},
+                                                   {Id(Form2Part::Command3), 3360, 2040, 975, 375},
+                                                   {Id(Form2Part::Command1), 2160, 3120, 1095, 375},
+                                                   {Id(Form2Part::Command2), 3480, 3120, 1095, 375},
+                                                   {Id(Form2Part::Text2), 360, 600, 3975, 315}}));
+    EXPECT_EQ(FontOf(wizard(Id(Form2Part::Command1))).lfHeight, DialogFontHeight());
+    ExpectTextsFit(form2(),
+                   {Id(Form2Part::Label1), Id(Form2Part::Option1), Id(Form2Part::Option2),
+                    Id(Form2Part::Command3), Id(Form2Part::Command1), Id(Form2Part::Command2),
+                    Id(Form2Part::Label2), Id(Form2Part::Command4), Id(Form2Part::Command5)});
 }
 
 // Moved to a monitor of another DPI, a window is asked for its size there and then given a place
@@ -156,7 +159,7 @@ TEST_F(DpiChange, BothWindowsKeepTheSizeTheyAnnounce) {
     const UINT start = GetDpiForWindow(form1());
     for (const bool wizard : {false, true}) {
         if (wizard) {
-            click(main(Form1::kCommand1));
+            click(main(Id(Form1Part::Command1)));
         }
         const HWND window = wizard ? form2() : form1();
         ASSERT_NE(window, nullptr);

@@ -116,11 +116,11 @@ class Languages : public WindowTest, public ::testing::WithParamInterface<LANGID
 TEST_P(Languages, EveryPageFitsItsTexts) {
     ASSERT_EQ(program_.catalogue().language(), GetParam());
     ASSERT_NO_FATAL_FAILURE(ExpectPageFits(form1(), GetParam()));
-    click(main(Form1::kCommand1));
+    click(main(Id(Form1Part::Command1)));
     ASSERT_NE(form2(), nullptr);
     ASSERT_NO_FATAL_FAILURE(ExpectPageFits(form2(), GetParam()));
-    click(wizard(Form2::kCommand1));
-    ASSERT_TRUE(Visible(wizard(Form2::kText2)));
+    click(wizard(Id(Form2Part::Command1)));
+    ASSERT_TRUE(Visible(wizard(Id(Form2Part::Text2))));
     ASSERT_NO_FATAL_FAILURE(ExpectPageFits(form2(), GetParam()));
 }
 
@@ -190,16 +190,17 @@ COLORREF BannerPixel(HWND banner, int x, int y) {
 TEST_F(RightToLeft, WindowsAreMirroredAndTheBannerIsNot) {
     ASSERT_NO_FATAL_FAILURE(ExpectMirrored(form1()));
     RECT close{}, create{};
-    GetWindowRect(main(Form1::kCommand4), &close);
-    GetWindowRect(main(Form1::kCommand1), &create);
+    GetWindowRect(main(Id(Form1Part::Command4)), &close);
+    GetWindowRect(main(Id(Form1Part::Command1)), &create);
     EXPECT_LT(close.right, create.left);
     // The emblem's blue tile at the picture's left, white paper at its right.
     const int scale = static_cast<int>(GetDpiForWindow(form1())) / 96;
-    const COLORREF tile = BannerPixel(main(Form1::kPicture1), 12 * scale, 40 * scale);
+    const COLORREF tile = BannerPixel(main(Id(Form1Part::Picture1)), 12 * scale, 40 * scale);
     EXPECT_GT(GetBValue(tile), GetRValue(tile) + 40) << std::hex << tile;
-    EXPECT_EQ(BannerPixel(main(Form1::kPicture1), 310 * scale, 8 * scale) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(BannerPixel(main(Id(Form1Part::Picture1)), 310 * scale, 8 * scale) & 0xFFFFFF,
+              0xFFFFFFu);
 
-    click(main(Form1::kCommand1));
+    click(main(Id(Form1Part::Command1)));
     ASSERT_NE(form2(), nullptr);
     ASSERT_NO_FATAL_FAILURE(ExpectMirrored(form2()));
 }

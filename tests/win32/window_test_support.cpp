@@ -228,16 +228,63 @@ LOGFONTW FontOf(HWND window) {
     return font;
 }
 
-void ExpectPlaceAndText(HWND window, const ExpectedControl& expected) {
-    const HWND control = GetDlgItem(window, expected.id);
-    const RECT place = PlaceOf(control);
-    EXPECT_EQ(place.left, expected.place.left) << expected.id;
-    EXPECT_EQ(place.top, expected.place.top) << expected.id;
-    EXPECT_EQ(place.right, expected.place.right) << expected.id;
-    EXPECT_EQ(place.bottom, expected.place.bottom) << expected.id;
-    if (expected.text != nullptr) {
-        EXPECT_EQ(TextOf(control), expected.text) << expected.id;
+void ExpectFollowsDescription(HWND window, const WindowDescription& description,
+                              const win32::Catalogue& catalogue) {
+    ASSERT_EQ(GetDpiForWindow(window), 96u);
+    EXPECT_EQ(TextOf(window), catalogue.text(description.title));
+    EXPECT_EQ(ClientOf(window).right, win32::TwipsToPixels(description.width, 96));
+    EXPECT_EQ(ClientOf(window).bottom, win32::TwipsToPixels(description.height, 96));
+    HWND child = GetWindow(window, GW_CHILD);
+    for (std::size_t part = 0; part < description.controls.size(); ++part) {
+        const ControlDescription& control = description.controls[part];
+        SCOPED_TRACE(control.name);
+        if (control.spokenName) {
+            // Its name for screen readers: a static text just before it, never shown.
+            ASSERT_EQ(GetDlgCtrlID(child), NameId(part));
+            EXPECT_EQ(TextOf(child), catalogue.text(*control.spokenName));
+            EXPECT_FALSE(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE);
+            child = GetWindow(child, GW_HWNDNEXT);
+        }
+        ASSERT_EQ(GetDlgCtrlID(child), Id(part));
+        wchar_t windowClass[32] = {};
+        GetClassNameW(child, windowClass, 32);
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        switch (control.role) {
+            case ControlRole::Banner:
+                EXPECT_STREQ(windowClass, win32::kBannerClass);
+                break;
+            case ControlRole::Label:
+                EXPECT_STREQ(windowClass, L"Static");
+                break;
+            case ControlRole::TextBox:
+                EXPECT_STREQ(windowClass, L"Edit");
+                break;
+            case ControlRole::Option:
+                EXPECT_EQ(style & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+                break;
+            case ControlRole::PictureButton:
+                EXPECT_TRUE(style & BS_ICON);
+                break;
+            case ControlRole::PushButton:
+                EXPECT_FALSE(style & BS_ICON);  // a push button, the default one while focused
+                EXPECT_LE(style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+                break;
+        }
+        if (control.role != ControlRole::TextBox) {
+            EXPECT_EQ(TextOf(child), control.caption ? catalogue.text(*control.caption) : L"");
+        }
+        RECT designed = win32::TwipsToPixels(control.designed, 96);
+        const RECT place = PlaceOf(child);
+        if (control.role == ControlRole::Label) {
+            designed.bottom = place.bottom;  // as tall as its text
+        }
+        EXPECT_EQ(place.left, designed.left);
+        EXPECT_EQ(place.top, designed.top);
+        EXPECT_EQ(place.right, designed.right);
+        EXPECT_EQ(place.bottom, designed.bottom);
+        child = GetWindow(child, GW_HWNDNEXT);
     }
+    EXPECT_EQ(child, nullptr);
 }
 
 void ExpectButtonIconWidth(HWND button, int pixels) {

@@ -11,6 +11,13 @@
 
 namespace tbr::testing {
 
+// A control's id, by its part in its window's description.
+template <typename Part>
+constexpr int Id(Part part) {
+    return win32::ControlId(part);
+}
+using win32::NameId;
+
 struct Box {
     HWND window = nullptr;
     std::wstring title;
@@ -75,10 +82,8 @@ class WindowTest : public ::testing::Test {
     // Types text into an edit box, as a change the user made.
     void type(HWND edit, const std::wstring& text);
 
-    HWND form1() const {
-        return program_.mainWindow() ? program_.mainWindow()->ownerWindow() : nullptr;
-    }
-    HWND form2() const { return program_.wizard() ? program_.wizard()->ownerWindow() : nullptr; }
+    HWND form1() const { return program_.mainWindow() ? program_.mainWindow()->window() : nullptr; }
+    HWND form2() const { return program_.wizard() ? program_.wizard()->window() : nullptr; }
     HWND main(int id) const { return GetDlgItem(form1(), id); }
     HWND wizard(int id) const { return GetDlgItem(form2(), id); }
     bool quitPosted() const { return quitPosted_; }
@@ -101,14 +106,11 @@ bool Visible(HWND window);
 bool Enabled(HWND window);
 LOGFONTW FontOf(HWND window);
 
-// Where a control should lie, in pixels from its window's client area, and its text.
-struct ExpectedControl {
-    int id;
-    RECT place;           // left, top, right, bottom
-    const wchar_t* text;  // nullptr: not looked at
-};
-// Checks the place and the text of the control of a window.
-void ExpectPlaceAndText(HWND window, const ExpectedControl& expected);
+// The window follows its description at 96 DPI: its title and size, and every control in the
+// description's order (the tab order), of its kind, with its text and at its designed place (a
+// label as tall as its text).
+void ExpectFollowsDescription(HWND window, const WindowDescription& description,
+                              const win32::Catalogue& catalogue);
 // Checks the width in pixels of the icon a picture button shows.
 void ExpectButtonIconWidth(HWND button, int pixels);
 

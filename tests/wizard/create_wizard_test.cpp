@@ -68,7 +68,7 @@ TEST(CreateWizard, NextAndBackSwitchPagesAndKeepEverything) {
     w.wizard.onLoad();
     w.wizard.onNextClicked();
     EXPECT_EQ(w.state().page, WizardPage::Name);
-    EXPECT_EQ(w.view.nameFocus, 1);
+    EXPECT_EQ(w.view.focused, std::vector<Form2Part>{Form2Part::Text2});
     w.wizard.onNameTextChanged("Notes");
     w.wizard.onBackClicked();
     EXPECT_EQ(w.state().page, WizardPage::Location);

@@ -11,9 +11,9 @@ namespace tbr::testing {
 
 struct RecordingView : WizardView {
     std::vector<WizardState> renders;
-    int nameFocus = 0;
+    std::vector<Form2Part> focused;
     void render(const WizardState& s) override { renders.push_back(s); }
-    void focusNameBox() override { ++nameFocus; }
+    void focus(Form2Part control) override { focused.push_back(control); }
 };
 
 struct Wizard {

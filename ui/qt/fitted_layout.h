@@ -1,4 +1,4 @@
-// A window's layout (app/form1_layout.h, wizard/form2_layout.h) applied to its widgets: the texts
+// A window's layout (app/form1_window.h, wizard/form2_window.h) applied to its widgets: the texts
 // measured as the widgets draw them, the window sized, every widget placed.
 #pragma once
 

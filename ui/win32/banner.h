@@ -10,16 +10,6 @@
 
 namespace tbr::win32 {
 
-inline constexpr wchar_t kBannerClass[] = L"TbrBanner";
-
-// The banner as an entry of a window's control table: a tab stop in a thin sunken frame. Its text
-// is not drawn; it is the banner's name for screen readers.
-template <typename Part>
-constexpr ControlLayout BannerControl(int id, Part part, MessageId name) {
-    return {id,   static_cast<int>(part), kBannerClass,
-            name, WS_TABSTOP | WS_GROUP,  WS_EX_CLIENTEDGE};
-}
-
 // Registers the banner's window class for this module (again is harmless).
 void RegisterBannerClass(HINSTANCE instance);
 

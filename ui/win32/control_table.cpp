@@ -1,48 +1,136 @@
 #include "ui/win32/control_table.h"
 
+#include "ui/win32/dialog_window.h"
 #include "ui/win32/text_measure.h"
 
+#include <vector>
+
 namespace tbr::win32 {
+namespace {
 
-void CreateControls(HWND dialog, const DialogTemplate& look, const Catalogue& catalogue) {
-    const HINSTANCE instance =
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
-    for (const ControlLayout& control : look.controls) {
-        const std::wstring text = control.text ? catalogue.text(*control.text) : std::wstring();
-        CreateWindowExW(control.exStyle, control.windowClass, text.c_str(),
-                        WS_CHILD | (control.hidden ? 0 : WS_VISIBLE) | control.style, 0, 0, 0, 0,
-                        dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance,
-                        nullptr);
+struct Kind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// How each kind of control is made. Every tab stop starts a group, so that the arrow keys move
+// only between neighbouring options.
+Kind KindOf(ControlRole role, bool firstOption) {
+    constexpr DWORD kStop = WS_TABSTOP | WS_GROUP;
+    switch (role) {
+        case ControlRole::Banner:
+            return {kBannerClass, kStop, WS_EX_CLIENTEDGE};
+        case ControlRole::PictureButton:  // shows an icon; its text is its name, never drawn
+            return {L"BUTTON", BS_PUSHBUTTON | BS_ICON | kStop, 0};
+        case ControlRole::PushButton:
+            return {L"BUTTON", BS_PUSHBUTTON | kStop, 0};
+        case ControlRole::Label:
+            return {L"STATIC", SS_LEFT | SS_NOPREFIX | WS_GROUP, 0};
+        case ControlRole::Option:
+            return {L"BUTTON", BS_AUTORADIOBUTTON | (firstOption ? kStop : 0), 0};
+        case ControlRole::TextBox:
+            break;
+    }
+    return {L"EDIT", ES_AUTOHSCROLL | kStop, WS_EX_CLIENTEDGE};
+}
+
+HWND Create(HWND dialog, const Kind& kind, const std::wstring& text, int id, bool visible) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
+    return CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(),
+                           WS_CHILD | (visible ? WS_VISIBLE : 0) | kind.style, 0, 0, 0, 0, dialog,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+}  // namespace
+
+void CreateControls(HWND dialog, const WindowDescription& window, const Catalogue& catalogue) {
+    ControlRole previous = ControlRole::Label;
+    for (std::size_t part = 0; part < window.controls.size(); ++part) {
+        const ControlDescription& control = window.controls[part];
+        if (control.spokenName) {
+            // Never shown: Windows names a text box by the static text just before it.
+            Create(dialog, KindOf(ControlRole::Label, false), catalogue.text(*control.spokenName),
+                   NameId(part), false);
+        }
+        const std::wstring text = control.caption ? catalogue.text(*control.caption) : L"";
+        const HWND child = Create(dialog, KindOf(control.role, previous != ControlRole::Option),
+                                  text, ControlId(part), true);
+        previous = control.role;
+        if (control.role == ControlRole::TextBox) {
+            SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // any length of text
+        }
+        if (control.enterPresses != kNoControl) {
+            SendMessageW(dialog, DM_SETDEFID, ControlId(control.enterPresses), 0);
+        }
     }
 }
 
-WindowLayout MeasuredLayout(HWND dialog, const DialogTemplate& look, const WindowFonts& fonts,
+WindowLayout MeasuredLayout(HWND dialog, const WindowDescription& window, const WindowFonts& fonts,
                             UINT dpi) {
-    return look.layOut(ControlTextMeasure(dialog, look.controls, fonts, dpi), false);
+    std::vector<HWND> children;
+    for (std::size_t part = 0; part < window.controls.size(); ++part) {
+        children.push_back(GetDlgItem(dialog, ControlId(part)));
+    }
+    return window.layOut(ControlTextMeasure(children, window.controls, fonts, dpi), false);
 }
 
-void LayOutControls(HWND dialog, const DialogTemplate& look, const WindowFonts& fonts, UINT dpi) {
-    for (const ControlLayout& control : look.controls) {
-        SendMessageW(GetDlgItem(dialog, control.id), WM_SETFONT,
-                     reinterpret_cast<WPARAM>(FontOf(control, fonts)), FALSE);
+void LayOutControls(HWND dialog, const WindowDescription& window, const WindowFonts& fonts,
+                    UINT dpi) {
+    for (std::size_t part = 0; part < window.controls.size(); ++part) {
+        SendMessageW(GetDlgItem(dialog, ControlId(part)), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(FontOf(window.controls[part], fonts)), FALSE);
     }
-    const WindowLayout layout = MeasuredLayout(dialog, look, fonts, dpi);
+    const WindowLayout layout = MeasuredLayout(dialog, window, fonts, dpi);
     const SIZE size = WindowSizeForClient(dialog, layout.width, layout.height, dpi);
     SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const ControlLayout& control : look.controls) {
-        if (control.part == kNoPart) {
-            continue;
-        }
-        PlaceControl(
-            GetDlgItem(dialog, control.id),
-            TwipsToPixels(layout.controls.at(static_cast<std::size_t>(control.part)), dpi));
+    for (std::size_t part = 0; part < window.controls.size(); ++part) {
+        const RECT pixels = TwipsToPixels(layout.controls[part], dpi);
+        SetWindowPos(GetDlgItem(dialog, ControlId(part)), nullptr, pixels.left, pixels.top,
+                     pixels.right - pixels.left, pixels.bottom - pixels.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
-void PlaceControl(HWND control, const RECT& pixels) {
-    SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
-                 pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
+void ShowControlStates(HWND dialog, const WindowDescription& window,
+                       std::span<const ControlState> states) {
+    const HWND focusBefore = GetFocus();
+    // What goes is hidden before what comes is shown: one page never shows over the other.
+    for (const bool showing : {false, true}) {
+        for (std::size_t part = 0; part < states.size(); ++part) {
+            if (states[part].visible == showing) {
+                ShowWindow(GetDlgItem(dialog, ControlId(part)), showing ? SW_SHOWNA : SW_HIDE);
+            }
+        }
+    }
+    for (std::size_t part = 0; part < states.size(); ++part) {
+        const ControlState& state = states[part];
+        const HWND child = GetDlgItem(dialog, ControlId(part));
+        if ((IsWindowEnabled(child) != FALSE) != state.enabled) {
+            EnableWindow(child, state.enabled ? TRUE : FALSE);
+        }
+        if (state.text) {
+            SetWindowTextIfDifferent(child, WideText(*state.text));
+        }
+        if (window.controls[part].role == ControlRole::Option) {
+            // Of a group of options only the selected one is a tab stop; the arrow keys move
+            // between them.
+            const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+            SendMessageW(child, BM_SETCHECK, state.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+            SetWindowLongPtrW(child, GWL_STYLE,
+                              state.checked ? (style | WS_TABSTOP)
+                                            : (style & ~static_cast<LONG_PTR>(WS_TABSTOP)));
+        }
+    }
+    // A control hidden or disabled while it had the focus hands it on to the next one in the
+    // tab order, as the keyboard would otherwise be left without a target.
+    if (focusBefore != nullptr && GetParent(focusBefore) == dialog &&
+        (!IsWindowVisible(focusBefore) || !IsWindowEnabled(focusBefore))) {
+        if (const HWND next = GetNextDlgTabItem(dialog, focusBefore, FALSE)) {
+            FocusControl(dialog, next);
+        }
+    }
 }
 
 SIZE WindowSizeForClient(HWND window, int width, int height, UINT dpi) {

@@ -11,7 +11,7 @@ constexpr short kTemplateDefaultPosition = static_cast<short>(0x8000);
 
 // A dialog template without controls: header, no menu, the standard class, the title. No font is
 // named: every control gets its font from the window, at the window's DPI.
-std::vector<DWORD> EmptyDialogTemplate(const DialogTemplate& dialog, const std::wstring& title,
+std::vector<DWORD> EmptyDialogTemplate(const WindowDescription& dialog, const std::wstring& title,
                                        bool rightToLeft) {
     DLGTEMPLATE header{};
     header.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -35,7 +35,7 @@ std::vector<DWORD> EmptyDialogTemplate(const DialogTemplate& dialog, const std::
 
 }  // namespace
 
-HWND CreateModelessDialog(HINSTANCE instance, const DialogTemplate& dialog,
+HWND CreateModelessDialog(HINSTANCE instance, const WindowDescription& dialog,
                           const Catalogue& catalogue, DLGPROC procedure, void* self) {
     const std::vector<DWORD> storage =
         EmptyDialogTemplate(dialog, catalogue.text(dialog.title), catalogue.rightToLeft());
@@ -89,21 +89,6 @@ void TakeOverDpiScaling(HWND dialog) {
 
 void FocusControl(HWND dialog, HWND control) {
     SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-}
-
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
-void SetWindowTextIfDifferent(HWND window, const std::wstring& text) {
-    // Setting the same text again would move the caret and send a change notification.
-    if (WindowText(window) != text) {
-        SetWindowTextW(window, text.c_str());
-    }
 }
 
 }  // namespace tbr::win32

@@ -6,16 +6,16 @@
 
 #include <string>
 
+#include "app/services.h"
 #include "ui/win32/control_table.h"
 #include "ui/win32/fonts_and_icons.h"
-#include "ui/win32/win32_services.h"
 
 namespace tbr::win32 {
 
-// Creates the (hidden) dialog with the table's title in the catalogue's language, mirrored
+// Creates the (hidden) dialog with the description's title in the catalogue's language, mirrored
 // (WS_EX_LAYOUTRTL, which its controls inherit) where the language is written right to left;
 // `self` reaches the procedure with WM_INITDIALOG.
-HWND CreateModelessDialog(HINSTANCE instance, const DialogTemplate& dialog,
+HWND CreateModelessDialog(HINSTANCE instance, const WindowDescription& dialog,
                           const Catalogue& catalogue, DLGPROC procedure, void* self);
 
 // The object that WM_INITDIALOG handed in (stored with the window).
@@ -32,29 +32,28 @@ void TakeOverDpiScaling(HWND dialog);
 // Sets the focus the way the dialog manager does (default button and selection follow).
 void FocusControl(HWND dialog, HWND control);
 
-std::wstring WindowText(HWND window);
-void SetWindowTextIfDifferent(HWND window, const std::wstring& text);
-
-// The window object behind one dialog window: loading, showing and unloading it, its dialog
-// procedure, and the handlers both windows share. Form derives from DialogWindow<Form> and
-// supplies onInitDialog() (called once the controls are there and laid out; it sets the
-// focus), onCommand(id, code) and, for what its table cannot say, layOutOwnParts(dpi).
+// The window object behind one dialog window, built from its description: loading, showing and
+// unloading it, its dialog procedure, and its layout at the window's DPI. Form derives from
+// DialogWindow<Form> and supplies onLoad() (the window's load step, once its controls are there
+// and laid out), onClicked(part) and onTextChanged(part, text) for its controls' events, and
+// for what its description cannot say, layOutOwnParts(dpi). The first control of the tab order
+// has the focus when the window appears.
 template <typename Form>
-class DialogWindow : public Win32Services {
+class DialogWindow {
   public:
     DialogWindow(const DialogWindow&) = delete;
     DialogWindow& operator=(const DialogWindow&) = delete;
 
-    // Loads the window afresh and shows it, where its template places it.
+    // Loads the window afresh and shows it, where its description places it.
     void show() {
         unload();
         unloading_ = false;
-        window_ = CreateModelessDialog(instance_, look_, catalogue(), DialogProcedure,
+        window_ = CreateModelessDialog(instance_, description_, catalogue_, DialogProcedure,
                                        static_cast<DialogWindow*>(this));
         if (window_ == nullptr) {
             return;
         }
-        if (look_.placement == Placement::CentredOnScreen) {
+        if (description_.placement == Placement::CentredOnScreen) {
             CentreOnScreen(window_);
         }
         ShowWindow(window_, SW_SHOW);
@@ -70,16 +69,22 @@ class DialogWindow : public Win32Services {
         window_ = nullptr;
     }
 
-    HWND ownerWindow() const override { return window_; }
-    HWND control(int id) const { return GetDlgItem(window_, id); }
+    HWND window() const { return window_; }
+    template <typename Part>
+    HWND control(Part part) const {
+        return GetDlgItem(window_, ControlId(part));
+    }
 
   protected:
-    DialogWindow(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue,
-                 const DialogTemplate& look)
-        : Win32Services(navigator, catalogue), instance_(instance), look_(look) {}
+    DialogWindow(HINSTANCE instance, Services& services, const Catalogue& catalogue,
+                 const WindowDescription& description)
+        : instance_(instance),
+          services_(services),
+          catalogue_(catalogue),
+          description_(description) {}
     // The form is gone by now: its window goes without reaching it. A form whose window uses
     // the form's own members unloads in its own destructor.
-    ~DialogWindow() override {
+    ~DialogWindow() {
         if (window_ != nullptr && IsWindow(window_)) {
             RememberDialogObject(window_, nullptr);
         }
@@ -87,10 +92,18 @@ class DialogWindow : public Win32Services {
     }
 
     HINSTANCE instance() const { return instance_; }
-    HWND window() const { return window_; }
-    const WindowFonts& fonts() const { return fonts_; }
+    const Catalogue& catalogue() const { return catalogue_; }
 
     void layOutOwnParts(UINT /*dpi*/) {}
+    // Shows what the behaviour says of each control; the changes are not the user's.
+    void showStates(std::span<const ControlState> states) {
+        if (window_ == nullptr) {
+            return;
+        }
+        rendering_ = true;
+        ShowControlStates(window_, description_, states);
+        rendering_ = false;
+    }
 
   private:
     static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
@@ -102,17 +115,23 @@ class DialogWindow : public Win32Services {
         if (self == nullptr) {
             return FALSE;
         }
-        Form& form = static_cast<Form&>(*self);
         switch (message) {
             case WM_INITDIALOG:
                 self->load(window);
-                return form.onInitDialog();
+                return FALSE;  // the focus is set
             case WM_COMMAND:
-                return form.onCommand(LOWORD(wParam), HIWORD(wParam));
+                self->onCommand(LOWORD(wParam), HIWORD(wParam));
+                return TRUE;  // Escape's IDCANCEL and Enter's IDOK do nothing of their own
             case WM_CLOSE:
-                return self->onClose();
+                DestroyWindow(window);
+                return TRUE;
             case WM_DESTROY:
-                return self->onDestroy();
+                self->window_ = nullptr;
+                if (!self->unloading_) {
+                    // Closed through the window system: no window is left, the program ends.
+                    self->services_.endProgram();
+                }
+                return FALSE;
             case WM_DPICHANGED:
                 return self->onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             case WM_GETDPISCALEDSIZE:
@@ -129,28 +148,36 @@ class DialogWindow : public Win32Services {
     void load(HWND window) {
         window_ = window;
         TakeOverDpiScaling(window);
-        CreateControls(window, look_, catalogue());
+        CreateControls(window, description_, catalogue_);
         layOut(GetDpiForWindow(window));
+        Form& form = static_cast<Form&>(*this);
+        form.onLoad();
+        for (std::size_t part = 0; part < description_.controls.size(); ++part) {
+            if (TakesFocus(description_.controls[part].role)) {
+                FocusControl(window, control(part));
+                break;
+            }
+        }
+    }
+
+    void onCommand(int id, int code) {
+        const int part = id - kFirstControlId;
+        if (part < 0 || part >= static_cast<int>(description_.controls.size())) {
+            return;
+        }
+        Form& form = static_cast<Form&>(*this);
+        if (code == BN_CLICKED) {
+            form.onClicked(part);
+        } else if (code == EN_CHANGE && !rendering_) {
+            form.onTextChanged(part, Utf8Text(WindowText(control(part))));
+        }
     }
 
     void layOut(UINT dpi) {
         fonts_.create(dpi);
-        LayOutControls(window_, look_, fonts_, dpi);
+        LayOutControls(window_, description_, fonts_, dpi);
         static_cast<Form*>(this)->layOutOwnParts(dpi);
         InvalidateRect(window_, nullptr, TRUE);
-    }
-
-    INT_PTR onClose() {
-        DestroyWindow(window_);
-        return TRUE;
-    }
-
-    INT_PTR onDestroy() {
-        window_ = nullptr;
-        if (!unloading_) {
-            endProgram();  // closed through the window system: no window is left, the program ends
-        }
-        return FALSE;
     }
 
     INT_PTR onDpiChanged(UINT dpi, const RECT& suggested) {
@@ -167,16 +194,19 @@ class DialogWindow : public Win32Services {
     INT_PTR onGetDpiScaledSize(UINT dpi, SIZE& size) {
         WindowFonts fonts;
         fonts.create(dpi);
-        const WindowLayout layout = MeasuredLayout(window_, look_, fonts, dpi);
+        const WindowLayout layout = MeasuredLayout(window_, description_, fonts, dpi);
         size = WindowSizeForClient(window_, layout.width, layout.height, dpi);
         SetWindowLongPtrW(window_, DWLP_MSGRESULT, TRUE);
         return TRUE;
     }
 
     HINSTANCE instance_;
-    DialogTemplate look_;
+    Services& services_;
+    const Catalogue& catalogue_;
+    const WindowDescription& description_;
     HWND window_ = nullptr;
     bool unloading_ = false;
+    bool rendering_ = false;
     WindowFonts fonts_;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/win32/form1.h"
 
-#include "app/form1_layout.h"
 #include "ui/win32/banner.h"
 #include "ui/win32/resource_ids.h"
 
@@ -12,26 +11,11 @@ HBITMAP LoadBitmapResource(HINSTANCE instance, int id) {
         LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
-// In tab order: "Close", the two picture buttons, the banner; the labels take no focus. The
-// picture buttons are named by the labels' texts.
-constexpr ControlLayout kControls[] = {
-    PushButton(Form1::kCommand4, Form1Part::Command4, MessageId::CloseButton),
-    PictureButton(Form1::kCommand1, Form1Part::Command1, MessageId::CreateLabel),
-    PictureButton(Form1::kCommand2, Form1Part::Command2, MessageId::EditLabel),
-    BannerControl(Form1::kPicture1, Form1Part::Picture1, MessageId::MainWindowTitle),
-    Label(Form1::kLabel1, Form1Part::Label1, MessageId::CreateLabel, ControlFont::Label),
-    Label(Form1::kLabel2, Form1Part::Label2, MessageId::EditLabel, ControlFont::Label),
-};
-
-// 5145 x 5400 twips in English: 343 x 360 pixels at 96 DPI.
-constexpr DialogTemplate kWindow{MessageId::MainWindowTitle, Placement::CentredOnScreen,
-                                 LayOutForm1, kControls};
-
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue)
-    : DialogWindow(instance, navigator, catalogue, kWindow),
-      launcher_(*this),
+Form1::Form1(HINSTANCE instance, Services& services, const Catalogue& catalogue)
+    : DialogWindow(instance, services, catalogue, kForm1),
+      launcher_(services),
       banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)) {
     RegisterBannerClass(instance);
     if (catalogue.language() != kEnglishTable) {
@@ -50,30 +34,6 @@ Form1::~Form1() {
     }
 }
 
-INT_PTR Form1::onInitDialog() {
-    FocusControl(window(), control(kCommand4));
-    return FALSE;  // the focus is set
-}
-
-INT_PTR Form1::onCommand(int id, int code) {
-    if (code != BN_CLICKED) {
-        return FALSE;
-    }
-    switch (id) {
-        case kCommand1:
-            launcher_.onCreateClicked();
-            return TRUE;
-        case kCommand2:
-            launcher_.onEditClicked();
-            return TRUE;
-        case kCommand4:
-            launcher_.onCloseClicked();
-            return TRUE;
-        default:
-            return TRUE;  // Enter and Escape: no default or cancel button here
-    }
-}
-
 // The pictures for the window's DPI: the icons hold an image for 96, 144 and 192 DPI, and above
 // 96 DPI the banner drawn for 192 is shown, made smaller where the DPI is lower; in a language
 // other than English, with the catalogue's words in place of the drawn ones.
@@ -81,19 +41,21 @@ void Form1::layOutOwnParts(UINT dpi) {
     if (dpi > 96 && banner2x_ == nullptr) {
         banner2x_ = LoadBitmapResource(instance(), TBR_IDB_BANNER_2X);  // only where it is shown
     }
-    if (dpi > 96 && banner2x_ != nullptr) {
-        SetBannerBitmap(control(kPicture1), banner2x_, 192);
-    } else {
-        SetBannerBitmap(control(kPicture1), banner_, 96);
-    }
-    SetBannerWords(control(kPicture1), bannerWords_ ? &*bannerWords_ : nullptr);
-
     createIcon_.load(instance(), TBR_IDI_CREATE, 32, dpi);
     editIcon_.load(instance(), TBR_IDI_EDIT, 32, dpi);
-    SendMessageW(control(kCommand1), BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(createIcon_.get()));
-    SendMessageW(control(kCommand2), BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(editIcon_.get()));
+    for (std::size_t part = 0; part < kForm1.controls.size(); ++part) {
+        const ControlDescription& described = kForm1.controls[part];
+        const HWND child = control(part);
+        if (described.role == ControlRole::Banner) {
+            const bool large = dpi > 96 && banner2x_ != nullptr;
+            SetBannerBitmap(child, large ? banner2x_ : banner_, large ? 192 : 96);
+            SetBannerWords(child, bannerWords_ ? &*bannerWords_ : nullptr);
+        } else if (described.picture != ControlPicture::None) {
+            const HICON icon =
+                described.picture == ControlPicture::Create ? createIcon_.get() : editIcon_.get();
+            SendMessageW(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+        }
+    }
     bigIcon_.load(instance(), TBR_IDI_APPLICATION, GetSystemMetricsForDpi(SM_CXICON, 96), dpi);
     smallIcon_.load(instance(), TBR_IDI_APPLICATION, GetSystemMetricsForDpi(SM_CXSMICON, 96), dpi);
     SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));

@@ -1,5 +1,6 @@
-// Form1, the main window: the banner, the create and edit picture buttons with their labels, and
-// "Close". What its buttons do is Launcher's; this window draws and forwards.
+// Form1, the main window (app/form1_window.h): the banner, the create and edit picture buttons
+// with their labels, and "Close". What its buttons do is Launcher's; this window draws and
+// forwards.
 #pragma once
 
 #include <optional>
@@ -13,22 +14,14 @@ namespace tbr::win32 {
 // show() loads the window afresh, centres it on the screen and shows it, the focus on "Close".
 class Form1 final : public DialogWindow<Form1> {
   public:
-    enum ControlId : int {
-        kCommand1 = 101,  // create
-        kCommand2 = 102,  // edit
-        kCommand4 = 104,  // "Close"
-        kPicture1 = 110,  // banner
-        kLabel1 = 111,
-        kLabel2 = 112,
-    };
-
-    Form1(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue);
-    ~Form1() override;
+    Form1(HINSTANCE instance, Services& services, const Catalogue& catalogue);
+    ~Form1();
 
   private:
     friend class DialogWindow<Form1>;
-    INT_PTR onInitDialog();
-    INT_PTR onCommand(int id, int code);
+    void onLoad() {}
+    void onClicked(int part) { launcher_.onClicked(static_cast<Form1Part>(part)); }
+    void onTextChanged(int /*part*/, const std::string& /*text*/) {}
     void layOutOwnParts(UINT dpi);
 
     Launcher launcher_;

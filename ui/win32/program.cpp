@@ -40,13 +40,22 @@ void Program::dispatch(MSG& message) {
 }
 
 HWND Program::currentWindow() const {
-    if (form2_ && form2_->ownerWindow() != nullptr) {
-        return form2_->ownerWindow();
+    if (form2_ && form2_->window() != nullptr) {
+        return form2_->window();
     }
-    if (form1_ && form1_->ownerWindow() != nullptr) {
-        return form1_->ownerWindow();
+    if (form1_ && form1_->window() != nullptr) {
+        return form1_->window();
     }
     return nullptr;
+}
+
+template <typename Form>
+void Program::replace(std::unique_ptr<Form>& form, std::unique_ptr<Win32Services>& services) {
+    form.reset();
+    services = std::make_unique<Win32Services>(*this, catalogue_);
+    form = std::make_unique<Form>(instance_, *services, catalogue_);
+    services->setOwner([window = form.get()] { return window->window(); });
+    form->show();
 }
 
 // The main window is gone before the wizard appears; the two are never on screen together.
@@ -54,16 +63,14 @@ void Program::showCreateWizard() {
     if (form1_) {
         form1_->unload();
     }
-    form2_ = std::make_unique<Form2>(instance_, *this, catalogue_);
-    form2_->show();
+    replace(form2_, services2_);
 }
 
 void Program::showMainWindow() {
     if (form2_) {
         form2_->unload();
     }
-    form1_ = std::make_unique<Form1>(instance_, *this, catalogue_);
-    form1_->show();
+    replace(form1_, services1_);
 }
 
 // No further event handling: the windows go without a word and the loop stops. A window closed

@@ -6,6 +6,7 @@
 
 #include "ui/win32/form1.h"
 #include "ui/win32/form2.h"
+#include "ui/win32/win32_services.h"
 
 namespace tbr::win32 {
 
@@ -38,8 +39,14 @@ class Program final : public Navigator {
     HINSTANCE instance_;
     Catalogue catalogue_;
     bool ended_ = false;
+    // Makes a window with services of its own, whose boxes it owns.
+    template <typename Form>
+    void replace(std::unique_ptr<Form>& form, std::unique_ptr<Win32Services>& services);
+
     // A window object stays alive after its window is unloaded, until the next switch: the
     // switch is asked for from inside that window's own handler.
+    std::unique_ptr<Win32Services> services1_;
+    std::unique_ptr<Win32Services> services2_;
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<Form2> form2_;
 };

@@ -5,7 +5,8 @@
 
 #include <span>
 
-#include "ui/win32/control_table.h"
+#include "common/window_description.h"
+#include "ui/win32/fonts_and_icons.h"
 
 namespace tbr::win32 {
 
@@ -15,15 +16,16 @@ int ButtonTextMargin(UINT dpi);
 // Pixels at dpi that an option draws before its text: the round mark and the gap after it.
 int OptionMarkWidth(UINT dpi);
 
-HFONT FontOf(const ControlLayout& control, const WindowFonts& fonts);
+HFONT FontOf(const ControlDescription& control, const WindowFonts& fonts);
 
-// The controls of one window, by their parts in its layout. Their texts are the ones they show
-// (set from the catalogue when they were created); fonts are made for dpi.
+// The controls of one window, by their parts (places in its description), as its child windows
+// show them (children, by part): their texts were set from the catalogue when they were created;
+// fonts are made for dpi.
 class ControlTextMeasure final : public TextMeasure {
   public:
-    ControlTextMeasure(HWND dialog, std::span<const ControlLayout> controls,
+    ControlTextMeasure(std::span<const HWND> children, std::span<const ControlDescription> controls,
                        const WindowFonts& fonts, UINT dpi)
-        : dialog_(dialog), controls_(controls), fonts_(fonts), dpi_(dpi) {}
+        : children_(children), controls_(controls), fonts_(fonts), dpi_(dpi) {}
 
     // A push button's text between its margins, an option's beside its mark, a label's text
     // alone; nothing for controls that draw no text (picture buttons, text boxes, the banner).
@@ -34,10 +36,10 @@ class ControlTextMeasure final : public TextMeasure {
     int wrappedHeight(int part, int width) const override;
 
   private:
-    const ControlLayout* entry(int part) const;
+    SIZE textSize(int part) const;
 
-    HWND dialog_;
-    std::span<const ControlLayout> controls_;
+    std::span<const HWND> children_;
+    std::span<const ControlDescription> controls_;
     const WindowFonts& fonts_;
     UINT dpi_;
 };

@@ -1,0 +1,84 @@
+// A window described once, for both front ends: its title, where it appears, and its controls,
+// each with its kind, name, caption, page and designed place. A front end walks the description to
+// create the controls and says only how it draws each kind; the window's layout
+// (app/form1_window.h, wizard/form2_window.h) starts from the designed places.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "common/window_layout.h"
+#include "messages/messages.h"
+
+namespace tbr {
+
+enum class ControlRole {
+    Banner,         // the logo banner: a picture box that takes the focus and does nothing
+    PictureButton,  // a push button that shows an icon; its caption is its name, never drawn
+    PushButton,
+    Label,    // text that wraps where it needs more room than designed; takes no focus
+    Option,   // an option button; neighbouring options are one group, the arrow keys move in it
+    TextBox,  // one line of text to type
+};
+
+enum class ControlPicture { None, Create, Edit };  // a picture button's icon
+enum class ControlFont { Dialog, Label };  // the window's font, or the labels' Arial 11.25 pt
+
+inline constexpr int kEveryPage = -1;
+inline constexpr int kNoControl = -1;
+
+// A control, written with designated initializers: what it does not name keeps its default.
+struct ControlDescription {
+    const char* name = "";  // "Command1": what tests and screen-reader tools find it by
+    ControlRole role = ControlRole::Label;
+    std::optional<MessageId> caption = std::nullopt;     // its text; a picture button's name
+    LayoutRect designed = {};                            // in twips, as designed for English
+    int page = kEveryPage;                               // the page it is shown on
+    std::optional<MessageId> spokenName = std::nullopt;  // screen readers' name, where no other
+    int labels = kNoControl;  // a label: the control it names for screen readers
+    ControlFont font = ControlFont::Dialog;
+    ControlPicture picture = ControlPicture::None;
+    bool pageDefault = false;       // a button: shown as its page's default button
+    int enterPresses = kNoControl;  // a text box: the button that Enter in it presses
+};
+
+enum class Placement { SystemDefault, CentredOnScreen };
+
+// The controls are listed in tab order: a control's tab position is its place among those that
+// take the focus (all but labels), and the first of them has the focus when the window appears.
+// A label comes just before the control it names.
+struct WindowDescription {
+    const char* name;  // "Form1"
+    MessageId title;
+    Placement placement;
+    int width;  // the client area as designed, in twips
+    int height;
+    std::span<const ControlDescription> controls;
+    // Lays the window out for its texts as measured (the designed places where they fit).
+    WindowLayout (*layOut)(const TextMeasure& measure, bool rightToLeft);
+};
+
+inline bool TakesFocus(ControlRole role) {
+    return role != ControlRole::Label;
+}
+
+// The layout as designed: the window's size and every control's designed place.
+inline WindowLayout DesignedLayout(const WindowDescription& window) {
+    WindowLayout layout{window.width, window.height, {}};
+    for (const ControlDescription& control : window.controls) {
+        layout.controls.push_back(control.designed);
+    }
+    return layout;
+}
+
+// What a control shows that the window's behaviour changes.
+struct ControlState {
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;             // an option
+    std::optional<std::string> text;  // a text box's text, where the behaviour sets it
+    friend bool operator==(const ControlState&, const ControlState&) = default;
+};
+
+}  // namespace tbr

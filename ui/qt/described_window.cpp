@@ -1,0 +1,191 @@
+#include "ui/qt/described_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "ui/qt/fitted_layout.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/translations.h"
+
+namespace tbr::qt {
+
+DescribedWindow::DescribedWindow(const WindowDescription& description, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      description_(description) {
+    setObjectName(QString::fromLatin1(description.name));
+    setWindowTitle(Tr(description.title));
+    setFont(DialogFont());
+    for (const ControlDescription& control : description.controls) {
+        QWidget* widget = create(control, static_cast<int>(controls_.size()));
+        widget->setObjectName(QString::fromLatin1(control.name));
+        controls_.push_back(widget);
+    }
+    // Tab goes round the controls in the order they were made, the description's. Labels name
+    // the control after them.
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const ControlDescription& control = description.controls[i];
+        if (control.labels != kNoControl) {
+            auto* label = static_cast<QLabel*>(controls_[i]);
+            QWidget* named = controls_.at(static_cast<std::size_t>(control.labels));
+            label->setBuddy(named);
+            if (named->accessibleName().isEmpty()) {
+                named->setAccessibleName(label->text());
+            }
+        }
+        hasPageDefaults_ = hasPageDefaults_ || control.pageDefault;
+    }
+    focusChanges_ =
+        connect(qApp, &QApplication::focusChanged, this, [this] { showDefaultButton(); });
+}
+
+// The window hides as it goes, which moves the focus: by then its controls are no longer known.
+DescribedWindow::~DescribedWindow() {
+    disconnect(focusChanges_);
+}
+
+QWidget* DescribedWindow::create(const ControlDescription& control, int part) {
+    const QString caption = control.caption ? Tr(*control.caption) : QString();
+    switch (control.role) {
+        case ControlRole::Banner: {
+            // White, a thin sunken border, the picture at its natural size top-left.
+            auto* banner = new QLabel(this);
+            banner->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+            banner->setAutoFillBackground(true);
+            QPalette white = banner->palette();
+            white.setColor(QPalette::Window, Qt::white);
+            banner->setPalette(white);
+            banner->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            banner->setFocusPolicy(Qt::StrongFocus);
+            banner->setAccessibleName(caption);
+            return banner;
+        }
+        case ControlRole::Label: {
+            auto* label = new QLabel(caption, this);
+            label->setWordWrap(true);  // where a translation is wider than the window
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (control.font == ControlFont::Label) {
+                label->setFont(LabelFont());
+            }
+            return label;
+        }
+        case ControlRole::Option: {
+            auto* option = new QRadioButton(caption, this);
+            // Clicks and the arrow keys: only the option that is now selected reports.
+            connect(option, &QRadioButton::toggled, this, [this, part](bool on) {
+                if (on) {
+                    emit clicked(part);
+                }
+            });
+            return option;
+        }
+        case ControlRole::TextBox: {
+            auto* box = new QLineEdit(this);
+            if (control.spokenName) {
+                box->setAccessibleName(Tr(*control.spokenName));
+            }
+            connect(box, &QLineEdit::textChanged, this, [this, part](const QString& text) {
+                emit textChanged(part, text.toStdString());
+            });
+            if (const int button = control.enterPresses; button != kNoControl) {
+                connect(box, &QLineEdit::returnPressed, this,
+                        [this, button] { emit clicked(button); });
+            }
+            return box;
+        }
+        case ControlRole::PictureButton:
+        case ControlRole::PushButton:
+            break;
+    }
+    auto* button = new QPushButton(this);
+    if (control.role == ControlRole::PictureButton) {
+        button->setIcon(control.picture == ControlPicture::Create ? CreateButtonIcon()
+                                                                  : EditButtonIcon());
+        button->setIconSize(QSize(32, 32));
+        button->setAccessibleName(caption);  // what a screen reader says for a picture alone
+        button->setToolTip(caption);
+    } else {
+        button->setText(caption);
+    }
+    button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+    connect(button, &QPushButton::clicked, this, [this, part] { emit clicked(part); });
+    return button;
+}
+
+void DescribedWindow::layOut(bool measured) {
+    const WindowLayout layout = measured
+                                    ? description_.layOut(WidgetMeasure(controls_), isRightToLeft())
+                                    : description_.layOut(AsDesigned(), isRightToLeft());
+    ApplyLayout(this, layout, controls_);
+}
+
+void DescribedWindow::render(std::span<const ControlState> states) {
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        const ControlState& state = states[i];
+        QWidget* widget = controls_[i];
+        widget->setVisible(state.visible);
+        widget->setEnabled(state.enabled);
+        const QSignalBlocker quiet(widget);  // the behaviour already knows what it hands back
+        if (auto* option = qobject_cast<QRadioButton*>(widget); option && state.checked) {
+            option->setChecked(true);
+        }
+        auto* box = qobject_cast<QLineEdit*>(widget);
+        if (box != nullptr && state.text && box->text() != QString::fromStdString(*state.text)) {
+            box->setText(QString::fromStdString(*state.text));
+        }
+    }
+    showDefaultButton();
+}
+
+QWidget* DescribedWindow::first(ControlRole role) const {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (description_.controls[i].role == role) {
+            return controls_[i];
+        }
+    }
+    return nullptr;
+}
+
+// A window with page default buttons shows one default button at a time, as a dialog does: its
+// page's own, and while another button has the focus, that one (Enter presses the focused
+// button). Only the look and what screen readers are told depend on it.
+void DescribedWindow::showDefaultButton() {
+    if (!hasPageDefaults_) {
+        return;  // the look stays the toolkit's
+    }
+    QPushButton* shown = qobject_cast<QPushButton*>(focusWidget());
+    if (shown == nullptr || !shown->isVisible()) {
+        shown = nullptr;
+        for (std::size_t i = 0; i < controls_.size(); ++i) {
+            if (description_.controls[i].pageDefault && controls_[i]->isVisibleTo(this)) {
+                shown = static_cast<QPushButton*>(controls_[i]);
+            }
+        }
+    }
+    for (QWidget* widget : controls_) {
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->setDefault(button == shown);
+        }
+    }
+}
+
+// The focus starts on the first control of the tab order.
+void DescribedWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        for (std::size_t i = 0; i < controls_.size(); ++i) {
+            if (TakesFocus(description_.controls[i].role)) {
+                controls_[i]->setFocus();
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace tbr::qt

@@ -1,0 +1,56 @@
+// A window built from its description (common/window_description.h): one widget for each
+// control, in the kind the description names, with its name, caption, screen-reader name, tab
+// order, page and place. What happens is the window's behaviour's: the window reports clicks and
+// typed texts by control, and shows what the behaviour hands back.
+#pragma once
+
+#include <QWidget>
+#include <span>
+#include <vector>
+
+#include "common/window_description.h"
+
+namespace tbr::qt {
+
+class DescribedWindow : public QWidget {
+    Q_OBJECT
+  public:
+    ~DescribedWindow() override;
+
+    // The control at part (the window's enumeration of its controls).
+    template <typename Part>
+    QWidget* control(Part part) const {
+        return controls_.at(static_cast<std::size_t>(part));
+    }
+    const WindowDescription& description() const { return description_; }
+
+  signals:
+    // A button or option clicked (an option also by the arrow keys), or Enter pressed in a text
+    // box that names a button for it.
+    void clicked(int part);
+    void textChanged(int part, const std::string& text);
+
+  protected:
+    DescribedWindow(const WindowDescription& description, QWidget* parent);
+
+    // Places the controls for their texts as measured, or as designed before they can be.
+    void layOut(bool measured);
+    // Shows each control's state, by part.
+    void render(std::span<const ControlState> states);
+    // The control of this kind that comes first in the description.
+    QWidget* first(ControlRole role) const;
+
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QWidget* create(const ControlDescription& control, int part);
+    void showDefaultButton();
+
+    const WindowDescription& description_;
+    std::vector<QWidget*> controls_;
+    QMetaObject::Connection focusChanges_;
+    bool hasPageDefaults_ = false;
+    bool shownBefore_ = false;
+};
+
+}  // namespace tbr::qt
