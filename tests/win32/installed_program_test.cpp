@@ -5,7 +5,8 @@
 // that the installers carry; the words after it describe the machine: "user" where the
 // installation is the user's alone, "editor" where the editor owns .tbr with its New menu entry
 // under .tbr\ShellNew, "editor-progid" where it has it under .tbr\<its ProgID>\ShellNew
-// (EditorInstalled.* registers it, EditorRemoved.* takes it away again).
+// (EditorInstalled.* registers it), "listed" where another program is listed under .tbr without
+// owning it (OtherProgramListed.*); OthersRemoved.* takes them away again.
 #include "tests/win32/program_under_test.h"
 
 #include <span>
@@ -31,10 +32,13 @@ constexpr wchar_t kEditorTemplate[] = L"C:\\tbredit\\blank.tbr";
 // Where a New menu entry may be: the type's own, or that of the ProgID that owns the type.
 constexpr const wchar_t* kTypesNewMenu = L".tbr\\ShellNew";
 constexpr const wchar_t* kEditorsNewMenu = L".tbr\\Tbredit.Document\\ShellNew";
+// Another program that lists its ProgID under .tbr, as we do.
+constexpr wchar_t kOtherListing[] = L"Other.Document";
 
 // The machine, as the words after the program's path describe it.
 bool forTheUser = false;                 // "user"
 const wchar_t* editorNewMenu = nullptr;  // .tbr's subkey with the editor's ShellNew, if any
+bool otherListed = false;                // "listed"
 
 std::string Bytes(std::span<const unsigned char> bytes) {
     return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -97,6 +101,8 @@ void ExpectTheTypesDefaultAndNewMenu(bool installed) {
                   installed ? std::optional(InstallFolder() + L"\\template.tbr") : std::nullopt);
     }
     EXPECT_FALSE(ClassText(HKEY_CURRENT_USER, L".tbr", nullptr));
+    EXPECT_EQ(ClassText(HKEY_LOCAL_MACHINE, L".tbr\\OpenWithProgids", kOtherListing),
+              otherListed ? std::optional<std::wstring>(L"") : std::nullopt);
     for (HKEY classes : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
         const bool editors = classes == HKEY_LOCAL_MACHINE && editorNewMenu == kTypesNewMenu;
         const bool ours = classes == OurClasses() && editorNewMenu == nullptr && installed;
@@ -120,7 +126,15 @@ TEST(EditorInstalled, OwnsTheDocumentTypeWithItsNewMenuEntry) {
     }
 }
 
-TEST(EditorRemoved, LeavesNothingOfIt) {
+TEST(OtherProgramListed, UnderTheTypeWithoutOwningIt) {
+    ASSERT_TRUE(otherListed);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE,
+                              (kClasses + std::wstring(L".tbr\\OpenWithProgids")).c_str(),
+                              kOtherListing, REG_SZ, L"", sizeof(wchar_t)),
+              ERROR_SUCCESS);
+}
+
+TEST(OthersRemoved, LeaveNothingOfThem) {
     for (const wchar_t* key : {L".tbr", kEditorProgId}) {
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kClasses + std::wstring(key)).c_str());
         EXPECT_FALSE(ClassExists(HKEY_LOCAL_MACHINE, key));
@@ -242,7 +256,7 @@ TEST(Removed, NothingIsLeftBehind) {
         EXPECT_FALSE(ClassExists(classes, kProgId));
         EXPECT_FALSE(ClassText(classes, L".tbr\\OpenWithProgids", kProgId));
         EXPECT_EQ(ClassExists(classes, L".tbr"),
-                  classes == HKEY_LOCAL_MACHINE && editorNewMenu != nullptr);
+                  classes == HKEY_LOCAL_MACHINE && (editorNewMenu != nullptr || otherListed));
     }
 }
 
@@ -255,6 +269,7 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const std::string word = argv[i];
         tbr::testing::forTheUser = tbr::testing::forTheUser || word == "user";
+        tbr::testing::otherListed = tbr::testing::otherListed || word == "listed";
         if (word == "editor" || word == "editor-progid") {
             tbr::testing::editorNewMenu =
                 word == "editor" ? tbr::testing::kTypesNewMenu : tbr::testing::kEditorsNewMenu;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows installers under Wine, in a fresh prefix of their own, road by road (the table at
 # the end): installed, replaced by the next version, refused, failed on purpose and removed, on a
-# machine where nobody owns .tbr and on machines where the editor owns it with its own New menu
-# entry; the installer for all users and the one for the user alone. After each step
+# machine where nobody owns .tbr, on machines where the editor owns it with its own New menu
+# entry, and on one where another program is listed under it; the installer for all users and
+# the one for the user alone. After each step
 # win32_installed_program_test checks what a user would find; after a failed installation or a
 # removal, the registry and the folders are also compared with what they were before.
 #   installer_test.sh <installer> <installer for the user> <next version's installer>
@@ -91,8 +92,10 @@ step() {
             expect_as_before "the uninstall" ;;
         editor)
             check 'EditorInstalled.*' ;;
-        no-editor)
-            check 'EditorRemoved.*' ;;
+        listed)
+            check 'OtherProgramListed.*' ;;
+        clear)
+            check 'OthersRemoved.*' ;;
     esac
 }
 
@@ -110,9 +113,10 @@ done <<'ROADS'
 machine -              refused-on-8.1 failed-install install in-german failed-upgrade
 machine -              install upgrade uninstall
 machine editor         editor failed-install install upgrade uninstall
-machine editor-progid  no-editor editor install uninstall
-user    editor,user    no-editor editor failed-install install in-german uninstall
-user    user           no-editor failed-install install uninstall
+machine editor-progid  clear editor install uninstall
+machine listed         clear listed failed-install install uninstall
+user    editor,user    clear editor failed-install install in-german uninstall
+user    user           clear failed-install install uninstall
 ROADS
 echo "installer_test: every road passed: refused on Windows 8.1, installed, upgraded, downgrade" \
      "refused, failed installs and upgrade rolled back, removed; beside the editor and for the" \
