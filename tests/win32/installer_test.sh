@@ -114,7 +114,7 @@ machine -              refused-on-8.1 failed-install install in-german failed-up
 machine -              install upgrade uninstall
 machine editor         editor failed-install install upgrade uninstall
 machine editor-progid  clear editor install uninstall
-machine listed         clear listed failed-install install uninstall
+machine listed         clear listed failed-install install uninstall install failed-upgrade
 user    editor,user    clear editor failed-install install in-german uninstall
 user    user           clear failed-install install uninstall
 ROADS
