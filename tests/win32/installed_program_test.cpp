@@ -1,168 +1,147 @@
-// What the Windows installer leaves on the machine, as a user would find it: after installing
-// (Installed.*), after the next version replaced it (Upgraded.*), and after removing it
-// (Removed.*). tests/win32/installer_test.sh runs the suites between its msiexec runs, in a Wine
-// prefix of its own. The first argument is the stripped tbrwiz.exe that the installer carries; a
-// second, "editor", says that the machine is one where the editor owns .tbr, as
-// EditorInstalled.* registers it.
+// What the Windows installers leave on the machine, as a user would find it: after installing
+// (Installed.*), after the next version replaced it (Upgraded.*), and after removing it or after
+// an installation that failed (Removed.*). tests/win32/installer_test.sh runs the suites between
+// its msiexec runs, in a Wine prefix of its own. The first argument is the stripped tbrwiz.exe
+// that the installers carry; the words after it describe the machine: "user" where the
+// installation is the user's alone, "editor" where the editor owns .tbr with its New menu entry
+// under .tbr\ShellNew, "editor-progid" where it has it under .tbr\<its ProgID>\ShellNew
+// (EditorInstalled.* registers it), "listed" where another program is listed under .tbr without
+// owning it (OtherProgramListed.*); OthersRemoved.* takes them away again.
 #include "tests/win32/program_under_test.h"
 
-#include <msi.h>
-#include <shlobj.h>
-#include <shlwapi.h>
-#include <shobjidl.h>
-
-#include <cstring>
 #include <span>
 
 #include "document/new_document.h"
 #include "resources/embedded.h"
-#include "ui/win32/catalogue.h"
+#include "tests/win32/installed_state.h"
 
 namespace tbr::testing {
 namespace {
 
-constexpr wchar_t kUpgradeCode[] = L"{40AEB3F3-6ACA-4E6F-8B78-2B5866958347}";
+// The upgrade codes of the installer for all users and of the one for the user alone.
+constexpr const wchar_t* kUpgradeCodes[] = {L"{40AEB3F3-6ACA-4E6F-8B78-2B5866958347}",
+                                            L"{1B68B139-2526-408B-AEFB-E3669FB59556}"};
 constexpr wchar_t kUninstallKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+constexpr wchar_t kClasses[] = L"SOFTWARE\\Classes\\";
 constexpr wchar_t kProgId[] = L"Tambrel.Document";
-// The editor's own registration, as its installer would write it.
+// The editor's own registration, as its installer would write it, for all users.
 constexpr wchar_t kEditorProgId[] = L"Tbredit.Document";
 constexpr wchar_t kEditorOpenCommand[] = L"\"C:\\Program Files\\Tbredit\\tbredit.exe\" \"%1\"";
 constexpr wchar_t kEditorOpenKey[] = L"Tbredit.Document\\shell\\open\\command";
+constexpr wchar_t kEditorTemplate[] = L"C:\\tbredit\\blank.tbr";
+// Where a New menu entry may be: the type's own, or that of the ProgID that owns the type.
+constexpr const wchar_t* kTypesNewMenu = L".tbr\\ShellNew";
+constexpr const wchar_t* kEditorsNewMenu = L".tbr\\Tbredit.Document\\ShellNew";
+// Another program that lists its ProgID under .tbr, as we do.
+constexpr wchar_t kOtherListing[] = L"Other.Document";
 
-bool editorOwnsType = false;
+// The machine, as the words after the program's path describe it.
+bool forTheUser = false;                 // "user"
+const wchar_t* editorNewMenu = nullptr;  // .tbr's subkey with the editor's ShellNew, if any
+bool otherListed = false;                // "listed"
 
 std::string Bytes(std::span<const unsigned char> bytes) {
     return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
-std::wstring KnownFolder(REFKNOWNFOLDERID id) {
-    PWSTR path = nullptr;
-    std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path))) {
-        folder = path;
-    }
-    CoTaskMemFree(path);
-    return folder;
+// Where each installer puts the program: the user's own programs, or all users'.
+std::wstring UserPrograms() {
+    return KnownFolder(FOLDERID_LocalAppData) + L"\\Programs";
+}
+std::wstring InstallFolder(bool user = forTheUser) {
+    return (user ? UserPrograms() : KnownFolder(FOLDERID_ProgramFiles)) + L"\\Tambrels Wizard";
 }
 
-std::wstring InstallFolder() {
-    return KnownFolder(FOLDERID_ProgramFiles) + L"\\Tambrels Wizard";
+// The classes that the installer writes: the user's or the machine's. (Wine's HKEY_CLASSES_ROOT
+// shows the machine's alone, so both are read as they are.)
+HKEY OurClasses() {
+    return forTheUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-// A text value (nullptr: the key's default value), or nothing when there is none.
-std::optional<std::wstring> RegistryText(HKEY root, const std::wstring& key, const wchar_t* name) {
-    wchar_t value[1024] = {};
-    DWORD size = sizeof(value);
-    if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return std::wstring(value);
+std::optional<std::wstring> ClassText(HKEY root, const std::wstring& key, const wchar_t* name) {
+    return RegistryText(root, kClasses + key, name);
 }
 
-bool KeyExists(HKEY root, const std::wstring& key) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(opened);
-    return true;
+bool ClassExists(HKEY root, const std::wstring& key) {
+    return KeyExists(root, kClasses + key);
 }
 
-// The product codes installed under the installer's upgrade code.
+// The product codes installed under either installer's upgrade code.
 std::vector<std::wstring> InstalledProducts() {
     std::vector<std::wstring> products;
-    wchar_t code[39] = {};
-    for (DWORD i = 0; MsiEnumRelatedProductsW(kUpgradeCode, 0, i, code) == ERROR_SUCCESS; ++i) {
-        products.emplace_back(code);
+    for (const wchar_t* upgradeCode : kUpgradeCodes) {
+        wchar_t code[39] = {};
+        for (DWORD i = 0; MsiEnumRelatedProductsW(upgradeCode, 0, i, code) == ERROR_SUCCESS; ++i) {
+            products.emplace_back(code);
+        }
     }
     return products;
 }
 
-std::wstring ProductInfo(const std::wstring& product, const wchar_t* property) {
-    wchar_t value[1024] = {};
-    DWORD length = 1024;
-    MsiGetProductInfoW(product.c_str(), property, value, &length);
-    return value;
+// The Apps & features entry: the user's for a per-user product on Windows, but Wine keeps every
+// entry among the machine's.
+HKEY UninstallEntryRoot(const std::wstring& product) {
+    const std::wstring entry = kUninstallKey + product;
+    return KeyExists(HKEY_CURRENT_USER, entry) ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-// The "Tambrel Wizard" shortcuts in the Start menu: all users' (where Windows puts those of a
-// per-machine installation) and the user's (where Wine puts them).
-std::vector<std::wstring> StartMenuShortcuts() {
-    std::vector<std::wstring> shortcuts;
-    for (const KNOWNFOLDERID& folder : {FOLDERID_CommonPrograms, FOLDERID_Programs}) {
-        const std::wstring path = KnownFolder(folder) + L"\\Tambrel Wizard.lnk";
-        if (Exists(path)) {
-            shortcuts.push_back(path);
-        }
+// .tbr's default and New menu entry as they must be, installed or not: the editor's where it is
+// there (nobody else's entry beside its own), otherwise ours only where the installation for all
+// users is in place (the user's never names the type) and the New menu's where ours is in place.
+void ExpectTheTypesDefaultAndNewMenu(bool installed) {
+    if (editorNewMenu != nullptr) {
+        EXPECT_EQ(ClassText(HKEY_LOCAL_MACHINE, L".tbr", nullptr), kEditorProgId);
+        EXPECT_EQ(ClassText(HKEY_LOCAL_MACHINE, kEditorOpenKey, nullptr), kEditorOpenCommand);
+        EXPECT_EQ(ClassText(HKEY_LOCAL_MACHINE, editorNewMenu, L"FileName"), kEditorTemplate);
+    } else {
+        const bool ours = installed && !forTheUser;
+        EXPECT_EQ(ClassText(HKEY_LOCAL_MACHINE, L".tbr", nullptr),
+                  ours ? std::optional<std::wstring>(kProgId) : std::nullopt);
+        EXPECT_EQ(ClassText(OurClasses(), L".tbr\\ShellNew", L"FileName"),
+                  installed ? std::optional(InstallFolder() + L"\\template.tbr") : std::nullopt);
     }
-    return shortcuts;
+    EXPECT_FALSE(ClassText(HKEY_CURRENT_USER, L".tbr", nullptr));
+    EXPECT_EQ(ClassText(HKEY_LOCAL_MACHINE, L".tbr\\OpenWithProgids", kOtherListing),
+              otherListed ? std::optional<std::wstring>(L"") : std::nullopt);
+    for (HKEY classes : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        const bool editors = classes == HKEY_LOCAL_MACHINE && editorNewMenu == kTypesNewMenu;
+        const bool ours = classes == OurClasses() && editorNewMenu == nullptr && installed;
+        EXPECT_EQ(ClassExists(classes, kTypesNewMenu), editors || ours);
+    }
 }
 
-struct Shortcut {
-    std::wstring target, workingFolder, icon;
-};
-
-Shortcut ReadShortcut(const std::wstring& path) {
-    Shortcut read;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IShellLinkW* link = nullptr;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
-        wchar_t text[MAX_PATH] = {};
-        int index = 0;
-        link->GetPath(text, MAX_PATH, nullptr, 0);
-        read.target = text;
-        link->GetWorkingDirectory(text, MAX_PATH);
-        read.workingFolder = text;
-        link->GetIconLocation(text, MAX_PATH, &index);
-        read.icon = text;
+TEST(EditorInstalled, OwnsTheDocumentTypeWithItsNewMenuEntry) {
+    ASSERT_NE(editorNewMenu, nullptr);
+    const struct {
+        std::wstring key;
+        const wchar_t *name, *value;
+    } values[] = {{L".tbr", nullptr, kEditorProgId},
+                  {kEditorOpenKey, nullptr, kEditorOpenCommand},
+                  {editorNewMenu, L"FileName", kEditorTemplate}};
+    for (const auto& value : values) {
+        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (kClasses + value.key).c_str(), value.name,
+                                  REG_SZ, value.value,
+                                  static_cast<DWORD>((wcslen(value.value) + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
     }
-    if (file != nullptr) {
-        file->Release();
-    }
-    if (link != nullptr) {
-        link->Release();
-    }
-    CoUninitialize();
-    return read;
 }
 
-// Whether a PE file still holds a symbol table or debug sections (long section names, such as
-// those of the debug sections, point into the symbol table's strings as "/<offset>").
-bool HasSymbolsOrDebugSections(const std::string& file) {
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(file.data() + dos->e_lfanew);
-    const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(nt);
-    bool found = nt->FileHeader.PointerToSymbolTable != 0 || nt->FileHeader.NumberOfSymbols != 0;
-    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
-        const std::string name(reinterpret_cast<const char*>(sections[i].Name),
-                               strnlen(reinterpret_cast<const char*>(sections[i].Name), 8));
-        found = found || name.starts_with("/") || name.starts_with(".debug");
-    }
-    return found;
-}
-
-// The editor's association, as its installer left it.
-void ExpectTheEditorsTypeIntact() {
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kEditorProgId);
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, kEditorOpenKey, nullptr), kEditorOpenCommand);
-}
-
-TEST(EditorInstalled, OwnsTheDocumentType) {
-    const std::wstring classes = L"SOFTWARE\\Classes\\";
-    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (classes + L".tbr").c_str(), nullptr, REG_SZ,
-                              kEditorProgId, sizeof(kEditorProgId)),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (classes + kEditorOpenKey).c_str(), nullptr,
-                              REG_SZ, kEditorOpenCommand, sizeof(kEditorOpenCommand)),
+TEST(OtherProgramListed, UnderTheTypeWithoutOwningIt) {
+    ASSERT_TRUE(otherListed);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE,
+                              (kClasses + std::wstring(L".tbr\\OpenWithProgids")).c_str(),
+                              kOtherListing, REG_SZ, L"", sizeof(wchar_t)),
               ERROR_SUCCESS);
 }
 
-TEST(Installed, ProgramTemplateAndDocumentIconInProgramFiles) {
+TEST(OthersRemoved, LeaveNothingOfThem) {
+    for (const wchar_t* key : {L".tbr", kEditorProgId}) {
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kClasses + std::wstring(key)).c_str());
+        EXPECT_FALSE(ClassExists(HKEY_LOCAL_MACHINE, key));
+    }
+}
+
+TEST(Installed, ProgramTemplateAndDocumentIconInTheProgramsFolder) {
     const std::wstring folder = InstallFolder();
     std::vector<std::wstring> files = FolderEntries(folder);
     std::sort(files.begin(), files.end());
@@ -173,25 +152,25 @@ TEST(Installed, ProgramTemplateAndDocumentIconInProgramFiles) {
     EXPECT_FALSE(HasSymbolsOrDebugSections(*stripped));
     EXPECT_EQ(ReadBytes(folder + L"\\template.tbr"), Bytes(NewDocumentBytes()));
     EXPECT_EQ(ReadBytes(folder + L"\\document.ico"), Bytes(resources::DefaultDocumentIcon()));
+    EXPECT_FALSE(Exists(InstallFolder(!forTheUser)));
 }
 
-// .tbr names our ProgID only where nobody owned it; ours is listed under it in any case, and the
-// New menu makes the document.
+// Our ProgID is listed under .tbr in our classes whoever owns the type; the type's default and
+// the New menu are ours only where nobody else has them; nothing of ours opens documents; and the
+// installation for the user alone writes nothing among the machine's classes.
 TEST(Installed, DocumentTypeAndNewMenuWithoutAnOpenVerb) {
-    const std::wstring folder = InstallFolder();
-    if (editorOwnsType) {
-        ExpectTheEditorsTypeIntact();
-    } else {
-        EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kProgId);
+    ExpectTheTypesDefaultAndNewMenu(true);
+    const HKEY classes = OurClasses();
+    EXPECT_EQ(ClassText(classes, L".tbr\\OpenWithProgids", kProgId), L"");
+    EXPECT_EQ(ClassText(classes, kProgId, nullptr), L"Tambrel document");
+    EXPECT_EQ(ClassText(classes, std::wstring(kProgId) + L"\\DefaultIcon", nullptr),
+              L"\"" + InstallFolder() + L"\\document.ico\"");
+    EXPECT_FALSE(ClassExists(classes, std::wstring(kProgId) + L"\\shell"));
+    EXPECT_FALSE(ClassExists(classes, L".tbr\\shell"));
+    if (forTheUser) {
+        EXPECT_FALSE(ClassExists(HKEY_LOCAL_MACHINE, kProgId));
+        EXPECT_FALSE(ClassText(HKEY_LOCAL_MACHINE, L".tbr\\OpenWithProgids", kProgId));
     }
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr\\OpenWithProgids", kProgId), L"");
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr\\ShellNew", L"FileName"),
-              folder + L"\\template.tbr");
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, kProgId, nullptr), L"Tambrel document");
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, std::wstring(kProgId) + L"\\DefaultIcon", nullptr),
-              L"\"" + folder + L"\\document.ico\"");
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, std::wstring(kProgId) + L"\\shell"));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".tbr\\shell"));
 }
 
 // The file browsers name the type from the program's own string table, through the system's
@@ -200,13 +179,8 @@ TEST(Installed, DocumentTypeAndNewMenuWithoutAnOpenVerb) {
 TEST(Installed, TheDocumentTypeIsNamedByTheProgramsStringTable) {
     const std::wstring program = InstallFolder() + L"\\tbrwiz.exe";
     const std::wstring name = L"@" + program + L",-40";
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, kProgId, L"FriendlyTypeName"), name);
-    wchar_t shown[256] = {};
-    ASSERT_EQ(SHLoadIndirectString(name.c_str(), shown, 256, nullptr), S_OK);
-    const HMODULE tables = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(tables, nullptr);
-    EXPECT_EQ(shown, win32::Catalogue::ForUser(tables).text(MessageId::DocumentTypeName));
-    FreeLibrary(tables);
+    EXPECT_EQ(ClassText(OurClasses(), kProgId, L"FriendlyTypeName"), name);
+    EXPECT_EQ(IndirectString(name), ProgramsOwnText(program, MessageId::DocumentTypeName));
 }
 
 TEST(Installed, StartMenuShortcutWithTheApplicationIcon) {
@@ -219,15 +193,36 @@ TEST(Installed, StartMenuShortcutWithTheApplicationIcon) {
     EXPECT_EQ(ReadBytes(shortcut.icon), Bytes(resources::AppIcon())) << Narrow(shortcut.icon);
 }
 
+// The Start menu names the shortcut by the program's title in its string table, in the user's
+// language (Wine's installer does not apply it, Windows' does: the installer's row is checked,
+// and what the system loads by it).
+TEST(Installed, StartMenuShortcutIsNamedByTheProgramsStringTable) {
+    const std::vector<std::wstring> products = InstalledProducts();
+    ASSERT_EQ(products.size(), 1u);
+    const ShortcutName name = InstalledShortcutName(products[0]);
+    EXPECT_EQ(name.file, L"[#tbrwiz.exe]");
+    EXPECT_EQ(name.string, static_cast<int>(MessageId::MainWindowTitle));
+    const std::wstring program = InstallFolder() + L"\\tbrwiz.exe";
+    EXPECT_EQ(IndirectString(L"@" + program + L",-" + std::to_wstring(name.string)),
+              ProgramsOwnText(program, MessageId::MainWindowTitle));
+}
+
 TEST(Installed, OneEntryInAppsAndFeatures) {
     const std::vector<std::wstring> products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);
+    const HKEY root = UninstallEntryRoot(products[0]);
     const std::wstring entry = kUninstallKey + products[0];
-    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entry, L"DisplayName"), L"Tambrels Wizard");
-    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entry, L"Publisher"),
-              L"The Tambrels Wizard developers");
-    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entry, L"DisplayVersion"), TBR_VERSION_TEXT_W);
+    EXPECT_EQ(RegistryText(root, entry, L"DisplayName"), L"Tambrels Wizard");
+    EXPECT_EQ(RegistryText(root, entry, L"Publisher"), L"The Tambrels Wizard developers");
+    EXPECT_EQ(RegistryText(root, entry, L"DisplayVersion"), TBR_VERSION_TEXT_W);
     EXPECT_EQ(ReadBytes(ProductInfo(products[0], L"ProductIcon")), Bytes(resources::AppIcon()));
+    wchar_t version[64] = {};
+    DWORD length = 64;
+    const MSIINSTALLCONTEXT context =
+        forTheUser ? MSIINSTALLCONTEXT_USERUNMANAGED : MSIINSTALLCONTEXT_MACHINE;
+    EXPECT_EQ(MsiGetProductInfoExW(products[0].c_str(), nullptr, context, L"VersionString", version,
+                                   &length),
+              ERROR_SUCCESS);
 }
 
 TEST(Installed, TheInstalledProgramShowsItsMainWindowAndCloses) {
@@ -239,35 +234,46 @@ TEST(Installed, TheInstalledProgramShowsItsMainWindowAndCloses) {
     EXPECT_EQ(program.exitCode(), 0);
 }
 
-TEST(Upgraded, OnlyTheNewerVersionIsInstalled) {
+TEST(Upgraded, OnlyTheNewerVersionIsInstalledAndTheTypeIsAsItWas) {
     const std::vector<std::wstring> products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey + products[0], L"DisplayVersion"),
               TBR_NEWER_VERSION_TEXT_W);
     EXPECT_EQ(ReadBytes(InstallFolder() + L"\\template.tbr"), Bytes(NewDocumentBytes()));
     EXPECT_EQ(StartMenuShortcuts().size(), 1u);
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, L".tbr", nullptr), kProgId);  // still ours
+    ExpectTheTypesDefaultAndNewMenu(true);
 }
 
 TEST(Removed, NothingIsLeftBehind) {
     EXPECT_TRUE(InstalledProducts().empty());
-    EXPECT_FALSE(Exists(InstallFolder()));
-    EXPECT_TRUE(StartMenuShortcuts().empty());
-    if (editorOwnsType) {
-        ExpectTheEditorsTypeIntact();
-        EXPECT_FALSE(RegistryText(HKEY_CLASSES_ROOT, L".tbr\\OpenWithProgids", kProgId));
-        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".tbr\\ShellNew"));
-    } else {
-        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".tbr"));
+    for (const bool user : {false, true}) {
+        EXPECT_FALSE(Exists(InstallFolder(user)));
     }
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kProgId));
+    EXPECT_FALSE(Exists(UserPrograms()));  // made for the user's installation alone
+    EXPECT_TRUE(StartMenuShortcuts().empty());
+    ExpectTheTypesDefaultAndNewMenu(false);
+    for (HKEY classes : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        EXPECT_FALSE(ClassExists(classes, kProgId));
+        EXPECT_FALSE(ClassText(classes, L".tbr\\OpenWithProgids", kProgId));
+        EXPECT_EQ(ClassExists(classes, L".tbr"),
+                  classes == HKEY_LOCAL_MACHINE && (editorNewMenu != nullptr || otherListed));
+    }
 }
 
 }  // namespace
 }  // namespace tbr::testing
 
+// The program's path, then the words that describe the machine.
 int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);  // leaves the program's path and "editor"
-    tbr::testing::editorOwnsType = argc > 2 && std::strcmp(argv[2], "editor") == 0;
+    ::testing::InitGoogleTest(&argc, argv);  // leaves the program's path and the words
+    for (int i = 2; i < argc; ++i) {
+        const std::string word = argv[i];
+        tbr::testing::forTheUser = tbr::testing::forTheUser || word == "user";
+        tbr::testing::otherListed = tbr::testing::otherListed || word == "listed";
+        if (word == "editor" || word == "editor-progid") {
+            tbr::testing::editorNewMenu =
+                word == "editor" ? tbr::testing::kTypesNewMenu : tbr::testing::kEditorsNewMenu;
+        }
+    }
     return tbr::testing::RunTestsOnProgram(std::min(argc, 2), argv);
 }
