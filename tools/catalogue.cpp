@@ -23,9 +23,15 @@ void Report(int severity, po_message_t /*message*/, const char* file, std::size_
     if (severity == PO_SEVERITY_WARNING) {
         return;  // a header field left out, and the like: msgfmt builds all the same
     }
-    std::string problem = file == nullptr ? "" : std::string(file) + ":";
-    problem += line == static_cast<std::size_t>(-1) ? "" : std::to_string(line) + ":";
-    problem += (problem.empty() ? "" : " ") + std::string(text);
+    std::string problem;
+    if (file != nullptr) {
+        problem.append(file).append(":");
+        if (line != static_cast<std::size_t>(-1)) {
+            problem.append(std::to_string(line)).append(":");
+        }
+        problem += ' ';
+    }
+    problem += text;
     while (!problem.empty() && problem.back() == '\n') {
         problem.pop_back();
     }
@@ -110,7 +116,7 @@ bool ChineseColon(std::string_view /*english*/, std::string_view text) {
 
 struct Rule {
     const char* what;
-    const char* languages;  // the languages it holds for, separated by spaces; "" for all
+    const char* languages;  // the languages it holds for, each between spaces; "" for all
     bool (*holds)(std::string_view english, std::string_view translation);
 };
 
@@ -130,8 +136,8 @@ const Rule kRules[] = {
     {"\"Tambrel\" kept", "",
      [](std::string_view e, std::string_view t) { return Kept(e, t, "Tambrel"); }},
     {"--help lines at most 79 columns, wide characters two", "", HelpFits},
-    {"a no-break space before ? ! : ;", "fr", FrenchSpacing},
-    {"a full-width colon after Chinese text", "zh_CN zh_TW", ChineseColon},
+    {"a no-break space before ? ! : ;", " fr ", FrenchSpacing},
+    {"a full-width colon after Chinese text", " zh_CN zh_TW ", ChineseColon},
 };
 
 }  // namespace
@@ -175,15 +181,18 @@ std::vector<std::string> CheckCatalogue(const std::string& path) {
     if (!catalogue) {
         return problems;
     }
-    const std::string language = " " + catalogue->language + " ";
+    const std::string language = std::string(" ").append(catalogue->language).append(" ");
     for (const auto& [english, translation] : catalogue->texts) {
         for (const Rule& rule : kRules) {
             const bool applies =
                 *rule.languages == '\0' ||
-                (" " + std::string(rule.languages) + " ").find(language) != std::string::npos;
+                std::string_view(rule.languages).find(language) != std::string::npos;
             if (applies && !rule.holds(english, translation)) {
-                problems.push_back(catalogue->language + ": " + rule.what + ": " +
-                                   CQuoted(english));
+                problems.push_back(std::string(catalogue->language)
+                                       .append(": ")
+                                       .append(rule.what)
+                                       .append(": ")
+                                       .append(CQuoted(english)));
             }
         }
     }
@@ -193,25 +202,9 @@ std::vector<std::string> CheckCatalogue(const std::string& path) {
 std::string CQuoted(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '"':
-                out += "\\\"";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                out += c;
-        }
+        const std::size_t escaped = std::string_view("\\\"\n\r\t").find(c);
+        out += escaped == std::string_view::npos ? std::string(1, c)
+                                                 : std::string{'\\', "\\\"nrt"[escaped]};
     }
     return out + "\"";
 }
