@@ -45,6 +45,7 @@ TEST(WindowsNames, RefuseWhatWindowsWouldReinterpret) {
         {L"C:\\d\\COM\u00B9.tbr", false},
         {L"C:\\d\\LPT\u00B3.tbr", false},
         {L"C:\\NUL\\x.tbr", false},
+        {L"C:/d/nul/x.tbr", false},
         {L"C:\\d\\COM10.tbr", true},
         {L"C:\\d\\NULL.tbr", true},
         {L"C:\\d\\CON-X.tbr", true},
