@@ -4,14 +4,14 @@
 // Input: one byte choosing the separator and the home folder, then the folder as typed (UTF-8).
 // Properties:
 // - the folder is absolute, as IsAbsoluteFolder says and as the system would take it: on Linux
-//   it begins with '/'; on Windows the system's path rules (the stand-in GetFullPathNameW) give the
-//   same folder whatever the current folder is;
+//   it begins with '/'; on Windows it is the same folder whatever the current folder is, as
+//   Windows' documented resolution of a path (Resolved below) finds it;
 // - an absolute folder is taken unchanged; a relative one lands below the home folder (on
 //   Windows: below home, in the root of home's drive or share for "\x", or in the root of the
 //   drive it names for "D:x").
+#include <algorithm>
 #include <cstdint>
 
-#include "common/wide_text_win32.h"
 #include "fuzz/fuzz_support.h"
 #include "wizard/create_wizard.h"
 #include "wizard/folder_path.h"
@@ -19,14 +19,48 @@
 namespace tbr::fuzz {
 namespace {
 
-// The folder as the system would resolve it with the current folder at `current`.
-std::wstring Resolved(const std::string& folder, const wchar_t* current) {
-    FuzzCurrentFolder() = current;
-    return FullPathOf(WideText(folder));
+// The folder Windows makes of path with the current folder at `current` ("C:\\cwd"), as its
+// documentation describes the resolution of a path: '/' read as '\\', "." and ".." resolved; a
+// "\\server\share" path from its share, "C:\\x" from drive C's root, "C:x" from the current folder
+// if that is on drive C and from C's root otherwise, "\\x" from the current drive's root, "x"
+// from the current folder; a "\\?\" path as it stands.
+std::string Resolved(std::string path, const std::string& current) {
+    if (path.starts_with("\\\\?\\")) {
+        return path;
+    }
+    std::replace(path.begin(), path.end(), '/', '\\');
+    std::string root = current.substr(0, 2);
+    std::string rest = current.substr(2) + "\\" + path;
+    if (path.starts_with("\\\\")) {
+        const std::size_t server = std::min(path.find('\\', 2), path.size());
+        const std::size_t share =
+            std::min(path.find('\\', std::min(server + 1, path.size())), path.size());
+        root = path.substr(0, share);
+        rest = path.substr(share);
+    } else if (path.size() >= 2 && path[1] == ':') {
+        const bool fromCurrent = path.size() < 3 || path[2] != '\\';
+        rest = (fromCurrent && current.starts_with(path.substr(0, 2)) ? current.substr(2) : "") +
+               "\\" + path.substr(2);
+        root = path.substr(0, 2);
+    } else if (path.starts_with('\\')) {
+        rest = path;
+    }
+    std::vector<std::string> names;
+    for (const std::string& name : Split(rest, '\\')) {
+        if (name == ".." && !names.empty()) {
+            names.pop_back();
+        } else if (!name.empty() && name != "." && name != "..") {
+            names.push_back(name);
+        }
+    }
+    for (const std::string& name : names) {
+        root += "\\" + name;
+    }
+    return root;
 }
 
 bool TakenTheSameEverywhere(const std::string& folder) {
-    return Resolved(folder, L"C:\\cwd\\") == Resolved(folder, L"D:\\elsewhere\\deeper\\");
+    return Resolved(folder, "C:\\cwd") == Resolved(folder, "D:\\elsewhere\\deeper");
 }
 
 void Check(const std::string& typed, const std::string& home, char separator) {

@@ -1,22 +1,25 @@
 // The typed name and the name rules: what the wizard refuses before anything is written
-// (IsRefusedName), the path it composes from a name it takes (ComposeTargetPath), and on Windows
-// what the writer then takes (DocumentPath: reserved device names, names ending in a dot or a
-// space, streams, wildcards), built here on the stand-in of the Windows calls it makes.
+// (IsRefusedName), the path it composes from a name it takes (ComposeTargetPath), and the rules
+// by which the Windows writer takes a path (IsAcceptableWindowsPath: reserved device names, names
+// ending in a dot or a space, streams, wildcards), called here as they are. What the system
+// itself then makes of a path is tested under Wine (tests/win32).
 //
 // Input: one byte choosing a folder, then the name as typed (UTF-8); or, when the input holds a
 // NUL byte, a folder as typed before it (taken below the home folder when relative) and the name
 // after it.
 // Properties:
-// - a name is refused exactly when it holds a separator, a C0 or C1 control, DEL, or a
-//   bidirectional embedding, override or isolate, read as characters here;
+// - a name is refused by its characters: exactly when one of them is refused alone; with a
+//   separator it always is, and spaces around it change nothing;
 // - a name that is taken makes exactly one file name, the trimmed name and ".tbr", in the folder;
-// - on Windows, a path the writer takes is absolute, its file is that same file name, and
-//   Windows' own path rules (trailing dots and spaces dropped, device names) rename nothing in
-//   it; the file name holds no character that Windows refuses.
+// - on Windows, the writer's rules judge each name of a path alone: a taken name in a folder they
+//   take is taken exactly when the same name is in any other such folder, and a path of two names
+//   exactly when each name is; letter case never matters; and no name they take ends in a dot or
+//   a space or holds a character that Windows' documentation reserves (< > : " | ? * and
+//   controls).
 #include <algorithm>
 #include <cstdint>
 
-#include "document/document_path_win32.h"
+#include "document/windows_names.h"
 #include "fuzz/fuzz_support.h"
 #include "wizard/create_wizard.h"
 #include "wizard/folder_path.h"
@@ -24,27 +27,25 @@
 namespace tbr::fuzz {
 namespace {
 
-bool HoldsRefusedCharacter(std::string_view name, char separator) {
-    for (const char32_t c : Characters(name)) {
-        if (c == U'/' || c == static_cast<char32_t>(separator) || c < 0x20 ||
-            (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) ||
-            (c >= 0x2066 && c <= 0x2069)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // The part of path after its last separator.
 std::string_view LastName(std::string_view path, std::string_view separators) {
     const std::size_t at = path.find_last_of(separators);
     return at == std::string_view::npos ? path : path.substr(at + 1);
 }
 
+void CheckRefusal(const std::string& name, char separator) {
+    const bool refused = IsRefusedName(name, separator);
+    const std::vector<std::string> characters = CharacterTexts(name);
+    FUZZ_CHECK(refused == std::any_of(characters.begin(), characters.end(),
+                                      [&](const auto& c) { return IsRefusedName(c, separator); }));
+    FUZZ_CHECK(IsRefusedName(name + '/', separator) &&
+               IsRefusedName(std::string(1, separator) + name, separator));
+    FUZZ_CHECK(IsRefusedName(" " + name + "  ", separator) == refused);
+}
+
 void CheckLinux(const std::string& name, const std::string& folder) {
-    const bool refused = IsRefusedName(name, '/');
-    FUZZ_CHECK(refused == HoldsRefusedCharacter(name, '/'));
-    if (refused) {
+    CheckRefusal(name, '/');
+    if (IsRefusedName(name, '/')) {
         return;
     }
     const std::string target = ComposeTargetPath(folder, name, '/');
@@ -54,12 +55,14 @@ void CheckLinux(const std::string& name, const std::string& folder) {
                folder.size() + (folder.ends_with('/') ? 0 : 1) + TrimSpaces(name).size() + 4);
 }
 
-// A folder that is a server without a share (\\server, \\?\UNC\server) or in the device
-// namespace (\\.\ with either separator) holds no file: the writer's rules leave such a path to
-// the system, which reaches no server or share with it and creates nothing.
+// A folder that is a server without a share (\\server, \\?\UNC\server, and \\? which a separator
+// turns into the "\\?\" prefix) or in the device namespace (\\.\ with either separator) holds no
+// file: a name after it is the share's, which the writer leaves to the system, which reaches no
+// server or share with it and creates nothing.
 bool HoldsNoFile(std::string folder) {
     std::replace(folder.begin(), folder.end(), '/', '\\');
-    if (folder.starts_with("\\\\.\\")) {
+    folder += '\\';
+    if (folder.starts_with("\\\\.\\") || folder == "\\\\?\\") {
         return true;
     }
     if (folder.starts_with("\\\\?\\UNC\\")) {
@@ -75,34 +78,51 @@ bool HoldsNoFile(std::string folder) {
     return folder.find('\\') == std::string::npos;
 }
 
+bool IsUtf8(const std::string& text) {
+    const std::vector<char32_t> characters = Characters(text);
+    return std::find(characters.begin(), characters.end(), kNotACharacter) == characters.end();
+}
+
+// Whether the Windows rules take path, given in UTF-8.
+bool Taken(const std::string& path) {
+    std::wstring wide;
+    for (const char32_t c : Characters(path)) {
+        wide += static_cast<wchar_t>(c);
+    }
+    return IsAcceptableWindowsPath(wide);
+}
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    return text;
+}
+
 void CheckWindows(const std::string& name, const std::string& folder) {
-    const bool refused = IsRefusedName(name, '\\');
-    FUZZ_CHECK(refused == HoldsRefusedCharacter(name, '\\'));
-    if (refused) {
+    CheckRefusal(name, '\\');
+    // Text that is no UTF-8 never reaches the rules: the writer refuses it first.
+    if (IsRefusedName(name, '\\') || HoldsNoFile(folder) || !IsUtf8(name) || !IsUtf8(folder)) {
         return;
     }
     const std::string target = ComposeTargetPath(folder, name, '\\');
     const std::string fileName = TrimSpaces(name) + kDocumentExtension;
     FUZZ_CHECK(LastName(target, "\\/") == fileName);
 
-    const Result<std::wstring> path = DocumentPath(target, "fuzz");
-    if (!path) {
-        FUZZ_CHECK(path.error().code == static_cast<int>(ERROR_INVALID_NAME));
-        return;
+    const std::string home = "C:\\Users\\owner\\";
+    const bool nameTaken = Taken(home + fileName);
+    FUZZ_CHECK(Taken(target) == (Taken(folder) && nameTaken));
+    FUZZ_CHECK(Taken(home + Upper(fileName)) == nameTaken);
+    const std::string stem = TrimSpaces(name);
+    FUZZ_CHECK(Taken(home + stem + "\\" + fileName) == (Taken(home + stem) && nameTaken));
+    for (const std::string& taken : {fileName, stem}) {
+        if (taken != "." && taken != ".." && Taken(home + taken)) {
+            FUZZ_CHECK(!taken.ends_with('.') && !taken.ends_with(' '));
+            FUZZ_CHECK(std::none_of(taken.begin(), taken.end(), [](char c) {
+                return static_cast<unsigned char>(c) < 32 ||
+                       std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
+            }));
+        }
     }
-    if (HoldsNoFile(folder)) {
-        return;
-    }
-    const std::wstring& full = path.value();
-    FUZZ_CHECK(full.starts_with(L"\\\\?\\"));
-    const Result<std::wstring> wideName = WideFromUtf8(fileName, "fuzz");
-    FUZZ_CHECK(wideName.ok());
-    FUZZ_CHECK(full.ends_with(L"\\" + wideName.value()));
-    FUZZ_CHECK(FullPathOf(WideText(target)) == FullPathOf(WideText(target), false));
-    for (const wchar_t c : wideName.value()) {
-        FUZZ_CHECK(c >= 32 && std::wstring_view(L"<>:\"|?*\\/").find(c) == std::wstring_view::npos);
-    }
-    FUZZ_CHECK(!fileName.ends_with('.') && !fileName.ends_with(' '));
 }
 
 // The folder Finish writes into when one was typed, as the wizard finds it.

@@ -19,7 +19,8 @@ extract() {
     trap 'rm -rf "$work"' RETURN
     local common=(--from-code=UTF-8 --add-comments=TRANSLATORS: --add-location=file
         --package-name=tbrwiz --package-version=1.00 --msgid-bugs-address=tbrwiz@example.org)
-    xgettext "${common[@]}" -L C++ --keyword= --keyword=N_ -o "$work/code.pot" \
+    # --qt: a text with placeholders (%1) is flagged qt-format, so msgfmt --check checks them.
+    xgettext "${common[@]}" -L C++ --qt --keyword= --keyword=N_ -o "$work/code.pot" \
         messages/english.cpp 2> >(no_cr_warning)
     xgettext "${common[@]}" -L Desktop -o "$work/desktop.pot" \
         packaging/org.example.tbrwiz.desktop.in packaging/TambrelDocument.desktop.in

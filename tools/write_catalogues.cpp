@@ -1,7 +1,7 @@
 // write_catalogues: the program's catalogue, from po/, in the forms the builds need.
 //
-//   write_catalogues check <po>...          every text translated, placeholders and line breaks
-//                                           kept, a direction given; the problems on stderr
+//   write_catalogues check <po>...          gettext's checks and the program's own rules
+//                                           (catalogue.h); the problems on stderr
 //   write_catalogues pseudo <out.po>        the pseudo-language en_XA, made from the English
 //   write_catalogues rc <out.rc> <po>...    the Windows string tables: English (en-US), each
 //                                           po's language, and the pseudo-language
@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "messages/messages.h"
-#include "po_file.h"
 #include "pseudo_language.h"
 
 namespace tbr::tools {
@@ -23,49 +23,16 @@ namespace {
 // Windows' primary language numbers for the languages a catalogue may be written in. A table
 // holds a language as a whole (SUBLANG_NEUTRAL): its regions find it.
 const std::map<std::string, int> kWindowsLanguages = {
-    {"ar", 0x01},
-    {"bg", 0x02},
-    {"ca", 0x03},
-    {"zh_CN", 0x04},
-    {"zh_TW", 0x7c04},
-    {"cs", 0x05},
-    {"da", 0x06},
-    {"de", 0x07},
-    {"el", 0x08},
-    {"es", 0x0a},
-    {"fi", 0x0b},
-    {"fr", 0x0c},
-    {"he", 0x0d},
-    {"hu", 0x0e},
-    {"is", 0x0f},
-    {"it", 0x10},
-    {"ja", 0x11},
-    {"ko", 0x12},
-    {"nl", 0x13},
-    {"nb", 0x14},
-    {"pl", 0x15},
-    {"pt", 0x16},
-    {"ro", 0x18},
-    {"ru", 0x19},
-    {"hr", 0x1a},
-    {"sk", 0x1b},
-    {"sv", 0x1d},
-    {"th", 0x1e},
-    {"tr", 0x1f},
-    {"id", 0x21},
-    {"uk", 0x22},
-    {"sl", 0x24},
-    {"et", 0x25},
-    {"lv", 0x26},
-    {"lt", 0x27},
-    {"fa", 0x29},
-    {"vi", 0x2a},
-    {"eu", 0x2d},
-    {"hi", 0x39},
-    {"ga", 0x3c},
-    {"ms", 0x3e},
-    {"gl", 0x56},
-    {kPseudoLanguage, 0x0501},  // qps-ploc, Windows' own pseudo-locale
+    {"ar", 0x01},      {"zh_CN", 0x04},
+    {"zh_TW", 0x7c04}, {"cs", 0x05},
+    {"de", 0x07},      {"es", 0x0a},
+    {"fr", 0x0c},      {"he", 0x0d},
+    {"hu", 0x0e},      {"it", 0x10},
+    {"ja", 0x11},      {"ko", 0x12},
+    {"nl", 0x13},      {"pl", 0x15},
+    {"pt", 0x16},      {"ru", 0x19},
+    {"tr", 0x1f},      {"uk", 0x22},
+    {"fa", 0x29},      {kPseudoLanguage, 0x0501},  // qps-ploc, Windows' own pseudo-locale
 };
 
 int WindowsLanguage(const std::string& code) {
@@ -76,66 +43,29 @@ int WindowsLanguage(const std::string& code) {
     return language == kWindowsLanguages.end() ? -1 : language->second;
 }
 
-// The placeholders (%1 ... %9) of a text, and its lone line breaks (CR), which must survive.
-std::multiset<std::string> Marks(const std::string& text) {
-    std::multiset<std::string> marks;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-            marks.insert(text.substr(i, 2));
-        } else if (text[i] == '\r') {
-            marks.insert("CR");
-        }
-    }
-    return marks;
-}
-
-bool ReadAll(const std::vector<std::string>& paths, std::vector<PoFile>& files) {
+bool ReadAll(const std::vector<std::string>& paths, std::vector<Catalogue>& catalogues) {
     for (const std::string& path : paths) {
-        std::string error;
-        std::optional<PoFile> file = ReadPo(path, error);
-        if (!file || file->language.empty()) {
-            std::fprintf(stderr, "%s: %s\n", path.c_str(),
-                         file ? "no Language in its header" : error.c_str());
+        std::vector<std::string> problems;
+        std::optional<Catalogue> catalogue = ReadCatalogue(path, problems);
+        for (const std::string& problem : problems) {
+            std::fprintf(stderr, "%s\n", problem.c_str());
+        }
+        if (!catalogue || !problems.empty()) {
             return false;
         }
-        files.push_back(std::move(*file));
+        catalogues.push_back(std::move(*catalogue));
     }
     return true;
 }
 
 int Check(const std::vector<std::string>& paths) {
-    std::vector<PoFile> files;
-    if (!ReadAll(paths, files)) {
-        return 1;
-    }
     int problems = 0;
-    auto problem = [&problems](const PoFile& file, const std::string& what,
-                               const std::string& text) {
-        std::fprintf(stderr, "%s: %s: %s\n", file.language.c_str(), what.c_str(),
-                     CQuoted(text).c_str());
-        ++problems;
-    };
-    for (const PoFile& file : files) {
-        for (const MessageId id : AllMessages()) {
-            if (file.entries.count(English(id)) == 0) {
-                problem(file, "missing", English(id));
-            }
+    for (const std::string& path : paths) {
+        const std::vector<std::string> found = CheckCatalogue(path);
+        for (const std::string& problem : found) {
+            std::fprintf(stderr, "%s\n", problem.c_str());
         }
-        for (const auto& [english, entry] : file.entries) {
-            if (entry.translation.empty() || entry.fuzzy) {
-                problem(file, entry.fuzzy ? "not reviewed (fuzzy)" : "not translated", english);
-            } else if (Marks(english) != Marks(entry.translation)) {
-                problem(file, "placeholders or line breaks differ", english);
-            }
-        }
-        const auto direction = file.entries.find(English(MessageId::LayoutDirection));
-        if (direction != file.entries.end() && direction->second.translation != "LTR" &&
-            direction->second.translation != "RTL") {
-            problem(file, "the direction is neither LTR nor RTL", direction->second.translation);
-        }
-        if (WindowsLanguage(file.language) < 0) {
-            problem(file, "no Windows language number is known for", file.language);
-        }
+        problems += static_cast<int>(found.size());
     }
     return problems == 0 ? 0 : 1;
 }
@@ -200,8 +130,8 @@ void AppendTable(std::string& rc, int language, const std::string& name,
 }
 
 int Rc(const std::string& path, const std::vector<std::string>& paths) {
-    std::vector<PoFile> files;
-    if (!ReadAll(paths, files)) {
+    std::vector<Catalogue> catalogues;
+    if (!ReadAll(paths, catalogues)) {
         return 1;
     }
     std::string rc =
@@ -217,21 +147,19 @@ int Rc(const std::string& path, const std::vector<std::string>& paths) {
     // user's language, but falls back to US English after it.
     AppendTable(rc, 0x0409, "English (en-US): the source and the fallback", english);
     std::set<int> seen;
-    for (const PoFile& file : files) {
-        const int language = WindowsLanguage(file.language);
+    for (const Catalogue& catalogue : catalogues) {
+        const int language = WindowsLanguage(catalogue.language);
         if (language < 0 || !seen.insert(language).second) {
             std::fprintf(stderr, "write_catalogues: %s has no Windows language of its own\n",
-                         file.language.c_str());
+                         catalogue.language.c_str());
             return 1;
         }
         std::map<MessageId, std::string> texts;
         for (const MessageId id : AllMessages()) {
-            const auto found = file.entries.find(English(id));
-            const bool usable = found != file.entries.end() && !found->second.translation.empty() &&
-                                !found->second.fuzzy;
-            texts[id] = usable ? found->second.translation : English(id);
+            const auto found = catalogue.texts.find(English(id));
+            texts[id] = found != catalogue.texts.end() ? found->second : English(id);
         }
-        AppendTable(rc, language, file.language, texts);
+        AppendTable(rc, language, catalogue.language, texts);
     }
     AppendTable(rc, WindowsLanguage(kPseudoLanguage), kPseudoLanguage, pseudo);
     return Write(path, rc) ? 0 : 1;

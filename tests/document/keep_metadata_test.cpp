@@ -59,6 +59,7 @@ TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) 
         std::vector<std::pair<std::string, std::string>> attributes;  // afterwards
         const char* listEntry;  // an entry for a named user, in the old document's list
         bool entryKept;
+        bool groupCleared = false;  // the old permissions but the group's; otherwise all of them
     } cases[] = {
         {"a note and an entry for nobody",
          "setfattr -n user.note -v kept {} && setfacl -m u:nobody:r {}",
@@ -67,21 +68,33 @@ TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) 
          "user:nobody:r--",
          true},
         {"neither", "true", false, {{"user.note", "none"}}, "user:nobody", false},
-        // Root may keep security attributes, but not the seal of the old content.
+        // Root may keep security attributes, but not the seals of the old content.
         {"security attributes",
-         "setfattr -n security.tbrnote -v kept {} && setfattr -n security.ima -v 0x0401 {}",
+         "setfattr -n security.tbrnote -v kept {} && setfattr -n security.ima -v 0x0401 {} && "
+         "setfattr -n security.evm -v 0x05 {}",
          false,
-         {{"security.tbrnote", "\"kept\""}, {"security.ima", "none"}},
+         {{"security.tbrnote", "\"kept\""}, {"security.ima", "none"}, {"security.evm", "none"}},
          "user:nobody",
          false},
         // The list names the old group's access: in another group's hands it would give bin
-        // access through a group that never had the document. The note still travels.
+        // access through a group that never had the document. The note still travels; a
+        // security attribute that nobody may not set is passed over.
         {"another group",
-         "setfattr -n user.note -v kept {} && setfacl -m u:bin:rw {}",
+         "setfattr -n user.note -v kept {} && setfacl -m u:bin:rw {} && "
+         "setfattr -n security.tbrnote -v kept {}",
          true,
-         {{"user.note", "\"kept\""}},
+         {{"user.note", "\"kept\""}, {"security.tbrnote", "none"}},
          "user:bin",
          false},
+        // Written by a member of its group who may not read it: whatever its list said stays
+        // unknown, so the group gets nothing.
+        {"a list that cannot be read",
+         "chgrp nogroup {} && chmod 0620 {}",
+         true,
+         {},
+         "user:nobody",
+         false,
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -117,7 +130,9 @@ TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) 
         const std::string list = Output("getfacl -c " + Quoted(target)).value_or("");
         EXPECT_EQ(list.find(c.listEntry) != std::string::npos, c.entryKept) << list;
         EXPECT_EQ(list.find("daemon"), std::string::npos) << list;
-        if (!c.asNobody) {
+        if (c.groupCleared) {
+            EXPECT_EQ(PermissionsOf(target), permissions & 0707);
+        } else if (!c.asNobody) {
             EXPECT_EQ(PermissionsOf(target), permissions);
         }
     }

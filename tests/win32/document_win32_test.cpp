@@ -117,22 +117,12 @@ TEST(WriteNewDocumentOnWindows, TakesForwardSlashesLongPathsAndOtherScripts) {
     EXPECT_EQ(ReadBytes(scratch / name), NewDocument());
 }
 
-// Names Windows refuses or quietly turns into something else: device names (in every folder,
-// with any extension), streams, wildcards, and names ending in a dot or a space.
+// Names Windows refuses or quietly turns into something else (every rule: windows_names_test):
+// refused before anything is created, as is text that is no UTF-16.
 TEST(WriteNewDocumentOnWindows, RefusesNamesThatWindowsWouldReinterpret) {
     const std::vector<std::wstring> names = {
-        L"NUL.tbr",     L"nul.tbr",
-        L"CON.tbr",     L"PRN.tbr",
-        L"AUX.tbr",     L"COM1.tbr",
-        L"lpt9.tbr",    L"NUL .tbr",
-        L"CONIN$.tbr",  L"COM\u00B9.tbr",
-        L"a:b.tbr",     L"a?.tbr",
-        L"a*.tbr",      L"a<b.tbr",
-        L"a>b.tbr",     L"a|b.tbr",
-        L"a\"b.tbr",    L"tab\there.tbr",
-        L"dot.\\x.tbr", L"space \\x.tbr",
-        L"NUL\\x.tbr",  L"half \xD800 pair.tbr",
-        L"\xDC00.tbr",
+        L"NUL.tbr",     L"COM\u00B9.tbr",        L"a:b.tbr",    L"a*.tbr",
+        L"dot.\\x.tbr", L"half \xD800 pair.tbr", L"\xDC00.tbr",
     };
     for (const std::wstring& name : names) {
         ScratchFolder scratch;
@@ -150,9 +140,7 @@ TEST(WriteNewDocumentOnWindows, RefusesNamesThatWindowsWouldReinterpret) {
     }
     // The device namespace and every "\\?\" form but a drive's or a share's are refused as names,
     // before anything is created.
-    for (const char* device : {"\\\\.\\NUL", "\\\\.\\C:\\x.tbr", "\\\\?\\GLOBALROOT\\x.tbr",
-                               "\\\\?\\Volume{00000000-0000-0000-0000-000000000000}\\x.tbr",
-                               "\\\\?\\pipe\\x.tbr", "\\??\\C:\\x.tbr"}) {
+    for (const char* device : {"\\\\.\\NUL", "\\\\?\\GLOBALROOT\\x.tbr"}) {
         const Status written = WriteNewDocument(device);
         ASSERT_FALSE(written) << device;
         EXPECT_EQ(written.error().code, ERROR_INVALID_NAME) << device;
