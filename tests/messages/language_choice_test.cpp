@@ -12,17 +12,20 @@ namespace {
 
 const std::vector<std::string> kShipped = {"ar", "de", "en_XA", "es", "fr",
                                            "he", "ja", "pt_BR", "ru", "zh_CN"};
+// Both Chinese catalogues, Simplified first as the folder lists them.
+const std::vector<std::string> kBothChinese = {"de", "zh_CN", "zh_TW"};
 
 struct Case {
     const char* name;
     LocaleEnvironment environment;  // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
     std::string expected;           // "": English
+    std::vector<std::string> shipped = kShipped;
 };
 
 class Choice : public ::testing::TestWithParam<Case> {};
 
 TEST_P(Choice, FollowsTheDesktop) {
-    EXPECT_EQ(ChooseCatalogue(GetParam().environment, kShipped), GetParam().expected);
+    EXPECT_EQ(ChooseCatalogue(GetParam().environment, GetParam().shipped), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,7 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"SingaporeGetsSimplifiedChinese", {"", "", "", "zh_SG.UTF-8"}, "zh_CN"},
         Case{"DashedTag", {"pt-BR", "", "", ""}, "pt_BR"},
         Case{"PseudoLanguageByName", {"en_XA", "", "", ""}, "en_XA"},
-        Case{"EmptyListEntriesAreSkipped", {"::he:", "", "", ""}, "he"}),
+        Case{"EmptyListEntriesAreSkipped", {"::he:", "", "", ""}, "he"},
+        Case{"TaiwanGetsTraditionalChinese", {"", "", "", "zh_TW.UTF-8"}, "zh_TW", kBothChinese},
+        Case{"HongKongGetsTraditionalChinese", {"zh_HK", "", "", ""}, "zh_TW", kBothChinese},
+        Case{"MacauGetsTraditionalChinese", {"", "zh_MO.UTF-8", "", ""}, "zh_TW", kBothChinese},
+        Case{"ChinaGetsSimplifiedChinese", {"", "", "", "zh_CN.UTF-8"}, "zh_CN", kBothChinese},
+        Case{"SingaporeStillGetsSimplified", {"zh_SG", "", "", ""}, "zh_CN", kBothChinese},
+        Case{"PlainChineseGetsSimplified", {"zh", "", "", ""}, "zh_CN", kBothChinese}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Placeholders are filled by number, in whatever order a translation puts them.
