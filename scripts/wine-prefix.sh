@@ -64,9 +64,10 @@ start() {
         'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Shell Dlg' \
         /d 'MS Sans Serif' /f
     # Letters that the main window's label font (Arial, drawn as Liberation Sans) lacks come from
-    # linked fonts, as Windows links its fonts: Arabic from DejaVu Sans (unjoined: Wine shapes
-    # with the first font only), Japanese and Chinese from WenQuanYi Micro Hei (fonts-dejavu-core,
-    # fonts-wqy-microhei); without the links Wine draws them as boxes. Hebrew stays boxes: Wine 8
+    # linked fonts, as Windows links its fonts: Arabic and Persian from DejaVu Sans (unjoined: Wine
+    # shapes with the first font only), Japanese, Chinese (Simplified and Traditional) and Korean
+    # from WenQuanYi Micro Hei (fonts-dejavu-core, fonts-wqy-microhei); without the links Wine
+    # draws them as boxes. Hebrew stays boxes: Wine 8
     # takes Hebrew letters from the first font alone. The dialog font gets no links: MS Sans Serif
     # would then be drawn from another file of other widths, and Wine falls back for it itself.
     local face links='DejaVuSans.ttf,DejaVu Sans\0wqy-microhei.ttc,WenQuanYi Micro Hei'

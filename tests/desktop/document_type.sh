@@ -24,6 +24,7 @@ cp "$src/resources/default_document.ico" icon.ico
 { cat icon.ico; printf '\r\n<START XYZ>\r\n"USERDEF"\r\n1,"MS Sans Serif","8",0,0\r\n'; } >other-icon
 cd "$dir" || exit 1
 
+every_language "the type's name" "$type_file" 1 '<comment xml:lang="@">' "$src"
 mime_db with-type "$type_file" >/dev/null
 mime_db without-type >/dev/null
 [ -f with-type/share/mime/application/x-tambrel.xml ] &&

@@ -17,6 +17,7 @@ expect "URL" "$(key URL)" ".source/$TEMPLATE.tbr"
 # File managers offer the name without "..." (and with the source's extension) for the new file.
 expect "Name" "$(key Name)" "Tambrel document..."
 expect "Name in Arabic" "$(key 'Name\[ar\]')" "مستند Tambrel..."
+every_language "Name and Comment" "$entry" 2 "[@]=" "$src"
 expect "Icon" "$(key Icon)" application-x-tambrel
 [ -n "$(find "$templates/../icons/hicolor" -path "*/mimetypes/$(key Icon).png")" ] &&
     pass "Icon is installed" || fail "Icon $(key Icon) is not installed"

@@ -4,7 +4,7 @@
 # the editor, not to the wizard).
 #   usage: launcher_entry.sh <source-dir> <build-dir> <work-dir> <have-program 0|1> <mime-query>
 source "$(dirname "$0")/lib.sh"
-work=$3 have_program=$4
+src=$1 work=$3 have_program=$4
 need desktop-file-validate
 root=$work/stage/usr/local
 entry=$root/share/applications/$APP_ID.desktop
@@ -17,6 +17,7 @@ expect "Type" "$(key Type)" Application
 expect "Name" "$(key Name)" "Tambrel Wizard"
 expect "Name in Japanese" "$(key 'Name\[ja\]')" "Tambrel ウィザード"
 expect "Keywords in German" "$(key 'Keywords\[de\]')" "Tambrel;tbr;Dokument;neu;erstellen;"
+every_language "Name, GenericName, Comment and Keywords" "$entry" 4 "[@]=" "$src"
 expect "Icon" "$(key Icon)" "$APP_ID"
 expect "Exec" "$(key Exec)" tbrwiz
 expect "Terminal" "$(key Terminal)" false

@@ -47,6 +47,20 @@ validate_entry() {
     [ -z "$problems" ] && pass "desktop-file-validate accepts it" || fail "desktop-file-validate: $problems"
 }
 
+# every_language <what> <file> <count> <pattern> <source-dir>: each language of the catalogue
+# (po/<language>.po) has count lines of file that hold pattern, "@" in it standing for the
+# language: msgfmt leaves out a language it was not given and a text that is not translated.
+every_language() {
+    local po language found wrong=()
+    for po in "$5"/po/*.po; do
+        language=$(basename "$po" .po)
+        found=$(grep -c -F -- "${4//@/$language}" "$2" || true)
+        [ "$found" = "$3" ] || wrong+=("$language: $found")
+    done
+    [ ${#wrong[@]} -eq 0 ] && pass "$1 in every language of po/" ||
+        fail "$1: want $3 a language, got ${wrong[*]}"
+}
+
 # entry_key <file> <key>: a key's value in the [Desktop Entry] group.
 entry_key() { sed -n "/^\[Desktop Entry\]/,/^\[/ s/^$2=//p" "$1"; }
 

@@ -19,7 +19,9 @@ fi
 tag() { sed -n "s|^ *<$1>\(.*\)</${1%% *}>$|\1|p" "$info" | head -n 1; }
 expect "id" "$(tag id)" "$APP_ID"
 expect "name" "$(tag 'name translate="no"')" "Tambrels Wizard"
-expect "German summary" "$(tag 'summary xml:lang="de"')" "Tambrel-Dokumente für den Editor anlegen"
+expect "German summary" "$(tag 'summary xml:lang="de"')" "Tambrel-Dokumente für den Editor erstellen"
+# The summary, the description's two paragraphs, three captions and the release's notes.
+every_language "every text" "$info" 7 'xml:lang="@"' "$src"
 expect "project licence" "$(tag project_license)" MIT
 expect "launchable" "$(tag 'launchable type="desktop-id"')" "$APP_ID.desktop"
 [ -f "$root/share/applications/$(tag 'launchable type="desktop-id"')" ] &&

@@ -6,7 +6,7 @@
 #   languages.sh de|ar
 . "$(dirname "$0")/lib.sh"
 case "$1" in
-    de) titles=("Tambrel-Assistent" "Tambrel erstellen" "Abfrage?") name="Notizen" ;;
+    de) titles=("Tambrel-Assistent" "Tambrel erstellen" "Rückfrage?") name="Notizen" ;;
     ar) titles=("معالج Tambrel" "إنشاء Tambrel" "استفسار؟") name="Notes" ;;
     *) fail "no road for language '$1'" ;;
 esac

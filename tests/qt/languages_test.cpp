@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "app/form1_window.h"
@@ -154,6 +155,7 @@ class LanguagesTest : public QObject {
         QTest::addColumn<bool>("toolkitToo");  // false: the catalogue alone decides the direction
         QTest::newRow("Arabic") << QStringLiteral("ar") << true;
         QTest::newRow("Hebrew") << QStringLiteral("he") << true;
+        QTest::newRow("Persian") << QStringLiteral("fa") << true;
         QTest::newRow("Arabic, without the toolkit's translations")
             << QStringLiteral("ar") << false;
         QTest::newRow("Hebrew, without the toolkit's translations")
@@ -188,26 +190,59 @@ class LanguagesTest : public QObject {
         QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
     }
 
-    // The toolkit's own words come in the same language: the question after Finish in German.
+    // The toolkit's own words come in the same language: the question after Finish, and the
+    // toolkit's file dialog (Hong Kong and Macau get Traditional Chinese, not Simplified).
+    void questionAnswersInTheSameLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("answers");  // No, Yes
+        QTest::addColumn<QString>("newFolder");
+        const auto row = [](const char* language, const char* title, const char* no,
+                            const char* yes, const char* newFolder) {
+            QTest::newRow(language) << QString::fromUtf8(language) << QString::fromUtf8(title)
+                                    << QStringList{QString::fromUtf8(no), QString::fromUtf8(yes)}
+                                    << QString::fromUtf8(newFolder);
+        };
+        row("de", "Rückfrage?", "&Nein", "&Ja", "Neues Verzeichnis");
+        row("it", "Domanda?", "&No", "&Sì", "Nuova cartella");
+        row("nl", "Vraag?", "&Nee", "&Ja", "Nieuwe map");
+        row("pl", "Pytanie?", "&Nie", "&Tak", "Nowy katalog");
+        row("cs", "Dotaz?", "&Ne", "&Ano", "Nová složka");
+        row("uk", "Питання?", "&Ні", "Т&ак", "Нова тека");
+        row("tr", "Soru?", "&Hayır", "&Evet", "Yeni Klasör");
+        row("hu", "Kérdés?", "&Nem", "&Igen", "Új mappa");
+        row("ko", "질문?", "아니요(&N)", "예(&Y)", "새 폴더");
+        row("zh_TW", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
+        row("zh_HK", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
+        row("zh_MO", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
+        row("fa", "پرسش؟", "&نه", "&بله", "پوشهٔ جدید");
+    }
     void questionAnswersInTheSameLanguage() {
-        const auto translations = Speak(QStringLiteral("de"));
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, newFolder);
+        const auto translations = Speak(language);
         tbr::qt::WindowSwitcher switcher([] {});
         tbr::qt::QtServices services(switcher);
         QStringList buttons;
-        QString title;
+        QString shownTitle;
         WhenModalAppears([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box != nullptr);
-            title = box->windowTitle();
+            shownTitle = box->windowTitle();
             for (QAbstractButton* b : box->buttons()) {
                 buttons << b->text();
             }
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         services.ask(MessageId::EditNowText, MessageId::QueryTitle, tbr::Answer::Yes);
-        buttons.sort();
-        QCOMPARE(title, QStringLiteral("Abfrage?"));
-        QCOMPARE(buttons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+        std::sort(buttons.begin(), buttons.end(), [&](const QString& a, const QString& b) {
+            return answers.indexOf(a) < answers.indexOf(b);
+        });
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(buttons, answers);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "New Folder"), newFolder);
     }
 };
 

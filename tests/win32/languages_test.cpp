@@ -131,26 +131,30 @@ INSTANTIATE_TEST_SUITE_P(Shipped, Languages, ::testing::ValuesIn(EveryLanguage()
                              return std::string(name);
                          });
 
-// The nine translations and the pseudo-language are in the program; a language without a table
-// gets English, and Arabic and Hebrew are written right to left.
+// Every translation and the pseudo-language are in the program; a language without a table gets
+// English, and Arabic, Hebrew and Persian are written right to left.
 TEST(Catalogue, ShipsEveryLanguageAndItsDirection) {
     const HINSTANCE program = GetModuleHandleW(nullptr);
     std::vector<std::uint16_t> shipped = Catalogue::Shipped(program);
     std::sort(shipped.begin(), shipped.end());
-    EXPECT_EQ(shipped, (std::vector<std::uint16_t>{0x01, 0x04, 0x07, 0x0a, 0x0c, 0x0d, 0x11, 0x16,
-                                                   0x19, win32::kPseudoTable}));
+    // Sorted by number: the pseudo-language (0x0501) before Traditional Chinese (0x7c04).
+    const std::vector<std::uint16_t> tables{0x01, 0x04, 0x05, 0x07, 0x0a,   0x0c,  0x0d,
+                                            0x0e, 0x10, 0x11, 0x12, 0x13,   0x15,  0x16,
+                                            0x19, 0x1f, 0x22, 0x29, 0x0501, 0x7c04};
+    EXPECT_EQ(shipped, tables);
     const struct {
         LANGID asked;
         LANGID given;
         bool rightToLeft;
-    } rows[] = {{0x01, 0x01, true}, {0x0d, 0x0d, true}, {0x07, 0x07, false},
-                {0x0407, 0, false}, {0x12, 0, false},   {win32::kEnglishTable, 0, false}};
+    } rows[] = {{0x01, 0x01, true}, {0x0d, 0x0d, true},      {0x07, 0x07, false},
+                {0x0407, 0, false}, {0x1d, 0, false},        {win32::kEnglishTable, 0, false},
+                {0x29, 0x29, true}, {0x7c04, 0x7c04, false}, {0x12, 0x12, false}};
     for (const auto& row : rows) {
         const Catalogue catalogue(program, row.asked);
         EXPECT_EQ(catalogue.language(), row.given) << row.asked;
         EXPECT_EQ(catalogue.rightToLeft(), row.rightToLeft) << row.asked;
     }
-    EXPECT_EQ(Catalogue(program, 0x12).text(MessageId::CloseButton), L"Close");
+    EXPECT_EQ(Catalogue(program, 0x1d).text(MessageId::CloseButton), L"Close");
 }
 
 // Arabic: both windows mirrored, "Close" on the left and the picture buttons on the right, each
