@@ -14,6 +14,7 @@
 #include "app/form1_layout.h"
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/fake_services.h"
+#include "ui/qt/banner_words.h"
 #include "ui/qt/fitted_layout.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/form2.h"
@@ -109,6 +110,26 @@ void CheckMirrored(const QWidget& window, QWidget* const (&parts)[std::size_t(La
     }
 }
 
+// The first and last columns with ink (anything darker than light grey) of the banner's words,
+// in the words' room, in rows top to bottom (all in pixels of the picture at 1x).
+std::pair<int, int> InkColumns(QLabel* banner, int top, int bottom) {
+    const auto* words = banner->findChild<QWidget*>(QStringLiteral("BannerWords"));
+    const QImage image = banner->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QRect room = words->geometry();
+    int first = -1, last = -1;
+    for (int x = qCeil(room.left() * ratio); x < qFloor((room.right() + 1) * ratio); ++x) {
+        for (int y = qCeil(top * ratio); y < qFloor(bottom * ratio); ++y) {
+            if (qGray(image.pixel(x, y)) < 200) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {qFloor(first / ratio) - room.left(), qCeil((last + 1) / ratio) - room.left()};
+}
+
 }  // namespace
 
 class LanguagesTest : public QObject {
@@ -130,8 +151,6 @@ class LanguagesTest : public QObject {
         main.show();
         QTRY_VERIFY(main.fitted());  // once on the screen
         CheckRoom(main, pseudo);
-        // The banner's drawn English words are covered by the language's own.
-        QVERIFY(main.findChild<QWidget*>(QStringLiteral("BannerWords")) != nullptr);
         Form2 wizard(services);
         wizard.show();
         CheckRoom(wizard, pseudo);
@@ -179,9 +198,6 @@ class LanguagesTest : public QObject {
         QWidget* const mainParts[] = {main.Picture1, main.Command1, main.Label1,
                                       main.Command2, main.Label2,   main.Command4};
         CheckMirrored<tbr::Form1Part>(main, mainParts, tbr::LayOutForm1);
-        // In English the banner shows its drawn words, as they are.
-        QCOMPARE(main.findChild<QWidget*>(QStringLiteral("BannerWords")) == nullptr,
-                 language.isEmpty());
         Form2 wizard(services);
         QWidget* const wizardParts[] = {wizard.Label1,   wizard.Option1,  wizard.Option2,
                                         wizard.Text1,    wizard.Command3, wizard.Command1,
@@ -189,6 +205,53 @@ class LanguagesTest : public QObject {
                                         wizard.Command5, wizard.Command2};
         CheckMirrored<tbr::Form2Part>(wizard, wizardParts, tbr::LayOutForm2);
         QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+    }
+
+    // The banner's words in every language, English too, by one rule: each line whole, at its
+    // full size in English; left to right both lines begin at the room's left edge, right to
+    // left both end at its right edge.
+    void bannerWordsFollowOneRule_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        for (const std::string& code : Translations::Shipped()) {
+            QTest::newRow(code.c_str()) << QString::fromStdString(code);
+        }
+    }
+    void bannerWordsFollowOneRule() {
+        QFETCH(QString, language);
+        const auto translations = language.isEmpty() ? nullptr : Speak(language);
+        FakeServices services;
+        Form1 main(services);
+        main.show();
+        QTRY_VERIFY(main.fitted());
+        using tbr::resources::kBannerTagline;
+        using tbr::resources::kBannerTitle;
+        for (const auto& [id, line] : {std::pair{MessageId::MainWindowTitle, kBannerTitle},
+                                       std::pair{MessageId::BannerTagline, kBannerTagline}}) {
+            const QString text = tbr::qt::Tr(id);
+            const tbr::qt::WrittenLine written = tbr::qt::FitBannerLine(text, line);
+            QCOMPARE(written.text, text);
+            if (language.isEmpty()) {
+                QCOMPARE(written.font.bold(), line.bold);
+                QVERIFY(qAbs(QFontMetricsF(written.font).capHeight() - line.capHeight) < 1);
+            }
+        }
+        const int room = tbr::resources::kBannerWordsRight - tbr::resources::kBannerWordsLeft;
+        const auto title = InkColumns(main.Picture1, 12, 47);
+        const auto tagline = InkColumns(main.Picture1, 50, 66);
+        QVERIFY(title.first >= 0 && tagline.first >= 0);  // both written
+        if (main.isRightToLeft()) {
+            QVERIFY2(title.second >= room - 4 && tagline.second >= room - 4,
+                     qPrintable(QStringLiteral("ends at %1 and %2 of %3")
+                                    .arg(title.second)
+                                    .arg(tagline.second)
+                                    .arg(room)));
+        } else {
+            QVERIFY2(
+                title.first <= 3 && tagline.first <= 3,
+                qPrintable(
+                    QStringLiteral("begins at %1 and %2").arg(title.first).arg(tagline.first)));
+        }
     }
 
     // The toolkit's own words come in the same language: the question after Finish in German.

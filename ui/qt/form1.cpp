@@ -37,13 +37,7 @@ Form1::Form1(Services& services, QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     Picture1->setPalette(white);
     Picture1->setPixmap(BannerPixmap(devicePixelRatioF()));
-    // In another language the banner's words are the catalogue's.
-    const QString title = Tr(MessageId::MainWindowTitle);
-    const QString tagline = Tr(MessageId::BannerTagline);
-    if (title.toStdString() != EnglishText(MessageId::MainWindowTitle) ||
-        tagline.toStdString() != EnglishText(MessageId::BannerTagline)) {
-        new BannerWords(Picture1, title, tagline);
-    }
+    new BannerWords(Picture1, Tr(MessageId::MainWindowTitle), Tr(MessageId::BannerTagline));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(Tr(MessageId::MainWindowTitle));

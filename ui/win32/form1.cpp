@@ -32,13 +32,10 @@ constexpr DialogTemplate kWindow{MessageId::MainWindowTitle, Placement::CentredO
 Form1::Form1(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue)
     : DialogWindow(instance, navigator, catalogue, kWindow),
       launcher_(*this),
-      banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)) {
+      banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)),
+      bannerWords_{catalogue.text(MessageId::MainWindowTitle),
+                   catalogue.text(MessageId::BannerTagline), catalogue.rightToLeft()} {
     RegisterBannerClass(instance);
-    if (catalogue.language() != kEnglishTable) {
-        bannerWords_ =
-            BannerWords{catalogue.text(MessageId::MainWindowTitle),
-                        catalogue.text(MessageId::BannerTagline), catalogue.rightToLeft()};
-    }
 }
 
 Form1::~Form1() {
@@ -75,8 +72,8 @@ INT_PTR Form1::onCommand(int id, int code) {
 }
 
 // The pictures for the window's DPI: the icons hold an image for 96, 144 and 192 DPI, and above
-// 96 DPI the banner drawn for 192 is shown, made smaller where the DPI is lower; in a language
-// other than English, with the catalogue's words in place of the drawn ones.
+// 96 DPI the banner drawn for 192 is shown, made smaller where the DPI is lower, with the
+// catalogue's words written over it.
 void Form1::layOutOwnParts(UINT dpi) {
     if (dpi > 96 && banner2x_ == nullptr) {
         banner2x_ = LoadBitmapResource(instance(), TBR_IDB_BANNER_2X);  // only where it is shown
@@ -86,7 +83,7 @@ void Form1::layOutOwnParts(UINT dpi) {
     } else {
         SetBannerBitmap(control(kPicture1), banner_, 96);
     }
-    SetBannerWords(control(kPicture1), bannerWords_ ? &*bannerWords_ : nullptr);
+    SetBannerWords(control(kPicture1), &bannerWords_);
 
     createIcon_.load(instance(), TBR_IDI_CREATE, 32, dpi);
     editIcon_.load(instance(), TBR_IDI_EDIT, 32, dpi);
