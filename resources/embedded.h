@@ -8,18 +8,10 @@
 #include <span>
 
 namespace tbr::embedded {  // generated at build time from the files (cmake/Embed.cmake)
-extern const unsigned char default_document_icon[];
-extern const std::size_t default_document_icon_size;
-extern const unsigned char banner_bmp[];
-extern const std::size_t banner_bmp_size;
-extern const unsigned char banner_2x_bmp[];
-extern const std::size_t banner_2x_bmp_size;
-extern const unsigned char create_icon[];
-extern const std::size_t create_icon_size;
-extern const unsigned char edit_icon[];
-extern const std::size_t edit_icon_size;
-extern const unsigned char app_icon[];
-extern const std::size_t app_icon_size;
+extern const unsigned char default_document_icon[], banner_bmp[], banner_2x_bmp[], create_icon[],
+    edit_icon[], app_icon[];
+extern const std::size_t default_document_icon_size, banner_bmp_size, banner_2x_bmp_size,
+    create_icon_size, edit_icon_size, app_icon_size;
 }  // namespace tbr::embedded
 
 namespace tbr::resources {
