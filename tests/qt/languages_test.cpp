@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QtTest>
 #include <memory>
 
@@ -113,10 +114,14 @@ void CheckMirrored(const QWidget& window, QWidget* const (&parts)[std::size_t(La
 // The first and last columns with ink (anything darker than light grey) of the banner's words,
 // in the words' room, in rows top to bottom (all in pixels of the picture at 1x).
 std::pair<int, int> InkColumns(QLabel* banner, int top, int bottom) {
-    const auto* words = banner->findChild<QWidget*>(QStringLiteral("BannerWords"));
+    using namespace tbr::resources;
     const QImage image = banner->grab().toImage();
     const qreal ratio = image.devicePixelRatio();
-    const QRect room = words->geometry();
+    const QRect picture =  // where the label shows its picture
+        QStyle::alignedRect(banner->layoutDirection(), banner->alignment(),
+                            QSize(kBannerWidth, kBannerHeight), banner->contentsRect());
+    const QRect room(picture.x() + kBannerWordsLeft, picture.y(),
+                     kBannerWordsRight - kBannerWordsLeft, kBannerHeight);
     int first = -1, last = -1;
     for (int x = qCeil(room.left() * ratio); x < qFloor((room.right() + 1) * ratio); ++x) {
         for (int y = qCeil(top * ratio); y < qFloor(bottom * ratio); ++y) {
@@ -236,6 +241,7 @@ class LanguagesTest : public QObject {
                 QVERIFY(qAbs(QFontMetricsF(written.font).capHeight() - line.capHeight) < 1);
             }
         }
+        QVERIFY(main.Picture1->findChild<QWidget*>(QStringLiteral("BannerWords")) != nullptr);
         const int room = tbr::resources::kBannerWordsRight - tbr::resources::kBannerWordsLeft;
         const auto title = InkColumns(main.Picture1, 12, 47);
         const auto tagline = InkColumns(main.Picture1, 50, 66);
