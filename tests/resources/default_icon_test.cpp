@@ -15,8 +15,14 @@ Bytes icon() {
     return tbr::resources::DefaultDocumentIcon();
 }
 
-TEST(DefaultDocumentIcon, Is2238Bytes) {
+// Every byte is fixed: the file's length and a 64-bit FNV-1a checksum of its bytes.
+TEST(DefaultDocumentIcon, IsTheFixed2238Bytes) {
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (const unsigned char byte : icon()) {
+        hash = (hash ^ byte) * 0x100000001b3u;
+    }
     EXPECT_EQ(icon().size(), 2238u);
+    EXPECT_EQ(hash, 0x6b96c3e6204ae001u) << std::hex << hash;
 }
 
 struct Field {

@@ -1,9 +1,13 @@
-// tbrwiz.exe as a file: its version record, its pictures, and that it needs no DLL beyond the
-// ones every Windows has and its main window uses. The program's path is the first argument (a
-// Linux path under Wine).
+// tbrwiz.exe as a file: its version record, its pictures (each once), and that it needs no DLL
+// beyond the ones every Windows has and its main window uses. The program's path is the first
+// argument (a Linux path under Wine).
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <span>
+#include <string_view>
 
+#include "resources/embedded.h"
 #include "tests/win32/program_under_test.h"
 
 namespace tbr::testing {
@@ -95,6 +99,51 @@ TEST(ProgramFile, CarriesItsPicturesAtEachSize) {
 const IMAGE_NT_HEADERS64* Headers(const std::string& file) {
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
     return reinterpret_cast<const IMAGE_NT_HEADERS64*>(file.data() + dos->e_lfanew);
+}
+
+// How often the bytes occur in the file.
+int Occurrences(const std::string& file, std::span<const unsigned char> bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const std::boyer_moore_horspool_searcher needle(text.begin(), text.end());
+    int count = 0;
+    for (auto at = file.begin(); (at = std::search(at, file.end(), needle)) != file.end(); ++at) {
+        ++count;
+    }
+    return count;
+}
+
+// The bytes of an icon file's first image, as a program's icon resource holds them.
+std::span<const unsigned char> FirstIconImage(std::span<const unsigned char> ico) {
+    const auto le32 = [&](std::size_t at) {
+        return static_cast<std::size_t>(ico[at] | ico[at + 1] << 8 | ico[at + 2] << 16 |
+                                        ico[at + 3] << 24);
+    };
+    return ico.subspan(le32(18), le32(14));
+}
+
+// Each picture is in the program once: the banners and icons as resources, the default document
+// icon as the document writer's bytes; and the program as shipped, without its symbols, is at
+// most 1 MiB.
+TEST(ProgramFile, HoldsEachPictureOnce) {
+    const std::optional<std::string> file = ReadBytes(programPath);
+    ASSERT_TRUE(file);
+    const struct {
+        const char* name;
+        std::span<const unsigned char> bytes;
+    } pictures[] = {
+        {"banner, without its file header", resources::Banner().subspan(14)},
+        {"banner at 2x, without its file header", resources::Banner2x().subspan(14)},
+        {"create icon at 32", FirstIconImage(resources::CreateIcon())},
+        {"edit icon at 32", FirstIconImage(resources::EditIcon())},
+        {"program icon at 32", FirstIconImage(resources::AppIcon())},
+        {"default document icon", resources::DefaultDocumentIcon()},
+    };
+    for (const auto& picture : pictures) {
+        EXPECT_EQ(Occurrences(*file, picture.bytes), 1) << picture.name;
+    }
+    if (Headers(*file)->FileHeader.PointerToSymbolTable == 0) {
+        EXPECT_LE(file->size(), 1u << 20);
+    }
 }
 
 // The names of the DLLs in a PE file's import table.

@@ -4,9 +4,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
-#include <algorithm>
+#include <cmath>
 
-#include "resources/banner_words.h"
 #include "ui/qt/fonts.h"
 
 namespace tbr::qt {
@@ -14,54 +13,38 @@ namespace {
 
 using namespace tbr::resources;
 
-constexpr int kPictureWidth = 317;
-constexpr int kPictureHeight = 81;
-constexpr qreal kSmallest = 0.6;  // a line shrinks to 60 % at most, then it is cut short
-
-// One line of words: its capitals capHeight high, on baseline (from the words' top), from the
-// left edge to the room's end.
-void WriteLine(QPainter& painter, const QString& text, qreal capHeight, qreal baseline, bool bold,
-               BannerColour colour) {
-    QFont font = DialogFont();
-    font.setBold(bold);
-    font.setPixelSize(100);
-    const qreal capsAt100 = QFontMetricsF(font).capHeight();
-    qreal size = capHeight * 100 / (capsAt100 > 0 ? capsAt100 : 70);
-    font.setPixelSize(qRound(size));
-    const qreal room = kPictureWidth - kBannerWordsRightMargin - kBannerWordsLeft;
-    const qreal width = QFontMetricsF(font).horizontalAdvance(text);
-    if (width > room) {
-        size = std::max(size * room / width, size * kSmallest);
-        font.setPixelSize(std::max(1, qFloor(size)));
-    }
-    painter.setFont(font);
-    painter.setPen(QColor(colour.red, colour.green, colour.blue));
-    // Written in the language's direction: right to left, the words end at the room's right.
-    const QFontMetricsF metrics(font);
-    const Qt::Alignment side =
-        painter.layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
-    painter.drawText(QRectF(0, baseline - metrics.ascent(), room, metrics.height()),
-                     side | Qt::AlignTop, metrics.elidedText(text, Qt::ElideRight, room));
-}
+constexpr int kRoom = kBannerWordsRight - kBannerWordsLeft;
 
 }  // namespace
 
-BannerWords::BannerWords(QLabel* banner, QString title, QString tagline)
-    : QWidget(banner), banner_(banner), title_(std::move(title)), tagline_(std::move(tagline)) {
+WrittenLine FitBannerLine(const QString& text, const BannerLine& line) {
+    QFont font = DialogFont();
+    font.setBold(line.bold);
+    font.setPixelSize(100);  // to read the capitals' share of the em
+    const qreal capsAt100 = QFontMetricsF(font).capHeight();
+    const qreal size = line.capHeight * 100 / (capsAt100 > 0 ? capsAt100 : 71.6);
+    font.setPixelSize(qRound(size));
+    const qreal shrink = BannerShrink(QFontMetricsF(font).horizontalAdvance(text), kRoom);
+    if (shrink < 1) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::floor(size * shrink))));
+    }
+    return {font, QFontMetricsF(font).elidedText(text, Qt::ElideRight, kRoom)};
+}
+
+BannerWords::BannerWords(QLabel* banner, const QString& title, const QString& tagline)
+    : QWidget(banner), banner_(banner), title_(title), tagline_(tagline) {
     setObjectName(QStringLiteral("BannerWords"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);  // the banner does nothing when clicked
     banner->installEventFilter(this);
     placeOverPicture();
 }
 
-// Where the banner shows its picture, the words' part of it: right of the emblem.
+// Where the banner shows its picture, the words' room in it: right of the emblem.
 void BannerWords::placeOverPicture() {
     const QRect picture =
         QStyle::alignedRect(banner_->layoutDirection(), banner_->alignment(),
-                            QSize(kPictureWidth, kPictureHeight), banner_->contentsRect());
-    setGeometry(picture.x() + kBannerWordsLeft, picture.y(), kPictureWidth - kBannerWordsLeft,
-                kPictureHeight);
+                            QSize(kBannerWidth, kBannerHeight), banner_->contentsRect());
+    setGeometry(picture.x() + kBannerWordsLeft, picture.y(), kRoom, kBannerHeight);
 }
 
 bool BannerWords::eventFilter(QObject* watched, QEvent* event) {
@@ -73,13 +56,21 @@ bool BannerWords::eventFilter(QObject* watched, QEvent* event) {
 
 void BannerWords::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setLayoutDirection(layoutDirection());
-    WriteLine(painter, title_, kBannerTitleCapHeight, kBannerTitleBaseline, true,
-              kBannerTitleColour);
-    WriteLine(painter, tagline_, kBannerTaglineCapHeight, kBannerTaglineBaseline, false,
-              kBannerTaglineColour);
+    // Right to left, both lines end at the room's right edge: absolute, for the painter's
+    // direction would otherwise turn "right" into "left".
+    const Qt::Alignment side =
+        isRightToLeft() ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft | Qt::AlignAbsolute;
+    for (const auto& [text, line] :
+         {std::pair{&title_, kBannerTitle}, std::pair{&tagline_, kBannerTagline}}) {
+        const WrittenLine written = FitBannerLine(*text, line);
+        const QFontMetricsF metrics(written.font);
+        painter.setFont(written.font);
+        painter.setPen(QColor(line.colour.red, line.colour.green, line.colour.blue));
+        painter.drawText(QRectF(0, line.baseline - metrics.ascent(), kRoom, metrics.height()),
+                         side | Qt::AlignTop, written.text);
+    }
 }
 
 }  // namespace tbr::qt

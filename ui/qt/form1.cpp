@@ -21,13 +21,7 @@ Form1::Form1(Services& services, QWidget* parent)
 
     auto* banner = static_cast<QLabel*>(first(ControlRole::Banner));
     banner->setPixmap(BannerPixmap(devicePixelRatioF()));
-    // In another language the banner's words are the catalogue's.
-    const QString title = Tr(MessageId::MainWindowTitle);
-    const QString tagline = Tr(MessageId::BannerTagline);
-    if (title.toStdString() != EnglishText(MessageId::MainWindowTitle) ||
-        tagline.toStdString() != EnglishText(MessageId::BannerTagline)) {
-        new BannerWords(banner, title, tagline);
-    }
+    new BannerWords(banner, Tr(MessageId::MainWindowTitle), Tr(MessageId::BannerTagline));
 
     // As designed until the window is on the screen, where the texts are measured; mirrored right
     // to left.

@@ -22,10 +22,6 @@ const BannerWords* Words(HWND banner) {
     return reinterpret_cast<const BannerWords*>(GetWindowLongPtrW(banner, kWords));
 }
 
-COLORREF Colour(const resources::BannerColour& colour) {
-    return RGB(colour.red, colour.green, colour.blue);
-}
-
 // The banner's sans-serif (Arial, or the font the system gives for it) with capitals capHeight
 // pixels tall.
 HFONT WordsFont(HDC dc, double capHeight, int weight) {
@@ -49,34 +45,36 @@ HFONT WordsFont(HDC dc, double capHeight, int weight) {
     return CreateFontIndirectW(&font);
 }
 
-// One line of words from left to right (pixels), on a baseline: shrunk by up to 30 % where
-// it is too long, then cut short with an ellipsis.
-void WriteLine(HDC dc, const std::wstring& text, const RECT& room, int baseline, double capHeight,
-               int weight, COLORREF colour, bool rightToLeft) {
-    constexpr double kLeastShrink = 0.7;
-    const UINT format = DT_SINGLELINE | DT_NOPREFIX | (rightToLeft ? DT_RTLREADING : 0);
-    HFONT font = WordsFont(dc, capHeight, weight);
+// One line of words in the room (pixels) on its baseline, shrunk where it is too long, then cut
+// short with an ellipsis. Right to left, it ends at the room's right.
+void WriteLine(HDC dc, const std::wstring& text, const RECT& room, double scale,
+               const resources::BannerLine& line, bool rightToLeft) {
+    const UINT format =
+        DT_SINGLELINE | DT_NOPREFIX | (rightToLeft ? DT_RTLREADING | DT_RIGHT : DT_LEFT);
+    const int weight = line.bold ? FW_BOLD : FW_NORMAL;
+    HFONT font = WordsFont(dc, line.capHeight * scale, weight);
     HGDIOBJ previous = SelectObject(dc, font);
     auto measure = [&] {  // as DrawText lays the line out, letters from linked fonts included
-        RECT line{};
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, format | DT_CALCRECT);
-        return line.right;
+        RECT box{};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, format | DT_CALCRECT);
+        return box.right - box.left;
     };
     const int width = room.right - room.left;
     int needed = measure();
     // Letters from a linked font do not shrink in step with the font: a few tries at most.
-    for (double shrink = 1; needed > width && shrink > kLeastShrink;) {
-        shrink = std::max(kLeastShrink, shrink * width / needed);
+    for (double shrink = 1; needed > width && shrink > resources::kBannerSmallestShrink;) {
+        shrink = resources::BannerShrink(needed / shrink, width);
         SelectObject(dc, previous);
         DeleteObject(font);
-        font = WordsFont(dc, capHeight * shrink, weight);
+        font = WordsFont(dc, line.capHeight * scale * shrink, weight);
         previous = SelectObject(dc, font);
         needed = measure();
     }
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    const int baseline = static_cast<int>(std::lround(line.baseline * scale));
     RECT box{room.left, baseline - metrics.tmAscent, room.right, baseline + metrics.tmDescent};
-    SetTextColor(dc, colour);
+    SetTextColor(dc, RGB(line.colour.red, line.colour.green, line.colour.blue));
     SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
               format | DT_NOCLIP | (needed > width ? DT_END_ELLIPSIS : 0));
@@ -84,19 +82,14 @@ void WriteLine(HDC dc, const std::wstring& text, const RECT& room, int baseline,
     DeleteObject(font);
 }
 
-// The English words of the picture painted over in white, and the catalogue's written there, at
-// the picture's scale (its 1x pixels times dpi / 96).
-void WriteWords(HDC dc, const BannerWords& words, int pictureWidth, int pictureHeight, int dpi) {
+// The words at the picture's scale (its 1x pixels times dpi / 96).
+void WriteWords(HDC dc, const BannerWords& words, int dpi) {
     using namespace resources;
     const double scale = dpi / 96.0;
-    auto at = [scale](double pixels) { return static_cast<int>(std::lround(pixels * scale)); };
-    const RECT english{at(kBannerWordsLeft), 0, pictureWidth, pictureHeight};
-    FillRect(dc, &english, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    const RECT room{english.left, 0, pictureWidth - at(kBannerWordsRightMargin), pictureHeight};
-    WriteLine(dc, words.title, room, at(kBannerTitleBaseline), kBannerTitleCapHeight * scale,
-              FW_BOLD, Colour(kBannerTitleColour), words.rightToLeft);
-    WriteLine(dc, words.tagline, room, at(kBannerTaglineBaseline), kBannerTaglineCapHeight * scale,
-              FW_NORMAL, Colour(kBannerTaglineColour), words.rightToLeft);
+    auto at = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+    const RECT room{at(kBannerWordsLeft), 0, at(kBannerWordsRight), at(kBannerHeight)};
+    WriteLine(dc, words.title, room, scale, kBannerTitle, words.rightToLeft);
+    WriteLine(dc, words.tagline, room, scale, kBannerTagline, words.rightToLeft);
 }
 
 void DrawPicture(HWND banner, HDC dc) {
@@ -121,7 +114,7 @@ void DrawPicture(HWND banner, HDC dc) {
     SelectObject(source, previous);
     DeleteDC(source);
     if (const BannerWords* words = Words(banner)) {
-        WriteWords(dc, *words, width, height, dpi);
+        WriteWords(dc, *words, dpi);
     }
 }
 

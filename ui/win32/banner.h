@@ -18,16 +18,15 @@ void RegisterBannerClass(HINSTANCE instance);
 // it.
 void SetBannerBitmap(HWND banner, HBITMAP bitmap, UINT drawnForDpi);
 
-// The picture holds the program's name and a line under it in English. In another language these
-// words are written over them (resources/banner_words.h), shrunk or cut short with an ellipsis
-// where they are longer than the room.
+// The program's name and the line under it, written over the picture right of its emblem by the
+// rules of resources/banner_words.h, in the catalogue's direction: right to left, both lines end at
+// the same right edge.
 struct BannerWords {
     std::wstring title;
     std::wstring tagline;
     bool rightToLeft = false;
 };
-// The words to write, or nullptr for the picture as drawn. The caller keeps them alive as long as
-// the banner shows them.
+// The words to write. The caller keeps them alive as long as the banner shows them.
 void SetBannerWords(HWND banner, const BannerWords* words);
 
 }  // namespace tbr::win32

@@ -16,13 +16,10 @@ HBITMAP LoadBitmapResource(HINSTANCE instance, int id) {
 Form1::Form1(HINSTANCE instance, Services& services, const Catalogue& catalogue)
     : DialogWindow(instance, services, catalogue, kForm1),
       launcher_(services),
-      banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)) {
+      banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)),
+      bannerWords_{catalogue.text(MessageId::MainWindowTitle),
+                   catalogue.text(MessageId::BannerTagline), catalogue.rightToLeft()} {
     RegisterBannerClass(instance);
-    if (catalogue.language() != kEnglishTable) {
-        bannerWords_ =
-            BannerWords{catalogue.text(MessageId::MainWindowTitle),
-                        catalogue.text(MessageId::BannerTagline), catalogue.rightToLeft()};
-    }
 }
 
 Form1::~Form1() {
@@ -35,8 +32,8 @@ Form1::~Form1() {
 }
 
 // The pictures for the window's DPI: the icons hold an image for 96, 144 and 192 DPI, and above
-// 96 DPI the banner drawn for 192 is shown, made smaller where the DPI is lower; in a language
-// other than English, with the catalogue's words in place of the drawn ones.
+// 96 DPI the banner drawn for 192 is shown, made smaller where the DPI is lower, with the
+// catalogue's words written over it.
 void Form1::layOutOwnParts(UINT dpi) {
     if (dpi > 96 && banner2x_ == nullptr) {
         banner2x_ = LoadBitmapResource(instance(), TBR_IDB_BANNER_2X);  // only where it is shown
@@ -49,7 +46,7 @@ void Form1::layOutOwnParts(UINT dpi) {
         if (described.role == ControlRole::Banner) {
             const bool large = dpi > 96 && banner2x_ != nullptr;
             SetBannerBitmap(child, large ? banner2x_ : banner_, large ? 192 : 96);
-            SetBannerWords(child, bannerWords_ ? &*bannerWords_ : nullptr);
+            SetBannerWords(child, &bannerWords_);
         } else if (described.picture != ControlPicture::None) {
             const HICON icon =
                 described.picture == ControlPicture::Create ? createIcon_.get() : editIcon_.get();

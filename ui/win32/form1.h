@@ -3,8 +3,6 @@
 // forwards.
 #pragma once
 
-#include <optional>
-
 #include "app/launcher.h"
 #include "ui/win32/banner.h"
 #include "ui/win32/dialog_window.h"
@@ -29,9 +27,9 @@ class Form1 final : public DialogWindow<Form1> {
     ScaledIcon editIcon_;
     ScaledIcon bigIcon_;
     ScaledIcon smallIcon_;
-    HBITMAP banner_ = nullptr;                // drawn for 96 DPI
-    HBITMAP banner2x_ = nullptr;              // drawn for 192 DPI
-    std::optional<BannerWords> bannerWords_;  // in a language other than English
+    HBITMAP banner_ = nullptr;    // drawn for 96 DPI
+    HBITMAP banner2x_ = nullptr;  // drawn for 192 DPI
+    BannerWords bannerWords_;
 };
 
 }  // namespace tbr::win32
