@@ -268,7 +268,9 @@ class LanguagesTest : public QObject {
                 QVERIFY(qAbs(QFontMetricsF(written.font).capHeight() - line.capHeight) < 1);
             }
         }
-        QVERIFY(Named<QLabel>(main, "Picture1")->findChild<QWidget*>(QStringLiteral("BannerWords")) != nullptr);
+        QVERIFY(
+            Named<QLabel>(main, "Picture1")->findChild<QWidget*>(QStringLiteral("BannerWords")) !=
+            nullptr);
         const int room = tbr::resources::kBannerWordsRight - tbr::resources::kBannerWordsLeft;
         const auto title = InkColumns(Named<QLabel>(main, "Picture1"), 12, 47);
         const auto tagline = InkColumns(Named<QLabel>(main, "Picture1"), 50, 66);

@@ -247,7 +247,8 @@ TEST_F(RightToLeft, WindowsAreMirroredAndTheBannerIsNot) {
     const int scale = static_cast<int>(GetDpiForWindow(form1())) / 96;
     const COLORREF tile = BannerPixel(main(Id(Form1Part::Picture1)), 12 * scale, 40 * scale);
     EXPECT_GT(GetBValue(tile), GetRValue(tile) + 40) << std::hex << tile;
-    EXPECT_EQ(BannerPixel(main(Id(Form1Part::Picture1)), 310 * scale, 8 * scale) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(BannerPixel(main(Id(Form1Part::Picture1)), 310 * scale, 8 * scale) & 0xFFFFFF,
+              0xFFFFFFu);
     // Both lines of its words end at the room's right edge.
     const int room = resources::kBannerWordsRight - resources::kBannerWordsLeft;
     EXPECT_GE(BannerInk(main(Id(Form1Part::Picture1)), 12, 47).second, room - 4);
