@@ -69,7 +69,8 @@ enum class Outcome { English, Found, Unknown };
 Outcome Match(std::string_view locale, std::span<const std::string> shipped, bool otherRegions,
               std::string& found) {
     const Tag tag = Parsed(locale);
-    if (tag.language.empty()) {
+    // The C locale names no language: it leaves the choice to the other variables.
+    if (tag.language.empty() || tag.language == "C" || tag.language == "POSIX") {
         return Outcome::Unknown;
     }
     // Catalogues are named without a script: "zh_Hant_TW" is "zh_TW".
@@ -79,7 +80,7 @@ Outcome Match(std::string_view locale, std::span<const std::string> shipped, boo
         found = regional;
         return Outcome::Found;
     }
-    if (tag.language == "C" || tag.language == "POSIX" || tag.language == "en") {
+    if (tag.language == "en") {
         return Outcome::English;
     }
     if (Shipped(shipped, tag.language)) {

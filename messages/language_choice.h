@@ -23,8 +23,8 @@ struct LocaleEnvironment {
 // language (de_AT gets de). Only when nothing named fits does a language get another region's
 // translation of it (pt_PT gets pt_BR, but pt_PT:en English), except where the two are written in
 // different scripts: a Chinese locale's script, or else its region, decides between zh_TW and
-// zh_CN (zh_Hant_TW and zh_HK get zh_TW, zh_Hans_SG zh_CN). "C", "POSIX" and any English stop the
-// search with English.
+// zh_CN (zh_Hant_TW and zh_HK get zh_TW, zh_Hans_SG zh_CN). Any English stops the search with
+// English; "C" and "POSIX" name no language (nothing else named: English).
 std::string ChooseCatalogue(const LocaleEnvironment& environment,
                             std::span<const std::string> shipped);
 

@@ -38,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"LanguageListNoneShippedTakesTheLocale", {"sv:fi", "", "", "es_ES.UTF-8"}, "es"},
         Case{"EnglishInTheListStopsTheSearch", {"en_GB:de", "", "", "de_DE.UTF-8"}, ""},
         Case{"CLocaleIsEnglish", {"", "C.UTF-8", "", "de_DE.UTF-8"}, ""},
+        Case{"CLocaleLeavesTheListItsRegions", {"pt_PT", "C.UTF-8", "", ""}, "pt_BR"},
+        Case{"PosixLocaleLeavesTheListItsScript", {"zh_HK", "", "", "POSIX"}, "zh_TW"},
         Case{"UnshippedLanguageIsEnglish", {"", "", "", "ko_KR.UTF-8"}, ""},
         Case{"PortugalGetsBrazilianPortuguese", {"", "", "", "pt_PT.UTF-8"}, "pt_BR"},
         Case{"PlainPortuguese", {"pt", "", "", ""}, "pt_BR"},
