@@ -69,8 +69,7 @@ enum class Outcome { English, Found, Unknown };
 Outcome Match(std::string_view locale, std::span<const std::string> shipped, bool otherRegions,
               std::string& found) {
     const Tag tag = Parsed(locale);
-    // The C locale names no language: it leaves the choice to the other variables.
-    if (tag.language.empty() || tag.language == "C" || tag.language == "POSIX") {
+    if (tag.language.empty()) {
         return Outcome::Unknown;
     }
     // Catalogues are named without a script: "zh_Hant_TW" is "zh_TW".
