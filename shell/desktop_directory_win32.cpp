@@ -4,8 +4,8 @@
 
 #include <cwchar>
 
+#include <shlobj.h>
 #include "common/wide_text_win32.h"
-#include "shell/lazy_dlls_win32.h"
 
 namespace tbr {
 
@@ -14,8 +14,8 @@ Result<std::string> GetDesktopDirectory(WindowHandle owner) {
 
     // MAX_PATH characters, the terminating NUL included, is all the shell ever writes here.
     wchar_t buffer[MAX_PATH] = {};
-    const BOOL found = lazy::SHGetSpecialFolderPathW(static_cast<HWND>(owner.native), buffer,
-                                                     CSIDL_DESKTOPDIRECTORY, FALSE);
+    const BOOL found = ::SHGetSpecialFolderPathW(static_cast<HWND>(owner.native), buffer,
+                                                 CSIDL_DESKTOPDIRECTORY, FALSE);
     const std::wstring path(buffer, wcsnlen(buffer, MAX_PATH));
     if (!found || path.empty()) {
         const DWORD code = GetLastError();

@@ -3,8 +3,8 @@
 
 #include <cwchar>
 
+#include <shlobj.h>
 #include "common/wide_text_win32.h"
-#include "shell/lazy_dlls_win32.h"
 
 namespace tbr {
 
@@ -13,15 +13,15 @@ Result<std::string> cSpecialFolders::GetSpecialFolder(int csidl) const {
 
     // The identifier is passed on unchecked; one the shell does not know has no location.
     PIDLIST_ABSOLUTE list = nullptr;
-    if (lazy::SHGetSpecialFolderLocation(nullptr, csidl, &list) != S_OK || list == nullptr) {
+    if (::SHGetSpecialFolderLocation(nullptr, csidl, &list) != S_OK || list == nullptr) {
         return std::string();
     }
 
     // The shell writes at most MAX_PATH characters, its NUL included; a folder without a
     // file-system path (a virtual folder such as the drives) leaves the buffer empty.
     wchar_t buffer[MAX_PATH] = {};
-    const BOOL hasPath = lazy::SHGetPathFromIDListW(list, buffer);
-    lazy::CoTaskMemFree(list);
+    const BOOL hasPath = ::SHGetPathFromIDListW(list, buffer);
+    ::CoTaskMemFree(list);
     const std::wstring path(buffer, wcsnlen(buffer, MAX_PATH));
     if (!hasPath || path.empty()) {
         return std::string();

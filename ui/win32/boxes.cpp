@@ -1,17 +1,26 @@
 #include "ui/win32/boxes.h"
 
 #include <cderr.h>
+#include <commdlg.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
-
-#include "shell/lazy_dlls_win32.h"
 
 namespace tbr::win32 {
 namespace {
 
 // Room for the longest path Windows knows (32,767 characters) and its NUL.
 constexpr DWORD kLongPathBuffer = 32768;
+
+// The folder and file dialogs need COM in a single-threaded apartment: the calling thread enters
+// one before its first dialog and stays in it until it ends (COM's DLL is loaded only then).
+void EnterSingleThreadedApartment() {
+    thread_local const bool entered =
+        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    static_cast<void>(entered);
+}
 
 std::wstring TextBeforeNul(const std::vector<wchar_t>& buffer) {
     return std::wstring(buffer.data(), wcsnlen(buffer.data(), buffer.size()));
@@ -102,14 +111,15 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileDialog
     // the current folder (main.cpp).
     dialog.Flags =
         OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    if (lazy::GetOpenFileNameW(&dialog)) {
+    EnterSingleThreadedApartment();
+    if (::GetOpenFileNameW(&dialog)) {
         Result<std::string> path = Utf8FromWide(TextBeforeNul(file), kSource);
         if (!path) {
             return path.error();
         }
         return std::optional<std::string>(std::move(path).value());
     }
-    const DWORD code = lazy::CommDlgExtendedError();
+    const DWORD code = ::CommDlgExtendedError();
     if (code == 0 || code == FNERR_BUFFERTOOSMALL) {
         return std::optional<std::string>();  // cancelled, or a path no buffer takes: silent
     }
@@ -132,15 +142,16 @@ std::optional<std::string> ChooseFolder(HWND owner, const std::wstring& title,
         browse.lpfn = SelectStartFolder;
         browse.lParam = reinterpret_cast<LPARAM>(start.c_str());
     }
-    const PIDLIST_ABSOLUTE chosen = lazy::SHBrowseForFolderW(&browse);
+    EnterSingleThreadedApartment();
+    const PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&browse);
     if (chosen == nullptr) {
         return std::nullopt;
     }
     std::vector<wchar_t> path(kLongPathBuffer, L'\0');
-    if (!lazy::SHGetPathFromIDListEx(chosen, path.data(), kLongPathBuffer, GPFIDL_DEFAULT)) {
+    if (!::SHGetPathFromIDListEx(chosen, path.data(), kLongPathBuffer, GPFIDL_DEFAULT)) {
         path[0] = L'\0';  // a folder without a path empties the folder box
     }
-    lazy::CoTaskMemFree(chosen);
+    ::CoTaskMemFree(chosen);
     return Utf8Text(TextBeforeNul(path));
 }
 

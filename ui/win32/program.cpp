@@ -10,7 +10,8 @@ Program::Program(HINSTANCE instance, Catalogue catalogue)
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
-    // COM, which the shell's dialogs need, is started with the first of them (lazy_dlls_win32.h).
+    // COM, which the shell's dialogs need, is started with the first of them (delay-loaded,
+    // shell/CMakeLists.txt).
 }
 
 Program::~Program() {
