@@ -19,6 +19,7 @@
 #include "document/keep_metadata_posix.h"
 #include "document/replace_file.h"
 #include "document/target_kind.h"
+#include "document/temporary_name.h"
 
 namespace tbr {
 namespace {
@@ -73,36 +74,17 @@ int OpenRetrying(const char* path, int flags) {
     return fd;
 }
 
-// A short name of fixed length, so that a document name of the longest length the file system
-// allows still leaves room for it: ".tbrwiz-" and six letters or digits.
-std::string TemporaryName(std::uint64_t attempt) {
-    static constexpr char kAlphabet[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
-    // splitmix64 over the time, the process and the attempt: unlikely to collide, and a
-    // collision only costs another attempt because the file is created exclusively.
-    std::uint64_t x =
-        static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30) ^
-        (static_cast<std::uint64_t>(::getpid()) << 40) ^ (attempt * 0x9E3779B97F4A7C15ULL);
-    x += 0x9E3779B97F4A7C15ULL;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    x ^= x >> 31;
-    std::string name = ".tbrwiz-";
-    for (int i = 0; i < 6; ++i) {
-        name += kAlphabet[x % (sizeof(kAlphabet) - 1)];
-        x /= sizeof(kAlphabet) - 1;
-    }
-    return name;
-}
-
 // Creates a new, empty temporary file in the folder with the permissions of any new file
 // (0666 less the umask). Returns the descriptor, or -1 with errno set.
 int CreateTemporaryFile(int folder, std::string& name) {
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        name = TemporaryName(static_cast<std::uint64_t>(attempt));
+        timespec now{};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        name = TemporaryName(static_cast<std::uint64_t>(now.tv_nsec) ^
+                             (static_cast<std::uint64_t>(now.tv_sec) << 30) ^
+                             (static_cast<std::uint64_t>(::getpid()) << 40) ^
+                             (static_cast<std::uint64_t>(attempt) * 0x9E3779B97F4A7C15ULL));
         int fd;
         do {
             fd = ::openat(folder, name.c_str(),
@@ -147,20 +129,6 @@ int KeepAccess(int fd, const struct stat& old) {
     }
     const int code = errno;
     return (created & ~wanted) != 0 ? code : 0;  // only stricter than wanted is acceptable
-}
-
-// ".tbrwiz-" and six letters or digits: a name TemporaryName gives.
-bool IsTemporaryName(std::string_view name) {
-    constexpr std::string_view kPrefix = ".tbrwiz-";
-    if (name.size() != kPrefix.size() + 6 || !name.starts_with(kPrefix)) {
-        return false;
-    }
-    for (const char c : name.substr(kPrefix.size())) {
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Removes the temporary files that killed writes left in the folder: regular files of ours by

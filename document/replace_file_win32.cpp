@@ -18,6 +18,7 @@
 #include "document/rename_step_win32.h"
 #include "document/replace_file.h"
 #include "document/target_kind.h"
+#include "document/temporary_name.h"
 
 namespace tbr {
 namespace {
@@ -53,30 +54,18 @@ DWORD RetryWhileLocked(Step step) {
     return error;
 }
 
-std::wstring TemporaryName(unsigned attempt) {
-    static constexpr wchar_t kAlphabet[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    unsigned long long x = static_cast<unsigned long long>(now.QuadPart) ^
-                           (static_cast<unsigned long long>(GetCurrentProcessId()) << 40) ^
-                           (attempt * 0x9E3779B97F4A7C15ULL);
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
-    x ^= x >> 31;
-    std::wstring name = L".tbrwiz-";
-    for (int i = 0; i < 6; ++i) {
-        name += kAlphabet[x % 36];
-        x /= 36;
-    }
-    return name;
-}
-
 // Creates a new hidden temporary file in folder (which ends in a separator), open for writing,
 // renaming and deleting, and shared with nobody. An existing name, a link among them, is never
 // opened: the attempt moves on to another name.
 HANDLE CreateTemporaryFile(const std::wstring& folder, std::wstring& path) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        path = folder + TemporaryName(attempt);
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
+        const std::string name =
+            TemporaryName(static_cast<unsigned long long>(now.QuadPart) ^
+                          (static_cast<unsigned long long>(GetCurrentProcessId()) << 40) ^
+                          (attempt * 0x9E3779B97F4A7C15ULL));
+        path = folder + std::wstring(name.begin(), name.end());
         const HANDLE file =
             CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
@@ -87,20 +76,6 @@ HANDLE CreateTemporaryFile(const std::wstring& folder, std::wstring& path) {
     }
     SetLastError(ERROR_FILE_EXISTS);
     return INVALID_HANDLE_VALUE;
-}
-
-// ".tbrwiz-" and six letters or digits: a name TemporaryName gives.
-bool IsTemporaryName(std::wstring_view name) {
-    constexpr std::wstring_view kPrefix = L".tbrwiz-";
-    if (name.size() != kPrefix.size() + 6 || !EqualsIgnoringCase(name.substr(0, 8), kPrefix)) {
-        return false;
-    }
-    for (const wchar_t c : name.substr(kPrefix.size())) {
-        if (!((c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9'))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 unsigned long long Ticks(const FILETIME& time) {
@@ -126,8 +101,9 @@ void RemoveStaleTemporaryFiles(const std::wstring& folder, std::size_t largest) 
     do {
         const unsigned long long size =
             (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-        if (IsTemporaryName(found.cFileName) && (found.dwFileAttributes & kNotPlain) == 0 &&
-            size <= largest && Ticks(now) >= Ticks(found.ftLastWriteTime) + kHour) {
+        if (IsTemporaryName(Utf8Text(found.cFileName)) &&
+            (found.dwFileAttributes & kNotPlain) == 0 && size <= largest &&
+            Ticks(now) >= Ticks(found.ftLastWriteTime) + kHour) {
             DeleteFileW((folder + found.cFileName).c_str());
         }
     } while (FindNextFileW(search, &found));
