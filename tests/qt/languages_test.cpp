@@ -17,7 +17,7 @@
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/qt/banner_words.h"
-#include "ui/qt/fitted_layout.h"
+#include "ui/qt/described_window.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/form2.h"
 #include "ui/qt/qt_services.h"

@@ -12,6 +12,19 @@
 
 namespace tbr::qt {
 
+// The widgets' texts, measured in their fonts and style; widgets by the window's enumeration. A
+// label's lines are its own word wrapping's.
+class WidgetMeasure : public TextMeasure {
+  public:
+    explicit WidgetMeasure(std::span<QWidget* const> widgets) : widgets_(widgets) {}
+    int lineWidth(int control) const override;
+    int lineHeight(int control) const override;
+    int wrappedHeight(int control, int width) const override;
+
+  private:
+    std::span<QWidget* const> widgets_;
+};
+
 class DescribedWindow : public QWidget {
     Q_OBJECT
   public:
