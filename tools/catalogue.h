@@ -21,10 +21,6 @@ struct Catalogue {
 // gettext finds wrong with it is added to problems, as "path:line: why".
 std::optional<Catalogue> ReadCatalogue(const std::string& path, std::vector<std::string>& problems);
 
-// Everything wrong with the catalogue in path: gettext's findings, then each broken rule as
-// "language: the rule: the English text".
-std::vector<std::string> CheckCatalogue(const std::string& path);
-
 // text as a quoted C string, as .po files and resource scripts write it: backslash, quote, and
 // the control characters escaped (a CR as \r).
 std::string CQuoted(const std::string& text);

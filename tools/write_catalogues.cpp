@@ -1,7 +1,5 @@
 // write_catalogues: the program's catalogue, from po/, in the forms the builds need.
 //
-//   write_catalogues check <po>...          gettext's checks and the program's own rules
-//                                           (catalogue.h); the problems on stderr
 //   write_catalogues pseudo <out.po>        the pseudo-language en_XA, made from the English
 //   write_catalogues rc <out.rc> <po>...    the Windows string tables: English (en-US), each
 //                                           po's language, and the pseudo-language
@@ -56,18 +54,6 @@ bool ReadAll(const std::vector<std::string>& paths, std::vector<Catalogue>& cata
         catalogues.push_back(std::move(*catalogue));
     }
     return true;
-}
-
-int Check(const std::vector<std::string>& paths) {
-    int problems = 0;
-    for (const std::string& path : paths) {
-        const std::vector<std::string> found = CheckCatalogue(path);
-        for (const std::string& problem : found) {
-            std::fprintf(stderr, "%s\n", problem.c_str());
-        }
-        problems += static_cast<int>(found.size());
-    }
-    return problems == 0 ? 0 : 1;
 }
 
 bool Write(const std::string& path, const std::string& text) {
@@ -170,16 +156,12 @@ int Rc(const std::string& path, const std::vector<std::string>& paths) {
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() >= 1 && args[0] == "check") {
-        return tbr::tools::Check({args.begin() + 1, args.end()});
-    }
     if (args.size() == 2 && args[0] == "pseudo") {
         return tbr::tools::Pseudo(args[1]);
     }
     if (args.size() >= 2 && args[0] == "rc") {
         return tbr::tools::Rc(args[1], {args.begin() + 2, args.end()});
     }
-    std::fprintf(stderr,
-                 "usage: write_catalogues check <po>... | pseudo <out.po> | rc <out.rc> <po>...\n");
+    std::fprintf(stderr, "usage: write_catalogues pseudo <out.po> | rc <out.rc> <po>...\n");
     return 2;
 }

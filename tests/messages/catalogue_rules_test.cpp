@@ -1,12 +1,18 @@
-// The catalogue check: one text of one language, written as a .po file and checked as po/ is,
-// by gettext's own checks and the program's rules, must give exactly the expected finding.
+// The catalogue's rules: what gettext checks of every catalogue in po/ (as the build reads it),
+// and the rules of the program's texts that gettext does not know. One text of one language,
+// written as a .po file and checked, must give exactly the expected finding; every catalogue in
+// po/ must give none.
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <wchar.h>
 
+#include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue.h"
@@ -14,6 +20,121 @@
 
 namespace tbr::tools {
 namespace {
+
+bool Kept(std::string_view english, std::string_view translation, std::string_view part) {
+    return english.find(part) == english.npos || translation.find(part) != translation.npos;
+}
+
+// The columns a line takes in a terminal, where East Asian wide and full-width characters take
+// two: the C library's wcwidth, in its UTF-8 locale. Text that is no UTF-8 is too wide.
+std::size_t Columns(std::string_view line) {
+    static const bool utf8 = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
+    std::mbstate_t state{};
+    std::size_t columns = 0;
+    while (utf8 && !line.empty()) {
+        wchar_t c = 0;
+        const std::size_t length = std::mbrtowc(&c, line.data(), line.size(), &state);
+        if (length == 0 || length > line.size()) {
+            return SIZE_MAX;
+        }
+        columns += static_cast<std::size_t>(std::max(0, ::wcwidth(c)));
+        line.remove_prefix(length);
+    }
+    return utf8 ? columns : SIZE_MAX;
+}
+
+bool HelpFits(std::string_view english, std::string_view translation) {
+    for (std::size_t start = 0;
+         english == EnglishText(MessageId::Usage) && start <= translation.size();) {
+        const std::size_t end = std::min(translation.find('\n', start), translation.size());
+        if (Columns(translation.substr(start, end - start)) > 79) {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+// French sets ? ! : ; apart with a no-break space; a ; with no space after it is a list's
+// separator (the launcher's keywords), and a second ! or ? follows the first.
+bool FrenchSpacing(std::string_view /*english*/, std::string_view text) {
+    for (std::size_t at = text.find_first_of("?!:;"); at != text.npos;
+         at = text.find_first_of("?!:;", at + 1)) {
+        const std::string_view before = text.substr(0, at);
+        const bool separator = text[at] == ';' && (at + 1 == text.size() || text[at + 1] != ' ');
+        if (!separator && !before.ends_with("\u00A0") && !before.ends_with("\u202F") &&
+            !before.ends_with('!') && !before.ends_with('?')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Chinese writes a full-width colon (：) after Chinese text: no ':' after a CJK ideograph.
+bool ChineseColon(std::string_view /*english*/, std::string_view text) {
+    for (std::size_t at = text.find(':'); at != text.npos; at = text.find(':', at + 1)) {
+        const auto byte = [&](std::size_t back) {
+            return static_cast<unsigned char>(at >= back ? text[at - back] : 0);
+        };
+        const char32_t c = ((byte(3) & 0x0Fu) << 12) | ((byte(2) & 0x3Fu) << 6) | (byte(1) & 0x3Fu);
+        if ((byte(3) & 0xF0) == 0xE0 && c >= 0x3400 && c <= 0x9FFF) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Rule {
+    const char* what;
+    const char* languages;  // the languages it holds for, each between spaces; "" for all
+    bool (*holds)(std::string_view english, std::string_view translation);
+};
+
+// The rules of the program's texts that gettext does not know.
+const Rule kRules[] = {
+    {"the lone line break (CR) kept", "",
+     [](std::string_view e, std::string_view t) {
+         return std::count(e.begin(), e.end(), '\r') == std::count(t.begin(), t.end(), '\r');
+     }},
+    {"the direction LTR or RTL", "",
+     [](std::string_view e, std::string_view t) {
+         return e != EnglishText(MessageId::LayoutDirection) || t == "LTR" || t == "RTL";
+     }},
+    {"\"<\" kept", "", [](std::string_view e, std::string_view t) { return Kept(e, t, "<"); }},
+    {"\">\" kept", "", [](std::string_view e, std::string_view t) { return Kept(e, t, ">"); }},
+    {"\"...\" kept", "", [](std::string_view e, std::string_view t) { return Kept(e, t, "..."); }},
+    {"\"Tambrel\" kept", "",
+     [](std::string_view e, std::string_view t) { return Kept(e, t, "Tambrel"); }},
+    {"--help lines at most 79 columns, wide characters two", "", HelpFits},
+    {"a no-break space before ? ! : ;", " fr ", FrenchSpacing},
+    {"a full-width colon after Chinese text", " zh_CN zh_TW ", ChineseColon},
+};
+
+// Everything wrong with the catalogue in path: gettext's findings, then each broken rule as
+// "language: the rule: the English text".
+std::vector<std::string> CheckCatalogue(const std::string& path) {
+    std::vector<std::string> problems;
+    const std::optional<Catalogue> catalogue = ReadCatalogue(path, problems);
+    if (!catalogue) {
+        return problems;
+    }
+    const std::string language = std::string(" ").append(catalogue->language).append(" ");
+    for (const auto& [english, translation] : catalogue->texts) {
+        for (const Rule& rule : kRules) {
+            const bool applies =
+                *rule.languages == '\0' ||
+                std::string_view(rule.languages).find(language) != std::string::npos;
+            if (applies && !rule.holds(english, translation)) {
+                problems.push_back(std::string(catalogue->language)
+                                       .append(": ")
+                                       .append(rule.what)
+                                       .append(": ")
+                                       .append(CQuoted(english)));
+            }
+        }
+    }
+    return problems;
+}
 
 struct Row {
     const char* language;
@@ -94,6 +215,19 @@ TEST(CatalogueCheck, FindsExactlyWhatIsWrong) {
         }
     }
     std::remove(path.c_str());
+}
+
+TEST(CatalogueCheck, EveryCatalogueKeepsTheRules) {
+    int catalogues = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(TBR_PO_FOLDER)) {
+        if (entry.path().extension() == ".po") {
+            ++catalogues;
+            for (const std::string& problem : CheckCatalogue(entry.path().string())) {
+                ADD_FAILURE() << problem;
+            }
+        }
+    }
+    EXPECT_GE(catalogues, 19);
 }
 
 }  // namespace
