@@ -232,6 +232,7 @@ class LanguagesTest : public QObject {
         CheckMirrored(wizard);
         // The folder box reads its path left to right, from its left edge.
         wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));  // drawn: the text's place is known
         auto* folder = Named<QLineEdit>(wizard, "Text1");
         QCOMPARE(folder->text(), QStringLiteral("/home/owner/Desktop"));
         folder->setCursorPosition(0);
