@@ -41,6 +41,7 @@ struct ControlDescription {
     ControlPicture picture = ControlPicture::None;
     bool pageDefault = false;       // a button: shown as its page's default button
     int enterPresses = kNoControl;  // a text box: the button that Enter in it presses
+    bool holdsPath = false;         // a text box: its text is a path, read left to right always
 };
 
 enum class Placement { SystemDefault, CentredOnScreen };

@@ -2,8 +2,8 @@
 # Takes the screenshots in docs/ from the real program on a virtual X server:
 # docs/main-window.png, docs/create-wizard.png (location page), docs/create-wizard-name.png, and
 # the same at twice the scale (a high-density screen) as docs/main-window@2x.png and so on; and
-# both windows in German, Arabic and Japanese (docs/main-window-de.png, docs/create-wizard-de.png,
-# ...).
+# both windows in German, Japanese, Korean, Arabic and Persian (docs/main-window-de.png,
+# docs/create-wizard-de.png, ...).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -37,8 +37,9 @@ for scale in 1 2; do
     ' _ "$top/build/dev/ui/qt/tbrwiz" "$suffix"
 done
 # In other languages: the windows are found by their titles in that language.
-languages=("de|Tambrel-Assistent|Tambrel erstellen" "ar|معالج Tambrel|إنشاء Tambrel"
-           "ja|Tambrel ウィザード|Tambrel の作成")
+languages=("de|Tambrel-Assistent|Tambrel erstellen" "ja|Tambrel ウィザード|Tambrel の作成"
+           "ko|Tambrel 마법사|Tambrel 만들기" "ar|معالج Tambrel|إنشاء Tambrel"
+           "fa|جادوگر Tambrel|ایجاد Tambrel")
 for entry in "${languages[@]}"; do
     IFS='|' read -r language main wizard <<<"$entry"
     HOME=/home/owner XDG_CONFIG_HOME=/nonexistent QT_QPA_PLATFORMTHEME= LANGUAGE=$language \

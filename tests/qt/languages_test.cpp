@@ -1,7 +1,8 @@
 // Both windows in every shipped language and in the pseudo-language (every text 40 % longer, in
 // brackets): every text has room, nothing overlaps, the windows fit a 1024 x 768 screen, and no
-// text escaped the catalogue; right to left the windows are mirrored. The CTest entry runs it at
-// 1x and again at 2x (QT_SCALE_FACTOR).
+// text escaped the catalogue; right to left the windows are mirrored, their icons are not, and the
+// folder box reads its path left to right. The CTest entry runs it at 1x and again at 2x
+// (QT_SCALE_FACTOR).
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +116,20 @@ void CheckMirrored(const tbr::qt::DescribedWindow& window) {
     }
 }
 
+// The golden pixels of a picture (the create icon's star) in its left half and in its right half.
+std::pair<int, int> GoldOnEachSide(const QImage& image) {
+    std::pair<int, int> gold{0, 0};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() > 120 && c.blue() < 100) {
+                ++(x < image.width() / 2 ? gold.first : gold.second);
+            }
+        }
+    }
+    return gold;
+}
+
 // The first and last columns with ink (anything darker than light grey) of the banner's words,
 // in the words' room, in rows top to bottom (all in pixels of the picture at 1x).
 std::pair<int, int> InkColumns(QLabel* banner, int top, int bottom) {
@@ -184,6 +199,8 @@ class LanguagesTest : public QObject {
             << QStringLiteral("ar") << false;
         QTest::newRow("Hebrew, without the toolkit's translations")
             << QStringLiteral("he") << false;
+        QTest::newRow("Persian, without the toolkit's translations")
+            << QStringLiteral("fa") << false;
         QTest::newRow("English, -reverse") << QString() << true;
     }
     void rightToLeftMirrorsBothWindows() {
@@ -206,8 +223,23 @@ class LanguagesTest : public QObject {
         main.show();
         QTRY_VERIFY(main.fitted());
         CheckMirrored(main);
+        // The picture buttons' icons show as drawn, as on Windows: the create icon's star on the
+        // left.
+        const auto [left, right] = GoldOnEachSide(Named(main, "Command1")->grab().toImage());
+        const QString star = QStringLiteral("star: %1 pixels left, %2 right").arg(left).arg(right);
+        QVERIFY2(left > 4 * right + 10, qPrintable(star));
         Form2 wizard(services);
         CheckMirrored(wizard);
+        // The folder box reads its path left to right, from its left edge.
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));  // drawn: the text's place is known
+        auto* folder = Named<QLineEdit>(wizard, "Text1");
+        QCOMPARE(folder->text(), QStringLiteral("/home/owner/Desktop"));
+        folder->setCursorPosition(0);
+        const int start = folder->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        folder->end(false);
+        QVERIFY(start < folder->width() / 4);
+        QVERIFY(start < folder->inputMethodQuery(Qt::ImCursorRectangle).toRect().x());
         QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
     }
 

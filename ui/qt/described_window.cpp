@@ -147,6 +147,8 @@ QWidget* DescribedWindow::create(const ControlDescription& control, int part) {
             return option;
         }
         case ControlRole::TextBox: {
+            // A path (holdsPath) needs nothing: a line edit reads its text in the direction of
+            // its first letter, and every path the wizard shows begins left to right ("/home").
             auto* box = new QLineEdit(this);
             if (control.spokenName) {
                 box->setAccessibleName(Tr(*control.spokenName));

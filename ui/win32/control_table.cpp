@@ -34,6 +34,24 @@ Kind KindOf(ControlRole role, bool firstOption) {
     return {L"EDIT", ES_AUTOHSCROLL | kStop, WS_EX_CLIENTEDGE};
 }
 
+// In a mirrored window (WS_EX_LAYOUTRTL, which each control takes from it as it is made) texts
+// read right to left by themselves: there Windows turns WS_EX_RTLREADING round into "reverse
+// reading", so the labels, buttons and options carry none. A box that holds a path carries it, to
+// read left to right, with ES_RIGHT, there the trailing (left) edge, where the path begins. A
+// picture button leaves the mirroring once made, so that its icon shows as drawn.
+Kind Mirrored(Kind kind, const ControlDescription& control) {
+    if (control.holdsPath) {
+        kind.style |= ES_RIGHT;
+        kind.exStyle |= WS_EX_RTLREADING;
+    }
+    return kind;
+}
+
+void KeepPictureAsDrawn(HWND button) {
+    const LONG_PTR exStyle = GetWindowLongPtrW(button, GWL_EXSTYLE);
+    SetWindowLongPtrW(button, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYOUTRTL));
+}
+
 HWND Create(HWND dialog, const Kind& kind, const std::wstring& text, int id, bool visible) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     return CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(),
@@ -120,6 +138,7 @@ int ControlTextMeasure::wrappedHeight(int part, int width) const {
 }  // namespace
 
 void CreateControls(HWND dialog, const WindowDescription& window, const Catalogue& catalogue) {
+    const bool mirrored = (GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
     ControlRole previous = ControlRole::Label;
     for (std::size_t part = 0; part < window.controls.size(); ++part) {
         const ControlDescription& control = window.controls[part];
@@ -129,8 +148,12 @@ void CreateControls(HWND dialog, const WindowDescription& window, const Catalogu
                    NameId(part), false);
         }
         const std::wstring text = control.caption ? catalogue.text(*control.caption) : L"";
-        const HWND child = Create(dialog, KindOf(control.role, previous != ControlRole::Option),
-                                  text, ControlId(part), true);
+        const Kind kind = KindOf(control.role, previous != ControlRole::Option);
+        const HWND child =
+            Create(dialog, mirrored ? Mirrored(kind, control) : kind, text, ControlId(part), true);
+        if (mirrored && control.role == ControlRole::PictureButton) {
+            KeepPictureAsDrawn(child);
+        }
         previous = control.role;
         if (control.role == ControlRole::TextBox) {
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // any length of text

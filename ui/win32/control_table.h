@@ -30,7 +30,8 @@ constexpr int NameId(Part part) {
 }
 
 // Creates every control of the window, in its description's order (the tab order), with its
-// text from the catalogue, not yet placed.
+// text from the catalogue, not yet placed. In a mirrored window its texts read right to left, a
+// path left to right, and the picture buttons' icons show as drawn.
 void CreateControls(HWND dialog, const WindowDescription& window, const Catalogue& catalogue);
 // The window's layout at dpi for the controls' texts drawn in fonts (made for that DPI). It is
 // laid out left to right: a mirrored window (WS_EX_LAYOUTRTL) mirrors its controls itself.
