@@ -20,6 +20,12 @@ findings() { # lintian options...: its findings, one a line
 
 default=$(findings)
 [ -z "$default" ] && pass "lintian: no error or warning" || fail "lintian: $default"
-hardening=$(findings --display-level '>=pedantic' | grep hardening || true)
-[ -z "$hardening" ] && pass "lintian: fully hardened" || fail "lintian: $hardening"
+# Only optimised builds are hardened (cmake/Hardening.cmake: fortified functions need -O).
+case $(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$2/CMakeCache.txt") in
+    Release | RelWithDebInfo | MinSizeRel)
+        hardening=$(findings --display-level '>=pedantic' | grep hardening || true)
+        [ -z "$hardening" ] && pass "lintian: fully hardened" || fail "lintian: $hardening"
+        ;;
+    *) pass "lintian: hardening not checked in a build that is not optimised" ;;
+esac
 finish

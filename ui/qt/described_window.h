@@ -4,6 +4,7 @@
 // typed texts by control, and shows what the behaviour hands back.
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 #include <span>
 #include <vector>
@@ -65,5 +66,10 @@ class DescribedWindow : public QWidget {
     bool hasPageDefaults_ = false;
     bool shownBefore_ = false;
 };
+
+// Gives a window its role for screen readers (a frame or a dialog), with its title as its name.
+// Qt reports a plain QWidget window as a mere "filler", so a reader would not say that a window
+// opened.
+void SetAccessibleWindowRole(QWidget* window, QAccessible::Role role);
 
 }  // namespace tbr::qt

@@ -8,7 +8,6 @@
 #include "ui/qt/banner_words.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/translations.h"
-#include "ui/qt/window_role.h"
 
 namespace tbr::qt {
 

@@ -1,7 +1,5 @@
 #include "ui/qt/form2.h"
 
-#include "ui/qt/window_role.h"
-
 namespace tbr::qt {
 
 Form2::Form2(Services& services, QWidget* parent)

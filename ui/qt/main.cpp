@@ -2,13 +2,32 @@
 // --version and Qt's own options; everything else, and a start without a display, is refused
 // before the toolkit starts. Every text is in the user's language.
 #include <QApplication>
+#include <QSettings>
 
 #include "app/command_line.h"
-#include "ui/qt/leave_no_trace.h"
+#include "shell/session_bus.h"
 #include "ui/qt/open_display.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/translations.h"
 #include "ui/qt/window_switcher.h"
+
+namespace {
+
+// The program writes no file but the document and leaves no process behind; left alone, the
+// toolkit would do both. Before the application object exists:
+// - without a session bus, no bus daemon is started for the program (shell/session_bus.h);
+// - the file dialogs keep no history: Qt's dialog saves its last folder and view in the user's
+//   settings ("QtProject.conf") and reads them back, and this program keeps no settings. Settings
+//   of the user scope are looked for below a folder that cannot exist, because it would lie
+//   inside a device: nothing is read there, and nothing can be written.
+void LeaveNoTrace() {
+    tbr::KeepOffMissingSessionBus();
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+    }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     tbr::qt::Translations translations(tbr::LocaleEnvironment::FromProcess());
@@ -18,7 +37,7 @@ int main(int argc, char* argv[]) {
     if (!decision.run) {
         return tbr::ReportCommandLine(decision);
     }
-    tbr::qt::LeaveNoTrace();
+    LeaveNoTrace();
     const auto app =
         tbr::qt::OpenDisplay(argc, argv, translations.words(tbr::MessageId::DisplayFailed));
     translations.install();
