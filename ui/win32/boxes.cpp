@@ -17,9 +17,11 @@ constexpr DWORD kLongPathBuffer = 32768;
 // The folder and file dialogs need COM in a single-threaded apartment: the calling thread enters
 // one before its first dialog and stays in it until it ends (COM's DLL is loaded only then).
 void EnterSingleThreadedApartment() {
-    thread_local const bool entered =
-        SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    static_cast<void>(entered);
+    thread_local bool entered = false;
+    if (!entered) {
+        entered =
+            SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }
 }
 
 std::wstring TextBeforeNul(const std::vector<wchar_t>& buffer) {
