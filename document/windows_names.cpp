@@ -64,8 +64,9 @@ std::size_t RootLength(std::wstring_view path) {
         start = 4;
         if (path.substr(start, 4) == L"UNC\\") {
             start += 4;
-        } else if (!(path.size() >= start + 2 && path[start + 1] == L':')) {
-            return std::wstring_view::npos;
+        } else if (!(path.size() >= start + 2 && path[start + 1] == L':') ||
+                   (path.size() > start + 2 && !IsSeparator(path[start + 2]))) {
+            return std::wstring_view::npos;  // a drive, and only before a separator: no "C:x"
         }
     }
     const std::wstring_view rest = path.substr(start);

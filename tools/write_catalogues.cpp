@@ -41,21 +41,6 @@ int WindowsLanguage(const std::string& code) {
     return language == kWindowsLanguages.end() ? -1 : language->second;
 }
 
-bool ReadAll(const std::vector<std::string>& paths, std::vector<Catalogue>& catalogues) {
-    for (const std::string& path : paths) {
-        std::vector<std::string> problems;
-        std::optional<Catalogue> catalogue = ReadCatalogue(path, problems);
-        for (const std::string& problem : problems) {
-            std::fprintf(stderr, "%s\n", problem.c_str());
-        }
-        if (!catalogue || !problems.empty()) {
-            return false;
-        }
-        catalogues.push_back(std::move(*catalogue));
-    }
-    return true;
-}
-
 bool Write(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
@@ -117,8 +102,16 @@ void AppendTable(std::string& rc, int language, const std::string& name,
 
 int Rc(const std::string& path, const std::vector<std::string>& paths) {
     std::vector<Catalogue> catalogues;
-    if (!ReadAll(paths, catalogues)) {
-        return 1;
+    for (const std::string& po : paths) {
+        std::vector<std::string> problems;  // gettext's findings as it reads
+        std::optional<Catalogue> catalogue = ReadCatalogue(po, problems);
+        for (const std::string& problem : problems) {
+            std::fprintf(stderr, "%s\n", problem.c_str());
+        }
+        if (!catalogue || !problems.empty()) {
+            return 1;
+        }
+        catalogues.push_back(std::move(*catalogue));
     }
     std::string rc =
         "// The program's texts in every language it ships, by message number. Written by\n"

@@ -75,6 +75,7 @@ TEST(WindowsNames, RefuseWhatWindowsWouldReinterpret) {
         {L"\\/.\\NUL", false},
         {L"\\??\\C:\\x.tbr", false},
         {L"\\\\?\\GLOBALROOT\\x.tbr", false},
+        {L"\\\\?\\C:x.tbr", false},  // no drive-relative path in the long form
         {L"\\\\?\\pipe\\x.tbr", false},
         {L"\\\\?\\Volume{00000000-0000-0000-0000-000000000000}\\x.tbr", false},
     };
