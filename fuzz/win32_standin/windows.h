@@ -9,7 +9,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "../fuzz_support.h"
 
 using DWORD = std::uint32_t;
 using UINT = unsigned;
@@ -74,38 +77,27 @@ inline int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
+    const std::string_view view(text, static_cast<std::size_t>(length));
     std::vector<wchar_t> units;
-    int at = 0;
-    while (at < length) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        const int size = lead < 0x80   ? 1
-                         : lead < 0xC2 ? 0
-                         : lead < 0xE0 ? 2
-                         : lead < 0xF0 ? 3
-                         : lead < 0xF5 ? 4
-                                       : 0;
-        char32_t c = size == 1   ? lead
-                     : size == 2 ? lead & 0x1F
-                     : size == 3 ? lead & 0x0F
-                                 : lead & 0x07;
-        int taken = 1;  // an invalid sequence is replaced as far as it went
-        bool valid = size != 0;
-        for (int i = 1; valid && i < size; ++i) {
-            valid = at + i < length && (static_cast<unsigned char>(text[at + i]) & 0xC0) == 0x80;
-            if (valid) {
-                c = (c << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
-                taken = i + 1;
-            }
-        }
-        const char32_t smallest = size == 3 ? 0x800 : size == 4 ? 0x10000 : 0;
-        valid = valid && c >= smallest && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
-        if (!valid) {
+    for (std::size_t at = 0, size = 0; at < view.size(); at += size) {
+        const char32_t c = tbr::fuzz::CharacterAt(view, at, size);
+        if (c == tbr::fuzz::kNotACharacter) {
             if ((flags & MB_ERR_INVALID_CHARS) != 0) {
                 SetLastError(ERROR_NO_UNICODE_TRANSLATION);
                 return 0;
             }
+            // An invalid sequence is replaced as far as it went: its lead and the continuation
+            // bytes its lead asks for that follow it.
+            const auto lead = static_cast<unsigned char>(view[at]);
+            const std::size_t asked = lead < 0xC2 || lead >= 0xF5 ? 1
+                                      : lead < 0xE0               ? 2
+                                      : lead < 0xF0               ? 3
+                                                                  : 4;
+            while (size < asked && at + size < view.size() &&
+                   (static_cast<unsigned char>(view[at + size]) & 0xC0) == 0x80) {
+                ++size;
+            }
             units.push_back(0xFFFD);
-            at += taken;
             continue;
         }
         if (c >= 0x10000) {
@@ -114,7 +106,6 @@ inline int MultiByteToWideChar(UINT codePage, DWORD flags, const char* text, int
         } else {
             units.push_back(static_cast<wchar_t>(c));
         }
-        at += size;
     }
     return tbr::fuzz::Deliver(units, out, room);
 }

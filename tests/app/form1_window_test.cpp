@@ -4,47 +4,35 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/designed_window.h"
 #include "tests/support/stand_in_measure.h"
 
 namespace tbr {
 namespace {
 
-// Each control as the window was designed: in pixels at 96 DPI (15 twips each), in tab order
-// (0: takes no focus).
 TEST(Form1Description, ControlsAsDesigned) {
-    const struct {
-        const char* name;
-        ControlRole role;
-        const char* caption;
-        LayoutRect pixels;
-        int tab;
-    } rows[] = {
-        {"Command4", ControlRole::PushButton, "Close", {248, 320, 81, 25}, 1},
-        {"Label1", ControlRole::Label, "Create a new Tambrel.", {112, 128, 167, 17}, 0},
-        {"Command1", ControlRole::PictureButton, "Create a new Tambrel.", {24, 104, 65, 65}, 2},
-        {"Label2", ControlRole::Label, "Edit an existing Tambrel.", {112, 200, 178, 17}, 0},
-        {"Command2", ControlRole::PictureButton, "Edit an existing Tambrel.", {24, 176, 65, 65}, 3},
-        {"Picture1", ControlRole::Banner, "Tambrel Wizard", {0, 0, 343, 85}, 4},
+    constexpr int kAll = kEveryPage;
+    const testing::DesignedControl rows[] = {
+        {"Command4", ControlRole::PushButton, "Close", {248, 320, 81, 25}, kAll, 1},
+        {"Label1", ControlRole::Label, "Create a new Tambrel.", {112, 128, 167, 17}, kAll, 0},
+        {"Command1",
+         ControlRole::PictureButton,
+         "Create a new Tambrel.",
+         {24, 104, 65, 65},
+         kAll,
+         2},
+        {"Label2", ControlRole::Label, "Edit an existing Tambrel.", {112, 200, 178, 17}, kAll, 0},
+        {"Command2",
+         ControlRole::PictureButton,
+         "Edit an existing Tambrel.",
+         {24, 176, 65, 65},
+         kAll,
+         3},
+        {"Picture1", ControlRole::Banner, "Tambrel Wizard", {0, 0, 343, 85}, kAll, 4},
     };
-    ASSERT_EQ(kForm1.controls.size(), std::size(rows));
+    testing::ExpectAsDesigned(kForm1, 343, 360, rows);
     EXPECT_EQ(EnglishText(kForm1.title), "Tambrel Wizard");
     EXPECT_EQ(kForm1.placement, Placement::CentredOnScreen);
-    const WindowLayout layout = LayOutForm1(AsDesigned(), false);
-    EXPECT_EQ(layout.width, 343 * 15);
-    EXPECT_EQ(layout.height, 360 * 15);
-    int tab = 0;
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const ControlDescription& control = kForm1.controls[i];
-        SCOPED_TRACE(rows[i].name);
-        EXPECT_STREQ(control.name, rows[i].name);
-        EXPECT_EQ(control.role, rows[i].role);
-        EXPECT_EQ(EnglishText(*control.caption), rows[i].caption);
-        EXPECT_EQ(control.page, kEveryPage);
-        const LayoutRect& p = rows[i].pixels;
-        EXPECT_EQ(layout.controls[i],
-                  (LayoutRect{p.left * 15, p.top * 15, p.width * 15, p.height * 15}));
-        EXPECT_EQ(TakesFocus(control.role) ? ++tab : 0, rows[i].tab);
-    }
     // Each label names the picture button it describes, beside it.
     EXPECT_EQ(kForm1.controls[1].labels, static_cast<int>(Form1Part::Command1));
     EXPECT_EQ(kForm1.controls[3].labels, static_cast<int>(Form1Part::Command2));

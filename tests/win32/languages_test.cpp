@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "resources/banner_words.h"
 #include "tests/win32/window_test_support.h"
@@ -103,27 +104,40 @@ void ExpectPageFits(HWND window, LANGID language) {
     }
 }
 
+// A window's pixels as it draws them now, 0x00RRGGBB, row by row from the top, as they stand on
+// the screen (not mirrored back).
+std::vector<std::uint32_t> OnScreen(HWND control, int width, int height) {
+    InvalidateRect(control, nullptr, TRUE);
+    UpdateWindow(control);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC window = GetDC(control);
+    const HDC memory = CreateCompatibleDC(window);
+    const HGDIOBJ previous = SelectObject(memory, copy);
+    SetLayout(window, 0);
+    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(control, window);
+    DeleteObject(copy);
+    return pixels;
+}
+
 // The first and last columns with ink (anything darker than light grey) of the banner's words in
 // rows top to bottom, in pixels at 96 DPI from the room's left, as the banner draws them now.
 std::pair<int, int> BannerInk(HWND banner, int top, int bottom) {
     using namespace resources;
     const int scale = static_cast<int>(GetDpiForWindow(banner)) / 96;
-    const int width = kBannerWidth * scale, height = kBannerHeight * scale;
-    InvalidateRect(banner, nullptr, TRUE);
-    UpdateWindow(banner);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HDC window = GetDC(banner);
-    const HDC memory = CreateCompatibleDC(window);
-    const HGDIOBJ previous = SelectObject(memory, copy);
-    SetLayout(window, 0);
-    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    const int width = kBannerWidth * scale;
+    const std::vector<std::uint32_t> pixels = OnScreen(banner, width, kBannerHeight * scale);
     int first = -1, last = -1;
     for (int x = kBannerWordsLeft * scale; x < width; ++x) {
         for (int y = top * scale; y < bottom * scale; ++y) {
-            const auto pixel = static_cast<const std::uint32_t*>(bits)[y * width + x];
+            const std::uint32_t pixel = pixels[y * width + x];
             if (((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF) < 3 * 200) {
                 first = first < 0 ? x : first;
                 last = x;
@@ -131,10 +145,6 @@ std::pair<int, int> BannerInk(HWND banner, int top, int bottom) {
             }
         }
     }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(banner, window);
-    DeleteObject(copy);
     return {first / scale - kBannerWordsLeft, (last + 1 + scale - 1) / scale - kBannerWordsLeft};
 }
 
@@ -281,33 +291,19 @@ INSTANTIATE_TEST_SUITE_P(Languages, RightToLeft, ::testing::Values(0x01, 0x29, 0
 // The golden pixels of a button's icon (the create icon's star) seen on the screen, in the
 // button's left half and in its right half.
 std::pair<int, int> GoldOnEachSide(HWND button) {
-    InvalidateRect(button, nullptr, TRUE);
-    UpdateWindow(button);
     const RECT client = ClientOf(button);
     const int width = client.right, height = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HDC window = GetDC(button);
-    const HDC memory = CreateCompatibleDC(window);
-    const HGDIOBJ previous = SelectObject(memory, copy);
-    SetLayout(window, 0);
-    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    const std::vector<std::uint32_t> pixels = OnScreen(button, width, height);
     std::pair<int, int> gold{0, 0};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const auto pixel = static_cast<const std::uint32_t*>(bits)[y * width + x];
+            const std::uint32_t pixel = pixels[y * width + x];
             if (((pixel >> 16) & 0xFF) > 200 && ((pixel >> 8) & 0xFF) > 120 &&
                 (pixel & 0xFF) < 100) {
                 ++(x < width / 2 ? gold.first : gold.second);
             }
         }
     }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(button, window);
-    DeleteObject(copy);
     return gold;
 }
 

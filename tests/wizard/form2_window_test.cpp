@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/designed_window.h"
 #include "tests/support/stand_in_measure.h"
 #include "wizard/create_wizard.h"
 
@@ -14,17 +15,8 @@ using testing::StandInMeasure;
 constexpr int kLocation = static_cast<int>(WizardPage::Location);
 constexpr int kName = static_cast<int>(WizardPage::Name);
 
-// Each control as the window was designed: in pixels at 96 DPI (15 twips each), its page, and
-// its place in the tab order (0: takes no focus).
 TEST(Form2Description, ControlsAsDesigned) {
-    const struct {
-        const char* name;
-        ControlRole role;
-        const char* caption;  // "": none
-        LayoutRect pixels;
-        int page;
-        int tab;
-    } rows[] = {
+    const testing::DesignedControl rows[] = {
         {"Command1", ControlRole::PushButton, "Next >", {144, 208, 73, 25}, kLocation, 1},
         {"Label1",
          ControlRole::Label,
@@ -47,25 +39,9 @@ TEST(Form2Description, ControlsAsDesigned) {
         {"Command5", ControlRole::PushButton, "Finish", {144, 208, 73, 25}, kName, 8},
         {"Command2", ControlRole::PushButton, "Cancel", {232, 208, 73, 25}, kEveryPage, 9},
     };
-    ASSERT_EQ(kForm2.controls.size(), std::size(rows));
+    testing::ExpectAsDesigned(kForm2, 314, 242, rows);
     EXPECT_EQ(EnglishText(kForm2.title), "Create Tambrel");
     EXPECT_EQ(kForm2.placement, Placement::SystemDefault);
-    const WindowLayout layout = LayOutForm2(AsDesigned(), false);
-    EXPECT_EQ(layout.width, 314 * 15);
-    EXPECT_EQ(layout.height, 242 * 15);
-    int tab = 0;
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const ControlDescription& control = kForm2.controls[i];
-        SCOPED_TRACE(rows[i].name);
-        EXPECT_STREQ(control.name, rows[i].name);
-        EXPECT_EQ(control.role, rows[i].role);
-        EXPECT_EQ(control.caption ? EnglishText(*control.caption) : "", rows[i].caption);
-        EXPECT_EQ(control.page, rows[i].page);
-        const LayoutRect& p = rows[i].pixels;
-        EXPECT_EQ(layout.controls[i],
-                  (LayoutRect{p.left * 15, p.top * 15, p.width * 15, p.height * 15}));
-        EXPECT_EQ(TakesFocus(control.role) ? ++tab : 0, rows[i].tab);
-    }
     const auto at = [](Form2Part part) { return kForm2.controls[static_cast<int>(part)]; };
     EXPECT_EQ(at(Form2Part::Text1).spokenName, MessageId::FolderBoxName);
     EXPECT_EQ(at(Form2Part::Label2).labels, static_cast<int>(Form2Part::Text2));
@@ -83,9 +59,13 @@ TEST(Form2Description, ControlsShowTheWizardsState) {
     state.nextEnabled = false;
     Form2Controls shown = ControlsOf(state);
     const auto at = [&shown](Form2Part part) { return shown[static_cast<std::size_t>(part)]; };
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].visible, kForm2.controls[i].page != kName) << i;
-    }
+    const auto showsOnly = [&shown](int page) {
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const int on = kForm2.controls[i].page;
+            EXPECT_EQ(shown[i].visible, on == kEveryPage || on == page) << i;
+        }
+    };
+    showsOnly(kLocation);
     EXPECT_EQ(at(Form2Part::Text1), (ControlState{true, true, false, "C:\\Work"}));
     EXPECT_EQ(at(Form2Part::Option2), (ControlState{true, true, true, std::nullopt}));
     EXPECT_FALSE(at(Form2Part::Option1).checked);
@@ -97,9 +77,7 @@ TEST(Form2Description, ControlsShowTheWizardsState) {
     state.page = WizardPage::Name;
     state.finishEnabled = true;
     shown = ControlsOf(state);
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].visible, kForm2.controls[i].page != kLocation) << i;
-    }
+    showsOnly(kName);
     EXPECT_TRUE(at(Form2Part::Command5).enabled);
 }
 
