@@ -18,6 +18,12 @@ fi
 shot="$top/build/release/screenshot-main-window.png"
 rm -f "$shot"
 echo "run: no display; starting tbrwiz on a virtual X server"
+# A machine without a desktop session has no runtime folder for the program either.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 scripts/with-xvfb.sh bash -c '
     set -u
     "$1" & pid=$!
