@@ -112,10 +112,8 @@ void CreateWizard::onNextClicked() {
     view_.focus(Form2Part::Text2);
 }
 
+// Back on the location page would change nothing.
 void CreateWizard::onBackClicked() {
-    if (state_.page != WizardPage::Name) {
-        return;
-    }
     state_.page = WizardPage::Location;
     render();
 }
