@@ -1,6 +1,7 @@
 #include "messages/language_choice.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -24,26 +25,27 @@ struct Tag {
 };
 
 // "de_AT.UTF-8@euro" as its language "de", script "" and region "AT"; "zh-Hant-TW" as "zh",
-// "Hant", "TW". A script is the part of four letters after the language.
+// "Hant", "TW". A script is the part of four letters after the language. Tags ignore case, so
+// each part is written as catalogues are named: "zh-hant-tw" is "zh", "Hant", "TW".
 Tag Parsed(std::string_view locale) {
-    std::string code(locale.substr(0, locale.find_first_of(".@")));
-    std::replace(code.begin(), code.end(), '-', '_');
-    std::vector<std::string> parts;
-    for (std::string_view rest = code; !rest.empty();) {
-        parts.emplace_back(rest.substr(0, rest.find('_')));
-        rest.remove_prefix(std::min(rest.size(), parts.back().size() + 1));
-    }
+    std::string_view rest = locale.substr(0, locale.find_first_of(".@"));
+    // The next part, its first letter capital where first is, the others where others are.
+    const auto next = [&rest](bool first, bool others) {
+        std::string part(rest.substr(0, rest.find_first_of("_-")));
+        rest.remove_prefix(std::min(rest.size(), part.size() + 1));
+        for (std::size_t i = 0; i < part.size(); ++i) {
+            const auto c = static_cast<unsigned char>(part[i]);
+            part[i] =
+                static_cast<char>((i == 0 ? first : others) ? std::toupper(c) : std::tolower(c));
+        }
+        return part;
+    };
     Tag tag;
-    std::size_t next = 0;
-    if (next < parts.size()) {
-        tag.language = parts[next++];
+    tag.language = next(false, false);
+    if (rest.substr(0, rest.find_first_of("_-")).size() == 4) {
+        tag.script = next(true, false);
     }
-    if (next < parts.size() && parts[next].size() == 4) {
-        tag.script = parts[next++];
-    }
-    if (next < parts.size()) {
-        tag.region = parts[next];
-    }
+    tag.region = next(true, true);
     return tag;
 }
 

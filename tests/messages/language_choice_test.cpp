@@ -56,6 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"SimplifiedScriptWithRegion", {"zh_Hans_SG", "", "", ""}, "zh_CN"},
         Case{"PlainChinese", {"zh", "", "", ""}, "zh_CN"},
         Case{"DashedTag", {"pt-BR", "", "", ""}, "pt_BR"},
+        Case{"TagsIgnoreCase", {"ZH-hant-hk", "", "", ""}, "zh_TW"},
+        Case{"LocaleInSmallLetters", {"", "", "", "zh_tw.UTF-8"}, "zh_TW"},
         Case{"PseudoLanguageByName", {"en_XA", "", "", ""}, "en_XA"},
         Case{"EmptyListEntriesAreSkipped", {"::he:", "", "", ""}, "he"}),
     [](const auto& row) { return std::string(row.param.name); });
