@@ -64,6 +64,15 @@ inline bool TakesFocus(ControlRole role) {
     return role != ControlRole::Label;
 }
 
+// The control that has the focus when the window appears: the first that takes it.
+inline std::size_t FirstFocus(const WindowDescription& window) {
+    std::size_t part = 0;
+    while (part + 1 < window.controls.size() && !TakesFocus(window.controls[part].role)) {
+        ++part;
+    }
+    return part;
+}
+
 // The layout as designed: the window's size and every control's designed place.
 inline WindowLayout DesignedLayout(const WindowDescription& window) {
     WindowLayout layout{window.width, window.height, {}};

@@ -1,6 +1,7 @@
 #include "document/document_path_win32.h"
 
 #include "common/long_path_win32.h"
+#include "document/windows_names.h"
 
 namespace tbr {
 

@@ -3,10 +3,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "common/wide_text_win32.h"
-#include "document/windows_names.h"
 
 namespace tbr {
 

@@ -9,6 +9,19 @@ wchar_t Upper(wchar_t c) {
     return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;
 }
 
+// Compares two names as Windows does for the ASCII letters in them.
+bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Upper(a[i]) != Upper(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool IsSeparator(wchar_t c) {
     return c == L'\\' || c == L'/';
 }
@@ -91,18 +104,6 @@ std::size_t RootLength(std::wstring_view path) {
 }
 
 }  // namespace
-
-bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Upper(a[i]) != Upper(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 bool IsAcceptableWindowsPath(std::wstring_view path) {
     const std::size_t root = RootLength(path);

@@ -10,9 +10,6 @@
 
 namespace tbr {
 
-// Compares two names as Windows does for the ASCII letters in them.
-bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b);
-
 // Whether path, as UTF-16 (code points on systems whose wchar_t is wider), is one the writer
 // takes: a drive, a share or a "\\?\" drive or share form, or a relative path, whose names
 // Windows uses as they stand.

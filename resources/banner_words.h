@@ -29,6 +29,10 @@ inline constexpr int kBannerWordsRight = kBannerWidth - 6;
 inline constexpr BannerLine kBannerTitle{44, 20.5, true, {26, 36, 86}};     // bold dark blue
 inline constexpr BannerLine kBannerTagline{60, 8.0, false, {88, 96, 116}};  // slate grey
 
+// A line's size is set by the height of its capitals; where the font does not tell its capitals'
+// share of the em, Arial's is taken.
+inline constexpr double kBannerCapsPerEm = 0.716;
+
 // A line too long for the room is written smaller, down to this share of its size (enough for a
 // translation 40 % longer than the English, as the pseudo-language's); what is still too long
 // then is cut short with an ellipsis.

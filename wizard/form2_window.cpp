@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 #include "wizard/create_wizard.h"
 
@@ -115,10 +116,11 @@ WindowLayout LayOutForm2(const TextMeasure& measure, bool rightToLeft) {
     const int nameDown = std::max(0, prompt.bottom() - Designed(Form2Part::Label2).bottom());
 
     // An option is as tall as designed, or as its script's line where that is taller.
-    for (const Form2Part option : {Form2Part::Option1, Form2Part::Option2}) {
+    for (const auto& [option, width] : {std::pair{Form2Part::Option1, option1Width},
+                                        std::pair{Form2Part::Option2, option2Width}}) {
         LayoutRect& r = layout[option];
         r.top += down;
-        r.width = wider(option);
+        r.width = width;
         r.height = std::max(r.height, measure.lineHeight(static_cast<int>(option)));
     }
     LayoutRect& browse = layout[Form2Part::Command3];

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <chrono>
 
+#include "document/temporary_name.h"
 #include "document_test_support.h"
 
 namespace tbr {
@@ -306,10 +307,16 @@ TEST(WriteNewDocument, RemovesOnlyStaleTemporaryFilesOfOurs) {
         int ageMinutes;
         bool removed;
     } cases[] = {
-        {".tbrwiz-Ab3xY9", 2291, 61, true},  {".tbrwiz-empty0", 0, 600, true},
-        {".tbrwiz-fresh1", 100, 59, false},  {".tbrwiz-large1", 2292, 600, false},
-        {".tbrwiz-long123", 10, 600, false}, {".tbrwiz-a_b-c1", 10, 600, false},
+        {".tbrwiz-Ab3xY9", 2291, 61, true},
+        {".tbrwiz-empty0", 0, 600, true},
+        {".tbrwiz-fresh1", 100, 59, false},
+        {".tbrwiz-large1", 2292, 600, false},
+        {".tbrwiz-long123", 10, 600, false},
+        {".tbrwiz-a_b-c1", 10, 600, false},
         {"Old notes.tbr", 10, 600, false},
+        // what the writer names its temporary files today
+        {TemporaryName(0), 2291, 61, true},
+        {TemporaryName(~0ULL), 0, 600, true},
     };
     const auto now = std::filesystem::file_time_type::clock::now();
     for (const auto& c : cases) {

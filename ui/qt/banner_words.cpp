@@ -22,7 +22,7 @@ WrittenLine FitBannerLine(const QString& text, const BannerLine& line) {
     font.setBold(line.bold);
     font.setPixelSize(100);  // to read the capitals' share of the em
     const qreal capsAt100 = QFontMetricsF(font).capHeight();
-    const qreal size = line.capHeight * 100 / (capsAt100 > 0 ? capsAt100 : 71.6);
+    const qreal size = line.capHeight * 100 / (capsAt100 > 0 ? capsAt100 : kBannerCapsPerEm * 100);
     font.setPixelSize(qRound(size));
     const qreal shrink = BannerShrink(QFontMetricsF(font).horizontalAdvance(text), kRoom);
     if (shrink < 1) {

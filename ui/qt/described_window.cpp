@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -228,15 +229,6 @@ void DescribedWindow::render(std::span<const ControlState> states) {
     showDefaultButton();
 }
 
-QWidget* DescribedWindow::first(ControlRole role) const {
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (description_.controls[i].role == role) {
-            return controls_[i];
-        }
-    }
-    return nullptr;
-}
-
 // A window with page default buttons shows one default button at a time, as a dialog does: its
 // page's own, and while another button has the focus, that one (Enter presses the focused
 // button). Only the look and what screen readers are told depend on it.
@@ -260,17 +252,19 @@ void DescribedWindow::showDefaultButton() {
     }
 }
 
-// The focus starts on the first control of the tab order.
+// The window is placed as described each time it is shown; the focus starts on the first control
+// of the tab order.
 void DescribedWindow::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = this->screen();
+        screen != nullptr && description_.placement == Placement::CentredOnScreen) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     QWidget::showEvent(event);
     if (!shownBefore_) {
         shownBefore_ = true;
-        for (std::size_t i = 0; i < controls_.size(); ++i) {
-            if (TakesFocus(description_.controls[i].role)) {
-                controls_[i]->setFocus();
-                break;
-            }
-        }
+        controls_.at(FirstFocus(description_))->setFocus();
     }
 }
 

@@ -51,8 +51,6 @@ class DescribedWindow : public QWidget {
     void layOut(bool measured);
     // Shows each control's state, by part.
     void render(std::span<const ControlState> states);
-    // The control of this kind that comes first in the description.
-    QWidget* first(ControlRole role) const;
 
     void showEvent(QShowEvent* event) override;
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QWindow>
 
 #include "ui/qt/banner_words.h"
@@ -18,7 +17,7 @@ Form1::Form1(Services& services, QWidget* parent)
     }
     SetAccessibleWindowRole(this, QAccessible::Window);
 
-    auto* banner = static_cast<QLabel*>(first(ControlRole::Banner));
+    auto* banner = static_cast<QLabel*>(control(Form1Part::Picture1));
     banner->setPixmap(BannerPixmap(devicePixelRatioF()));
     new BannerWords(banner, Tr(MessageId::MainWindowTitle), Tr(MessageId::BannerTagline));
 
@@ -42,7 +41,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::showEvent(QShowEvent* event) {
-    centreOnScreen();
     showBannerForScreen();
     if (windowHandle() != nullptr && !followsScreen_) {
         followsScreen_ = true;
@@ -54,21 +52,11 @@ void Form1::showEvent(QShowEvent* event) {
 
 // The banner drawn for the pixel ratio of the screen the window is on.
 void Form1::showBannerForScreen() {
-    auto* banner = static_cast<QLabel*>(first(ControlRole::Banner));
+    auto* banner = static_cast<QLabel*>(control(Form1Part::Picture1));
     const qreal ratio = devicePixelRatioF();
     if (banner->pixmap().devicePixelRatio() != ratio) {
         banner->setPixmap(BannerPixmap(ratio));
     }
-}
-
-void Form1::centreOnScreen() {
-    const QScreen* s = screen();
-    if (s == nullptr) {
-        return;
-    }
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 }  // namespace tbr::qt

@@ -20,7 +20,6 @@ class Form1 : public DescribedWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void centreOnScreen();
     void showBannerForScreen();
 
     Launcher launcher_;

@@ -35,7 +35,7 @@ HFONT WordsFont(HDC dc, double capHeight, int weight) {
     const HGDIOBJ previous = SelectObject(dc, trial);
     OUTLINETEXTMETRICW metrics{};
     metrics.otmSize = sizeof(metrics);
-    double capsPerEm = 0.716;  // Arial's, where the font does not say
+    double capsPerEm = resources::kBannerCapsPerEm;
     if (GetOutlineTextMetricsW(dc, sizeof(metrics), &metrics) != 0 && metrics.otmsCapEmHeight > 0) {
         capsPerEm = metrics.otmsCapEmHeight / 100.0;
     }

@@ -1,5 +1,5 @@
-// The window base both forms are made of: a modeless dialog box built in memory from the form's
-// control table (so the system's dialog manager gives Tab, Shift+Tab, arrow keys, Space and the
+// The window base both forms are made of: a modeless dialog box built in memory from the window's
+// description (so the system's dialog manager gives Tab, Shift+Tab, arrow keys, Space and the
 // focus memory), its dialog procedure, loading, showing and unloading it, and its layout at the
 // window's DPI.
 #pragma once
@@ -152,12 +152,7 @@ class DialogWindow {
         layOut(GetDpiForWindow(window));
         Form& form = static_cast<Form&>(*this);
         form.onLoad();
-        for (std::size_t part = 0; part < description_.controls.size(); ++part) {
-            if (TakesFocus(description_.controls[part].role)) {
-                FocusControl(window, control(part));
-                break;
-            }
-        }
+        FocusControl(window, control(FirstFocus(description_)));
     }
 
     void onCommand(int id, int code) {

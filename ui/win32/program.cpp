@@ -10,8 +10,8 @@ Program::Program(HINSTANCE instance, Catalogue catalogue)
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES;
     InitCommonControlsEx(&controls);
-    // COM, which the shell's dialogs need, is started with the first of them (delay-loaded,
-    // shell/CMakeLists.txt).
+    // COM, which the shell's dialogs need, is started with the first of them (boxes.cpp); their
+    // DLLs are loaded then too (delay-loaded, shell/CMakeLists.txt).
 }
 
 Program::~Program() {
