@@ -5,8 +5,6 @@
 namespace tbr::testing {
 namespace {
 
-using win32::Form1;
-
 class MainWindow : public WindowTest {};
 
 TEST_F(MainWindow, FollowsItsDescription) {

@@ -11,9 +11,6 @@
 namespace tbr::testing {
 namespace {
 
-using win32::Form1;
-using win32::Form2;
-
 UINT kDpi = 0;  // the system's, once a test has started
 
 int Px(int twips) {

@@ -17,8 +17,6 @@ namespace tbr::testing {
 namespace {
 
 using win32::Catalogue;
-using win32::Form1;
-using win32::Form2;
 
 std::wstring ClassName(HWND window) {
     wchar_t name[32] = {};
