@@ -34,9 +34,7 @@ void ExpectTextsFit(HWND window, std::initializer_list<int> ids) {
         const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         const std::wstring text = TextOf(control);
         const RECT client = ClientOf(control);
-        wchar_t windowClass[16] = {};
-        GetClassNameW(control, windowClass, 16);
-        if (std::wstring(windowClass) == L"Static") {
+        if (ClassOf(control) == L"Static") {
             EXPECT_LE(win32::WrappedTextHeight(control, font, text, client.right), client.bottom)
                 << id;
             continue;

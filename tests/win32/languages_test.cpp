@@ -18,18 +18,12 @@ namespace {
 
 using win32::Catalogue;
 
-std::wstring ClassName(HWND window) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
-
 // The text a control draws, in its own font: a label's lines wrapped at its width, a push
 // button's one line inside its raised edge and focus rectangle, an option's beside its mark.
 // Picture buttons, text boxes and the banner draw no text of theirs.
 void ExpectTextFits(HWND control) {
     const std::wstring text = TextOf(control);
-    const std::wstring type = ClassName(control);
+    const std::wstring type = ClassOf(control);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     if (text.empty() || (type != L"Static" && type != L"Button") || (style & BS_ICON) != 0) {
         return;
@@ -89,7 +83,7 @@ void ExpectPageFits(HWND window, LANGID language) {
             EXPECT_FALSE(overlap) << id << " " << GetDlgCtrlID(shown[j]);
         }
         const std::wstring text = TextOf(shown[i]);
-        if (language == win32::kPseudoTable && ClassName(shown[i]) != L"Edit" && !text.empty()) {
+        if (language == win32::kPseudoTable && ClassOf(shown[i]) != L"Edit" && !text.empty()) {
             EXPECT_TRUE(text.front() == L'[' && text.back() == L']') << Narrow(text);
         }
     }
@@ -349,7 +343,7 @@ TEST_P(Reading, ControlsReadAsTheirTextsAreRead) {
             const auto carried = GetWindowLongW(control, GWL_EXSTYLE);
             EXPECT_EQ((carried & WS_EX_LAYOUTRTL) != 0, rightToLeft && row.mirrored) << row.id;
             EXPECT_EQ((carried & WS_EX_RTLREADING) != 0, rightToLeft && row.reversed) << row.id;
-            if (ClassName(control) == L"Edit") {
+            if (ClassOf(control) == L"Edit") {
                 EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & ES_RIGHT) != 0,
                           rightToLeft && row.reversed)
                     << row.id;

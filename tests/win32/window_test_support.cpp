@@ -12,12 +12,6 @@ const bool dllSearchAsInTheProgram = (SearchDllsInSystemFolderOnly(), true);
 
 BoxAnswerer* current = nullptr;
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
 // Visible dialogs of this thread that have an owner: message boxes and the common dialogs.
 std::vector<HWND> OwnedDialogs() {
     std::vector<HWND> found;
@@ -195,6 +189,12 @@ std::vector<HWND> WindowTest::tabRound(bool backwards) {
     return order;
 }
 
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 RECT PlaceOf(HWND child) {
     RECT place{};
     GetWindowRect(child, &place);
@@ -246,18 +246,17 @@ void ExpectFollowsDescription(HWND window, const WindowDescription& description,
             child = GetWindow(child, GW_HWNDNEXT);
         }
         ASSERT_EQ(GetDlgCtrlID(child), Id(part));
-        wchar_t windowClass[32] = {};
-        GetClassNameW(child, windowClass, 32);
+        const std::wstring windowClass = ClassOf(child);
         const LONG style = GetWindowLongW(child, GWL_STYLE);
         switch (control.role) {
             case ControlRole::Banner:
-                EXPECT_STREQ(windowClass, win32::kBannerClass);
+                EXPECT_EQ(windowClass, win32::kBannerClass);
                 break;
             case ControlRole::Label:
-                EXPECT_STREQ(windowClass, L"Static");
+                EXPECT_EQ(windowClass, L"Static");
                 break;
             case ControlRole::TextBox:
-                EXPECT_STREQ(windowClass, L"Edit");
+                EXPECT_EQ(windowClass, L"Edit");
                 break;
             case ControlRole::Option:
                 EXPECT_EQ(style & BS_TYPEMASK, BS_AUTORADIOBUTTON);

@@ -98,6 +98,8 @@ class WindowTest : public ::testing::Test {
     bool quitPosted_ = false;
 };
 
+// A window's class name ("Button", "Static", "#32770").
+std::wstring ClassOf(HWND window);
 // A child window's place relative to its parent's client area.
 RECT PlaceOf(HWND child);
 RECT ClientOf(HWND window);
