@@ -230,10 +230,10 @@ LOGFONTW FontOf(HWND window) {
 
 void ExpectFollowsDescription(HWND window, const WindowDescription& description,
                               const win32::Catalogue& catalogue) {
-    ASSERT_EQ(GetDpiForWindow(window), 96u);
+    const UINT dpi = GetDpiForWindow(window);
     EXPECT_EQ(TextOf(window), catalogue.text(description.title));
-    EXPECT_EQ(ClientOf(window).right, win32::TwipsToPixels(description.width, 96));
-    EXPECT_EQ(ClientOf(window).bottom, win32::TwipsToPixels(description.height, 96));
+    EXPECT_EQ(ClientOf(window).right, win32::TwipsToPixels(description.width, dpi));
+    EXPECT_EQ(ClientOf(window).bottom, win32::TwipsToPixels(description.height, dpi));
     HWND child = GetWindow(window, GW_CHILD);
     for (std::size_t part = 0; part < description.controls.size(); ++part) {
         const ControlDescription& control = description.controls[part];
@@ -272,7 +272,7 @@ void ExpectFollowsDescription(HWND window, const WindowDescription& description,
         if (control.role != ControlRole::TextBox) {
             EXPECT_EQ(TextOf(child), control.caption ? catalogue.text(*control.caption) : L"");
         }
-        RECT designed = win32::TwipsToPixels(control.designed, 96);
+        RECT designed = win32::TwipsToPixels(control.designed, dpi);
         const RECT place = PlaceOf(child);
         if (control.role == ControlRole::Label) {
             designed.bottom = place.bottom;  // as tall as its text
