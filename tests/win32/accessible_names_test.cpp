@@ -9,9 +9,6 @@
 namespace tbr::testing {
 namespace {
 
-using win32::Form1;
-using win32::Form2;
-
 class AccessibleNames : public WindowTest {};
 
 std::wstring AccessibleName(HWND control) {

@@ -15,9 +15,6 @@
 namespace tbr::testing {
 namespace {
 
-using win32::Form1;
-using win32::Form2;
-
 class Boxes : public WindowTest {
   protected:
     // The wizard on its name page, the folder given, the name typed.

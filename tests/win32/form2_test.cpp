@@ -6,9 +6,6 @@
 namespace tbr::testing {
 namespace {
 
-using win32::Form1;
-using win32::Form2;
-
 // The height of one line of a control's text in its font.
 int LineHeight(HWND control) {
     const HDC dc = GetDC(control);

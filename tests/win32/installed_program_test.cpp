@@ -173,16 +173,6 @@ TEST(Installed, DocumentTypeAndNewMenuWithoutAnOpenVerb) {
     }
 }
 
-// The file browsers name the type from the program's own string table, through the system's
-// resource loader: in the language the program itself would speak to this user (the installer
-// test runs this in English and in German).
-TEST(Installed, TheDocumentTypeIsNamedByTheProgramsStringTable) {
-    const std::wstring program = InstallFolder() + L"\\tbrwiz.exe";
-    const std::wstring name = L"@" + program + L",-40";
-    EXPECT_EQ(ClassText(OurClasses(), kProgId, L"FriendlyTypeName"), name);
-    EXPECT_EQ(IndirectString(name), ProgramsOwnText(program, MessageId::DocumentTypeName));
-}
-
 TEST(Installed, StartMenuShortcutWithTheApplicationIcon) {
     const std::vector<std::wstring> shortcuts = StartMenuShortcuts();
     ASSERT_EQ(shortcuts.size(), 1u);
@@ -193,18 +183,33 @@ TEST(Installed, StartMenuShortcutWithTheApplicationIcon) {
     EXPECT_EQ(ReadBytes(shortcut.icon), Bytes(resources::AppIcon())) << Narrow(shortcut.icon);
 }
 
-// The Start menu names the shortcut by the program's title in its string table, in the user's
-// language (Wine's installer does not apply it, Windows' does: the installer's row is checked,
-// and what the system loads by it).
-TEST(Installed, StartMenuShortcutIsNamedByTheProgramsStringTable) {
+// The file browsers name the type, and the Start menu the shortcut, from the program's own string
+// table, through the system's resource loader: in the language the program itself would speak to
+// this user (the installer test runs this in English and in German). Wine's installer does not
+// apply the shortcut's name, Windows' does: the installer's row is checked, and what the system
+// loads by it.
+TEST(Installed, NamesComeFromTheProgramsStringTable) {
     const std::vector<std::wstring> products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);
-    const ShortcutName name = InstalledShortcutName(products[0]);
-    EXPECT_EQ(name.file, L"[#tbrwiz.exe]");
-    EXPECT_EQ(name.string, static_cast<int>(MessageId::MainWindowTitle));
+    const ShortcutName shortcut = InstalledShortcutName(products[0]);
+    EXPECT_EQ(shortcut.file, L"[#tbrwiz.exe]");
     const std::wstring program = InstallFolder() + L"\\tbrwiz.exe";
-    EXPECT_EQ(IndirectString(L"@" + program + L",-" + std::to_wstring(name.string)),
-              ProgramsOwnText(program, MessageId::MainWindowTitle));
+    const auto reference = [&program](int string) {
+        return L"@" + program + L",-" + std::to_wstring(string);
+    };
+    const struct {
+        const char* what;
+        std::wstring reference;  // as the system holds it
+        MessageId text;
+    } rows[] = {
+        {"document type", ClassText(OurClasses(), kProgId, L"FriendlyTypeName").value_or(L""),
+         MessageId::DocumentTypeName},
+        {"Start menu shortcut", reference(shortcut.string), MessageId::MainWindowTitle},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.reference, reference(static_cast<int>(row.text))) << row.what;
+        EXPECT_EQ(IndirectString(row.reference), ProgramsOwnText(program, row.text)) << row.what;
+    }
 }
 
 TEST(Installed, OneEntryInAppsAndFeatures) {

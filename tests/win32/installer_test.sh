@@ -74,7 +74,7 @@ step() {
             expect_exit "install" "$(msiexec_quietly /i "$package")" 0
             check 'Installed.*' ;;
         in-german)  # the names the system takes from the program's string table
-            LC_ALL=de_DE.UTF-8 check 'Installed.*IsNamedByTheProgramsStringTable' ;;
+            LC_ALL=de_DE.UTF-8 check 'Installed.NamesComeFromTheProgramsStringTable' ;;
         failed-upgrade)  # the older version is already gone when the newer one fails
             expect_exit "failed upgrade" \
                 "$(msiexec_quietly /i "$newer" TBR_TEST_FAIL_AT_END=1)" 91

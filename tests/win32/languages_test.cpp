@@ -17,21 +17,13 @@ namespace tbr::testing {
 namespace {
 
 using win32::Catalogue;
-using win32::Form1;
-using win32::Form2;
-
-std::wstring ClassName(HWND window) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
 
 // The text a control draws, in its own font: a label's lines wrapped at its width, a push
 // button's one line inside its raised edge and focus rectangle, an option's beside its mark.
 // Picture buttons, text boxes and the banner draw no text of theirs.
 void ExpectTextFits(HWND control) {
     const std::wstring text = TextOf(control);
-    const std::wstring type = ClassName(control);
+    const std::wstring type = ClassOf(control);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     if (text.empty() || (type != L"Static" && type != L"Button") || (style & BS_ICON) != 0) {
         return;
@@ -91,7 +83,7 @@ void ExpectPageFits(HWND window, LANGID language) {
             EXPECT_FALSE(overlap) << id << " " << GetDlgCtrlID(shown[j]);
         }
         const std::wstring text = TextOf(shown[i]);
-        if (language == win32::kPseudoTable && ClassName(shown[i]) != L"Edit" && !text.empty()) {
+        if (language == win32::kPseudoTable && ClassOf(shown[i]) != L"Edit" && !text.empty()) {
             EXPECT_TRUE(text.front() == L'[' && text.back() == L']') << Narrow(text);
         }
     }
@@ -165,7 +157,7 @@ TEST_P(Languages, EveryPageFitsItsTexts) {
     ASSERT_EQ(program_.catalogue().language(), GetParam());
     ASSERT_NO_FATAL_FAILURE(ExpectPageFits(form1(), GetParam()));
     // The banner's words, English too; left to right both lines begin at the room's left edge
-    // (right to left: RightToLeft below; Wine draws Hebrew as boxes that it measures wrongly).
+    // (right to left: Direction below; Wine draws Hebrew as boxes that it measures wrongly).
     const auto title = BannerInk(main(Id(Form1Part::Picture1)), 12, 47);
     const auto tagline = BannerInk(main(Id(Form1Part::Picture1)), 50, 66);
     ASSERT_TRUE(title.first >= 0 && tagline.first >= 0) << "both lines written";
@@ -214,18 +206,8 @@ TEST(Catalogue, ShipsEveryLanguageAndItsDirection) {
     EXPECT_EQ(Catalogue(program, 0x1d).text(MessageId::CloseButton), L"Close");
 }
 
-// Right to left: both windows mirrored, "Close" on the left and the picture buttons on the right,
-// each control as far from the right edge as the layout puts it from the left; the banner's emblem
-// still at its left, its words at its right. (Wine ignores MB_RIGHT and MB_RTLREADING and mirrors
-// the boxes by its own locale: the Arabic road of win32_end_to_end_test.)
-class RightToLeft : public WindowTest, public ::testing::WithParamInterface<LANGID> {
-  protected:
-    RightToLeft() : WindowTest(GetParam()) {}
-};
-
 // Each visible control, seen on the screen, stands where the layout puts it seen in a mirror.
 void ExpectMirrored(HWND window) {
-    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
     RECT client = ClientOf(window);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     const LONG right = std::max(client.left, client.right);  // mirrored: left and right swap
@@ -236,57 +218,6 @@ void ExpectMirrored(HWND window) {
         EXPECT_EQ(right - screen.right, PlaceOf(child).left) << GetDlgCtrlID(child);
     }
 }
-
-// A pixel of the banner's picture, counted from its left edge as drawn.
-COLORREF BannerPixel(HWND banner, int x, int y) {
-    InvalidateRect(banner, nullptr, TRUE);
-    UpdateWindow(banner);
-    const HDC dc = GetDC(banner);
-    SetLayout(dc, 0);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(banner, dc);
-    return colour;
-}
-
-TEST_P(RightToLeft, WindowsAreMirroredAndTheBannerIsNot) {
-    ASSERT_NO_FATAL_FAILURE(ExpectMirrored(form1()));
-    RECT close{}, create{};
-    GetWindowRect(main(Id(Form1Part::Command4)), &close);
-    GetWindowRect(main(Id(Form1Part::Command1)), &create);
-    EXPECT_LT(close.right, create.left);
-    // The emblem's blue tile at the picture's left, white paper at its right.
-    const int scale = static_cast<int>(GetDpiForWindow(form1())) / 96;
-    const COLORREF tile = BannerPixel(main(Id(Form1Part::Picture1)), 12 * scale, 40 * scale);
-    EXPECT_GT(GetBValue(tile), GetRValue(tile) + 40) << std::hex << tile;
-    EXPECT_EQ(BannerPixel(main(Id(Form1Part::Picture1)), 310 * scale, 8 * scale) & 0xFFFFFF,
-              0xFFFFFFu);
-    // Both lines of its words end at the room's right edge (Wine draws Hebrew as boxes that it
-    // measures wrongly).
-    const int room = resources::kBannerWordsRight - resources::kBannerWordsLeft;
-    if (GetParam() != 0x0d) {
-        EXPECT_GE(BannerInk(main(Id(Form1Part::Picture1)), 12, 47).second, room - 4);
-        EXPECT_GE(BannerInk(main(Id(Form1Part::Picture1)), 50, 66).second, room - 4);
-    }
-
-    click(main(Id(Form1Part::Command1)));
-    ASSERT_NE(form2(), nullptr);
-    ASSERT_NO_FATAL_FAILURE(ExpectMirrored(form2()));
-}
-
-std::string LanguageName(const ::testing::TestParamInfo<LANGID>& row) {
-    switch (row.param) {
-        case 0x01:
-            return "Arabic";
-        case 0x29:
-            return "Persian";
-        case 0x0d:
-            return "Hebrew";
-        default:
-            return "German";
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Languages, RightToLeft, ::testing::Values(0x01, 0x29, 0x0d), LanguageName);
 
 // The golden pixels of a button's icon (the create icon's star) seen on the screen, in the
 // button's left half and in its right half.
@@ -321,12 +252,17 @@ struct Carries {
     bool reversed;  // right to left: WS_EX_RTLREADING, and for a box ES_RIGHT
 };
 
-class Reading : public WindowTest, public ::testing::WithParamInterface<LANGID> {
+// Right to left (and German left to right, to compare): both windows mirrored, "Close" on the
+// left and the picture buttons on the right, each control as far from the right edge as the
+// layout puts it from the left; the banner's emblem still at its left, its words at its right;
+// each control reads as its text is read. (Wine ignores MB_RIGHT and MB_RTLREADING and mirrors
+// the boxes by its own locale: the Arabic road of win32_end_to_end_test.)
+class Direction : public WindowTest, public ::testing::WithParamInterface<LANGID> {
   protected:
-    Reading() : WindowTest(GetParam()) {}
+    Direction() : WindowTest(GetParam()) {}
 };
 
-TEST_P(Reading, ControlsReadAsTheirTextsAreRead) {
+TEST_P(Direction, WindowsMirrorAndControlsReadAsTheirTexts) {
     constexpr Carries rows[] = {
         {false, Id(Form1Part::Label1), true, false},
         {false, Id(Form1Part::Command4), true, false},
@@ -351,23 +287,59 @@ TEST_P(Reading, ControlsReadAsTheirTextsAreRead) {
             const auto carried = GetWindowLongW(control, GWL_EXSTYLE);
             EXPECT_EQ((carried & WS_EX_LAYOUTRTL) != 0, rightToLeft && row.mirrored) << row.id;
             EXPECT_EQ((carried & WS_EX_RTLREADING) != 0, rightToLeft && row.reversed) << row.id;
-            if (ClassName(control) == L"Edit") {
+            if (ClassOf(control) == L"Edit") {
                 EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & ES_RIGHT) != 0,
                           rightToLeft && row.reversed)
                     << row.id;
             }
         }
+        if (rightToLeft) {
+            ExpectMirrored(window);
+        }
     };
     expectCarried(form1(), false);
+    RECT close{}, create{};
+    GetWindowRect(main(Id(Form1Part::Command4)), &close);
+    GetWindowRect(main(Id(Form1Part::Command1)), &create);
+    EXPECT_EQ(close.right < create.left, rightToLeft);
     const auto [left, right] = GoldOnEachSide(main(Id(Form1Part::Command1)));
     EXPECT_GT(left, 4 * right + 10)
         << "the star as drawn, on the left: " << left << " to " << right;
+    // The emblem's blue tile at the picture's left, white paper at its right.
+    const HWND banner = main(Id(Form1Part::Picture1));
+    const int scale = static_cast<int>(GetDpiForWindow(banner)) / 96;
+    const int width = resources::kBannerWidth * scale;
+    const std::vector<std::uint32_t> pixels =
+        OnScreen(banner, width, resources::kBannerHeight * scale);
+    const std::uint32_t tile = pixels[40 * scale * width + 12 * scale];
+    EXPECT_GT(tile & 0xFF, ((tile >> 16) & 0xFF) + 40) << std::hex << tile;
+    EXPECT_EQ(pixels[8 * scale * width + 310 * scale] & 0xFFFFFF, 0xFFFFFFu);
+    // Right to left both lines of its words end at the room's right edge (Wine draws Hebrew as
+    // boxes that it measures wrongly).
+    const int room = resources::kBannerWordsRight - resources::kBannerWordsLeft;
+    if (rightToLeft && GetParam() != 0x0d) {
+        EXPECT_GE(BannerInk(banner, 12, 47).second, room - 4);
+        EXPECT_GE(BannerInk(banner, 50, 66).second, room - 4);
+    }
     click(main(Id(Form1Part::Command1)));
     ASSERT_NE(form2(), nullptr);
     expectCarried(form2(), true);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, Reading, ::testing::Values(0x01, 0x29, 0x0d, 0x07),
+std::string LanguageName(const ::testing::TestParamInfo<LANGID>& row) {
+    switch (row.param) {
+        case 0x01:
+            return "Arabic";
+        case 0x29:
+            return "Persian";
+        case 0x0d:
+            return "Hebrew";
+        default:
+            return "German";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Direction, ::testing::Values(0x01, 0x29, 0x0d, 0x07),
                          LanguageName);
 
 }  // namespace

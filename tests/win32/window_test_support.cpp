@@ -12,12 +12,6 @@ const bool dllSearchAsInTheProgram = (SearchDllsInSystemFolderOnly(), true);
 
 BoxAnswerer* current = nullptr;
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
 // Visible dialogs of this thread that have an owner: message boxes and the common dialogs.
 std::vector<HWND> OwnedDialogs() {
     std::vector<HWND> found;
@@ -195,6 +189,12 @@ std::vector<HWND> WindowTest::tabRound(bool backwards) {
     return order;
 }
 
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 RECT PlaceOf(HWND child) {
     RECT place{};
     GetWindowRect(child, &place);
@@ -230,10 +230,10 @@ LOGFONTW FontOf(HWND window) {
 
 void ExpectFollowsDescription(HWND window, const WindowDescription& description,
                               const win32::Catalogue& catalogue) {
-    ASSERT_EQ(GetDpiForWindow(window), 96u);
+    const UINT dpi = GetDpiForWindow(window);
     EXPECT_EQ(TextOf(window), catalogue.text(description.title));
-    EXPECT_EQ(ClientOf(window).right, win32::TwipsToPixels(description.width, 96));
-    EXPECT_EQ(ClientOf(window).bottom, win32::TwipsToPixels(description.height, 96));
+    EXPECT_EQ(ClientOf(window).right, win32::TwipsToPixels(description.width, dpi));
+    EXPECT_EQ(ClientOf(window).bottom, win32::TwipsToPixels(description.height, dpi));
     HWND child = GetWindow(window, GW_CHILD);
     for (std::size_t part = 0; part < description.controls.size(); ++part) {
         const ControlDescription& control = description.controls[part];
@@ -246,18 +246,17 @@ void ExpectFollowsDescription(HWND window, const WindowDescription& description,
             child = GetWindow(child, GW_HWNDNEXT);
         }
         ASSERT_EQ(GetDlgCtrlID(child), Id(part));
-        wchar_t windowClass[32] = {};
-        GetClassNameW(child, windowClass, 32);
+        const std::wstring windowClass = ClassOf(child);
         const LONG style = GetWindowLongW(child, GWL_STYLE);
         switch (control.role) {
             case ControlRole::Banner:
-                EXPECT_STREQ(windowClass, win32::kBannerClass);
+                EXPECT_EQ(windowClass, win32::kBannerClass);
                 break;
             case ControlRole::Label:
-                EXPECT_STREQ(windowClass, L"Static");
+                EXPECT_EQ(windowClass, L"Static");
                 break;
             case ControlRole::TextBox:
-                EXPECT_STREQ(windowClass, L"Edit");
+                EXPECT_EQ(windowClass, L"Edit");
                 break;
             case ControlRole::Option:
                 EXPECT_EQ(style & BS_TYPEMASK, BS_AUTORADIOBUTTON);
@@ -273,7 +272,7 @@ void ExpectFollowsDescription(HWND window, const WindowDescription& description,
         if (control.role != ControlRole::TextBox) {
             EXPECT_EQ(TextOf(child), control.caption ? catalogue.text(*control.caption) : L"");
         }
-        RECT designed = win32::TwipsToPixels(control.designed, 96);
+        RECT designed = win32::TwipsToPixels(control.designed, dpi);
         const RECT place = PlaceOf(child);
         if (control.role == ControlRole::Label) {
             designed.bottom = place.bottom;  // as tall as its text

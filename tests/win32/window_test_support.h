@@ -98,6 +98,8 @@ class WindowTest : public ::testing::Test {
     bool quitPosted_ = false;
 };
 
+// A window's class name ("Button", "Static", "#32770").
+std::wstring ClassOf(HWND window);
 // A child window's place relative to its parent's client area.
 RECT PlaceOf(HWND child);
 RECT ClientOf(HWND window);
@@ -106,7 +108,7 @@ bool Visible(HWND window);
 bool Enabled(HWND window);
 LOGFONTW FontOf(HWND window);
 
-// The window follows its description at 96 DPI: its title and size, and every control in the
+// The window follows its description at its own DPI: its title and size, and every control in the
 // description's order (the tab order), of its kind, with its text and at its designed place (a
 // label as tall as its text).
 void ExpectFollowsDescription(HWND window, const WindowDescription& description,
