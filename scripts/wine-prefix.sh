@@ -55,12 +55,12 @@ start() {
     quiet timeout -k 5 "$TBR_WINE_BOOT_TIMEOUT" wineboot -i
     # Without a window manager Wine would wait at every message box and destroyed window for one
     # that never answers.
-    quiet timeout -k 5 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
+    quiet wine_reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
     # Arial is not on a Debian machine; Liberation Sans has the same metrics.
-    quiet timeout -k 5 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial \
+    quiet wine_reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial \
         /d 'Liberation Sans' /f
     # As on Windows, the standard dialog font is MS Sans Serif (Wine would otherwise use Tahoma).
-    quiet timeout -k 5 60 wine reg add \
+    quiet wine_reg add \
         'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Shell Dlg' \
         /d 'MS Sans Serif' /f
     # Letters that the main window's label font (Arial, drawn as Liberation Sans) lacks come from
@@ -73,10 +73,10 @@ start() {
     local face links='DejaVuSans.ttf,DejaVu Sans\0wqy-microhei.ttc,WenQuanYi Micro Hei'
     local bold_links='DejaVuSans-Bold.ttf,DejaVu Sans\0wqy-microhei.ttc,WenQuanYi Micro Hei'
     for face in Arial 'Liberation Sans'; do
-        quiet timeout -k 5 60 wine reg add \
+        quiet wine_reg add \
             'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
             /v "$face" /t REG_MULTI_SZ /d "$links" /f
-        quiet timeout -k 5 60 wine reg add \
+        quiet wine_reg add \
             'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
             /v "$face Bold" /t REG_MULTI_SZ /d "$bold_links" /f
     done

@@ -29,9 +29,8 @@ fi
 
 desktop_key='HKCU\Control Panel\Desktop'
 if [ -n "${TBR_WINE_DPI:-}" ]; then
-    timeout -k 5 30 wine reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$TBR_WINE_DPI" /f \
-        </dev/null >/dev/null 2>&1
-    trap 'timeout -k 5 30 wine reg delete "$desktop_key" /v LogPixels /f </dev/null >/dev/null 2>&1' EXIT
+    wine_reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$TBR_WINE_DPI" /f >/dev/null
+    trap 'wine_reg delete "$desktop_key" /v LogPixels /f >/dev/null' EXIT
 fi
 
 # The program's output goes through files: Wine's helper processes inherit the program's output

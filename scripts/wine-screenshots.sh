@@ -39,8 +39,7 @@ window_besides() {
 
 shoot() { # dpi suffix [locale]
     local scale=$(($1 / 96)) main wizard
-    timeout -k 5 30 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" \
-        /f </dev/null >/dev/null 2>&1
+    wine_reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
     LC_ALL=${3:-C.UTF-8} timeout -k 5 60 wine "$exe" </dev/null >/dev/null 2>&1 &
     pid=$!
     main=$(window_besides)
@@ -71,11 +70,9 @@ shoot() { # dpi suffix [locale]
 
 # The fonts the windows ask for: Arial (the main window's labels) and the dialog font.
 fonts() { # Arial's face, the dialog font's face
-    timeout -k 5 30 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "$1" /f \
-        </dev/null >/dev/null 2>&1
-    timeout -k 5 30 wine reg add \
-        'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Shell Dlg' \
-        /d "$2" /f </dev/null >/dev/null 2>&1
+    wine_reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "$1" /f >/dev/null
+    wine_reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v 'MS Shell Dlg' /d "$2" /f >/dev/null
 }
 
 shoot 96 ""

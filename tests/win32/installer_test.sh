@@ -38,20 +38,6 @@ expect_exit() {
 check() {
     "$scripts/wine-run.sh" "$checks" --gtest_brief=1 --gtest_filter="$1" "$program" $machine
 }
-# reg_query <key>: the key and everything under it, or reg's word that there is no such key.
-# Now and then Wine fails to start reg.exe and prints why instead; that run is tried again.
-reg_query() {
-    local out try
-    for try in 1 2 3; do
-        out=$(timeout -k 5 60 wine reg query "$1" /s </dev/null 2>/dev/null | tr -d '\r') || true
-        if grep -q '^HKEY_' <<<"$out" ||
-           [ "$out" = 'reg: Unable to find the specified registry key' ]; then
-            break
-        fi
-        echo "installer_test: reg query $1, try $try: $out" >&2
-    done
-    echo "$out"
-}
 # What an installation may change: the classes, and every file and folder of ours (with the
 # user's programs folder, which the user's installation makes where there is none).
 snapshot() {
@@ -59,7 +45,7 @@ snapshot() {
     for key in 'HKLM\SOFTWARE\Classes\.tbr' 'HKLM\SOFTWARE\Classes\Tambrel.Document' \
                'HKCU\Software\Classes\.tbr' 'HKCU\Software\Classes\Tambrel.Document'; do
         echo "$key:"
-        reg_query "$key"
+        wine_reg query "$key" /s || true
     done
     find "$WINEPREFIX/drive_c" \( -ipath '*tambrel*' -o -path '*/AppData/Local/Programs' \) | sort
 }
