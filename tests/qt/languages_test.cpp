@@ -173,7 +173,7 @@ class LanguagesTest : public QObject {
         FakeServices services;
         Form1 main(services);
         main.show();
-        QTRY_VERIFY(main.fitted());  // once on the screen
+        TBR_TRY_VERIFY(main.fitted());  // once on the screen
         CheckRoom(main, pseudo);
         Form2 wizard(services);
         wizard.show();
@@ -221,7 +221,7 @@ class LanguagesTest : public QObject {
         FakeServices services;
         Form1 main(services);
         main.show();
-        QTRY_VERIFY(main.fitted());
+        TBR_TRY_VERIFY(main.fitted());
         CheckMirrored(main);
         // The picture buttons' icons show as drawn, as on Windows: the create icon's star on the
         // left.
@@ -259,7 +259,7 @@ class LanguagesTest : public QObject {
         FakeServices services;
         Form1 main(services);
         main.show();
-        QTRY_VERIFY(main.fitted());
+        TBR_TRY_VERIFY(main.fitted());
         using tbr::resources::kBannerTagline;
         using tbr::resources::kBannerTitle;
         for (const auto& [id, line] : {std::pair{MessageId::MainWindowTitle, kBannerTitle},

@@ -40,7 +40,7 @@ class WindowSwitcherTest : public QObject {
         main->move(0, 0);  // wherever it stood, it comes back centred
         QPointer<Form1> old(main);
         QTest::mouseClick(Named<QPushButton>(*main, "Command1"), Qt::LeftButton);
-        QTRY_VERIFY(old.isNull());  // unloaded, not merely hidden
+        TBR_TRY_VERIFY(old.isNull());  // unloaded, not merely hidden
         auto* wizard = qobject_cast<Form2*>(switcher.current());
         QVERIFY(wizard != nullptr);
         QVERIFY(wizard->isVisible());
@@ -73,7 +73,7 @@ class WindowSwitcherTest : public QObject {
         QPointer<QWidget> wizard = switcher.current();
         QVERIFY(QTest::qWaitForWindowExposed(wizard));
         wizard->close();
-        QTRY_VERIFY(wizard.isNull());
+        TBR_TRY_VERIFY(wizard.isNull());
         QVERIFY(switcher.current() == nullptr);
     }
 
