@@ -50,11 +50,16 @@ validate_entry() {
 # every_language <what> <file> <count> <pattern> <source-dir>: each language of the catalogue
 # (po/<language>.po) has count lines of file that hold pattern, "@" in it standing for the
 # language: msgfmt leaves out a language it was not given and a text that is not translated.
+# A language with a region may be written as a tag too, with a script (gettext 0.23 writes
+# pt_BR as pt-BR and zh_CN as zh-Hans-CN in XML; 0.21 as pt_BR).
 every_language() {
-    local po language found wrong=()
+    local po language spelt fixed found wrong=()
+    fixed=$(sed 's/[][\.*^$+?(){}|/]/\\&/g' <<<"$4")
     for po in "$5"/po/*.po; do
         language=$(basename "$po" .po)
-        found=$(grep -c -F -- "${4//@/$language}" "$2" || true)
+        spelt=$language
+        [[ $language == *_* ]] && spelt="${language%%_*}([-_][A-Z][a-z]{3})?[-_]${language#*_}"
+        found=$(grep -c -E -- "${fixed//@/$spelt}" "$2" || true)
         [ "$found" = "$3" ] || wrong+=("$language: $found")
     done
     [ ${#wrong[@]} -eq 0 ] && pass "$1 in every language of po/" ||

@@ -12,6 +12,10 @@ import pyatspi
 
 PID = int(sys.argv[1])
 failures = []
+# Roles by AT-SPI's numbers: their names differ between versions (BUTTON, "button").
+FRAME, DIALOG, BUTTON, LABEL, TEXT = (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG,
+                                      pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LABEL,
+                                      pyatspi.ROLE_TEXT)
 
 
 def check(condition, message):
@@ -45,7 +49,7 @@ def application():
 def window(role, title):
     app = application()
     for w in app or []:
-        if w.getRoleName() == role and w.name == title and showing(w):
+        if w.getRole() == role and w.name == title and showing(w):
             return w
     return None
 
@@ -56,7 +60,7 @@ def showing(o):
 
 def controls(w):
     """The window's controls that are on screen now, as (role, name, accessible)."""
-    return [(c.getRoleName(), c.name, c) for c in w if showing(c)]
+    return [(c.getRole(), c.name, c) for c in w if showing(c)]
 
 
 def targets(o, relation):
@@ -73,7 +77,7 @@ def control(w, role, name):
 def check_labelled(w, role, name, label_text):
     """The control is labelled by the label of that text, and the label names the control."""
     c = control(w, role, name)
-    label = control(w, "label", label_text)
+    label = control(w, LABEL, label_text)
     if c is None or label is None:
         return
     check([t.name for t in targets(c, pyatspi.RELATION_LABELLED_BY)] == [label_text],
@@ -86,10 +90,10 @@ def check_window(w, texts=()):
     """What a reader says for each control: a name, and not the same as another control's. A
     label that names a control is read with it, not on its own. The window's own texts label
     nothing: a reader reads them with the window's title when the window appears."""
-    names = [n for r, n, c in controls(w) if r != "label"]
+    names = [n for r, n, c in controls(w) if r != LABEL]
     check(all(names), f"every control of {w.name!r} has a name: {names}")
     check(len(names) == len(set(names)), f"no two controls of {w.name!r} share a name: {names}")
-    labels = [(n, c) for r, n, c in controls(w) if r == "label"]
+    labels = [(n, c) for r, n, c in controls(w) if r == LABEL]
     for text in texts:
         check(text in [n for n, c in labels], f"{w.name!r} shows its text {text!r}")
     for n, c in labels:
@@ -108,7 +112,7 @@ def check_own_name(w, role, name):
 
 def defaults(w):
     return [n for r, n, c in controls(w)
-            if r == "push button" and c.getState().contains(pyatspi.STATE_IS_DEFAULT)]
+            if r == BUTTON and c.getState().contains(pyatspi.STATE_IS_DEFAULT)]
 
 
 def press(w, role, name):
@@ -121,36 +125,36 @@ def press(w, role, name):
 
 
 # The main window: a frame named by its title; each picture button is named by the text beside it.
-main = wait_for("main window", lambda: window("frame", "Tambrel Wizard"))
+main = wait_for("main window", lambda: window(FRAME, "Tambrel Wizard"))
 check_window(main)
-check_labelled(main, "push button", "Create a new Tambrel.", "Create a new Tambrel.")
-check_labelled(main, "push button", "Edit an existing Tambrel.", "Edit an existing Tambrel.")
-control(main, "push button", "Close")
+check_labelled(main, BUTTON, "Create a new Tambrel.", "Create a new Tambrel.")
+check_labelled(main, BUTTON, "Edit an existing Tambrel.", "Edit an existing Tambrel.")
+control(main, BUTTON, "Close")
 check(defaults(main) == [], "the main window has no default button")
 
 # The wizard: a dialog. On the location page the question is the dialog's own text, read when
 # the wizard opens; the folder box has a short name of its own; "Next >" is the default button.
-press(main, "push button", "Create a new Tambrel.")
-wizard = wait_for("wizard", lambda: window("dialog", "Create Tambrel"))
-check(window("frame", "Tambrel Wizard") is None, "the main window is gone")
+press(main, BUTTON, "Create a new Tambrel.")
+wizard = wait_for("wizard", lambda: window(DIALOG, "Create Tambrel"))
+check(window(FRAME, "Tambrel Wizard") is None, "the main window is gone")
 question = ("You are about to create a new Tambrel. "
             "Where would you like your Tambrel located?")
 check_window(wizard, texts=[question])
-check_own_name(wizard, "text", "Folder")
+check_own_name(wizard, TEXT, "Folder")
 check(defaults(wizard) == ["Next >"], f"Next is the default button: {defaults(wizard)}")
 
 # The name page: the name box is labelled by its question and "Finish" is the default button.
-press(wizard, "push button", "Next >")
+press(wizard, BUTTON, "Next >")
 wait_for("name page", lambda: "Finish" in [n for r, n, c in controls(wizard)])
 check_window(wizard)
 ask = "Please type a name for your Tambrel"
-check_labelled(wizard, "text", ask, ask)
+check_labelled(wizard, TEXT, ask, ask)
 check(defaults(wizard) == ["Finish"], f"Finish is the default button: {defaults(wizard)}")
 
 # Cancel brings the main window back; Close ends the program (the caller checks its exit).
-press(wizard, "push button", "Cancel")
-main = wait_for("main window again", lambda: window("frame", "Tambrel Wizard"))
-press(main, "push button", "Close")
+press(wizard, BUTTON, "Cancel")
+main = wait_for("main window again", lambda: window(FRAME, "Tambrel Wizard"))
+press(main, BUTTON, "Close")
 
 print("PASS" if not failures else f"{len(failures)} failures")
 sys.exit(1 if failures else 0)
