@@ -48,15 +48,23 @@ flush() {
     [ -z "${from:-}" ] || said "$from" | sed 's/^/    /' >>"$transcript"
 }
 
+# The words a listener hears, whatever a version of Orca writes around them: small letters, no
+# punctuation, and a push button simply a button (Orca 43 says "push button", 48 "button").
+heard() {
+    tr '[:upper:]' '[:lower:]' | sed -e 's/push button/button/g' -e 's/[.,;:!?]//g' \
+        -e 's/  */ /g' -e 's/^ //' -e 's/ $//'
+}
+
 # Waits until Orca has said each phrase, in this order, since the step began (a phrase may share
-# an utterance with the one before it), then until it has been quiet for a second.
+# an utterance with the one before it), then until it has been quiet for half a second.
 hear() {
     local deadline=$((SECONDS + 30)) lines phrase i found
     while :; do
-        mapfile -t lines < <(said "$from")
+        mapfile -t lines < <(said "$from" | heard)
         i=0
         found=0
         for phrase in "$@"; do
+            phrase=$(heard <<<"$phrase")
             while [ "$i" -lt "${#lines[@]}" ] && [[ ${lines[$i]} != *"$phrase"* ]]; do
                 i=$((i + 1))
             done
@@ -70,7 +78,7 @@ hear() {
     local before=-1 now
     while now=$(log_lines) && [ "$now" != "$before" ]; do
         before=$now
-        sleep 1
+        sleep 0.5
     done
 }
 
