@@ -79,4 +79,11 @@ for n in 16 22 24 32 48 64 128 256; do
     rsvg-convert -w "$n" -h "$n" "$src/document.svg" \
         -o "$folder/mimetypes/application-x-tambrel.png"
 done
+# The tools' versions: with the same versions the output is the same byte for byte (the check in
+# tests/resources compares bytes then, and pixels within a tolerance otherwise).
+{
+    rsvg-convert --version
+    "$im" -version | head -1 | cut -d' ' -f2-3
+    icotool --version | head -1
+} >"$out/resources/pictures.versions"
 echo "render-pictures: wrote the pictures under $out"
