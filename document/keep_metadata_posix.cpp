@@ -38,7 +38,7 @@ bool RemoveList(int file, mode_t mode) {
 }  // namespace
 
 int KeepMetadata(int folder, const char* name, const struct stat& old, int file) {
-    struct stat now {};
+    struct stat now = {};
     if (::fstat(file, &now) != 0) {
         return errno;
     }
@@ -48,7 +48,7 @@ int KeepMetadata(int folder, const char* name, const struct stat& old, int file)
     do {
         source = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     } while (source < 0 && errno == EINTR);
-    struct stat opened {};
+    struct stat opened = {};
     if (source >= 0 && (::fstat(source, &opened) != 0 || opened.st_dev != old.st_dev ||
                         opened.st_ino != old.st_ino)) {
         ::close(source);

@@ -104,7 +104,7 @@ int CreateTemporaryFile(int folder, std::string& name) {
 // beyond those of any new file is given. Returns 0, or an errno when the new file would end up
 // more open than the old one.
 int KeepAccess(int fd, const struct stat& old) {
-    struct stat now {};
+    struct stat now = {};
     if (::fstat(fd, &now) != 0) {
         return errno;
     }
@@ -147,7 +147,7 @@ void RemoveStaleTemporaryFiles(int folder, std::size_t largest) {
     }
     const time_t now = ::time(nullptr);
     while (const dirent* entry = ::readdir(entries)) {
-        struct stat info {};
+        struct stat info = {};
         if (IsTemporaryName(entry->d_name) &&
             ::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
@@ -230,7 +230,7 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
         return Failure(code, source, "Cannot open the folder '" + folderPath + "'");
     }
 
-    struct stat existing {};
+    struct stat existing = {};
     if (::fstatat(folder.get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISDIR(existing.st_mode)) {
             return Failure(EISDIR, source, "'" + targetPath + "' is a folder");
@@ -282,7 +282,7 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
 }
 
 TargetKind WhatIsAt(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     if (path.empty() || path.find('\0') != std::string::npos || ::lstat(path.c_str(), &info) != 0) {
         return TargetKind::Nothing;
     }

@@ -71,7 +71,7 @@ void CheckParsing(std::string_view text, const xdg::UserDir& dir) {
 // while one lookup reads it, so that no run leaves it behind.
 const std::string& ConfigFolder() {
     static const std::string folder = [] {
-        struct stat info {};
+        struct stat info = {};
         const bool memory = ::stat("/dev/shm", &info) == 0 && S_ISDIR(info.st_mode);
         return std::string(memory ? "/dev/shm" : "/tmp") + "/tbr-fuzz-xdg-" +
                std::to_string(::getpid());

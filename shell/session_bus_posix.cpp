@@ -24,7 +24,7 @@ bool UserBusSocketExists() {
     if (runtime == nullptr || runtime[0] == '\0') {
         return false;
     }
-    struct stat info {};
+    struct stat info = {};
     const std::string socket = std::string(runtime) + "/bus";
     return ::lstat(socket.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) &&
            info.st_uid == ::getuid();

@@ -102,7 +102,7 @@ OsError Error(int code, std::string message) {
 // file (a folder, a device, a FIFO), one we may not read, or one too large to be a user-dirs
 // file all count as no configuration, as the user-dirs convention says.
 std::string ReadUserDirsFile(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return {};  // not even opened: opening a device can have effects of its own
     }

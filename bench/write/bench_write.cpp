@@ -26,7 +26,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kBatch = 20;
 
 std::string FileSystemName(const std::string& folder) {
-    struct statfs info {};
+    struct statfs info = {};
     if (::statfs(folder.c_str(), &info) != 0) {
         return "?";
     }

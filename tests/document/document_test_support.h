@@ -104,7 +104,7 @@ inline std::vector<std::string> EntriesOf(const std::string& folder) {
 }
 
 inline bool IsRegularFile(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

@@ -39,7 +39,7 @@ std::string Quoted(const std::string& path) {
 }
 
 mode_t PermissionsOf(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0);
     return info.st_mode & 0777;
 }

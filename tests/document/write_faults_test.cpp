@@ -165,7 +165,7 @@ TEST(WriteFaultsDevice, RefusesADeviceNodeAndLeavesItAlone) {
 
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error().code, EINVAL);
-    struct stat info {};
+    struct stat info = {};
     ASSERT_EQ(::lstat(target.c_str(), &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
     EXPECT_EQ(EntriesOf(folder), std::vector<std::string>{"Null.tbr"});

@@ -33,7 +33,7 @@ using testing::WriteFile;
 using Names = std::vector<std::string>;
 
 mode_t ModeOf(const std::string& path) {
-    struct stat info {};
+    struct stat info = {};
     EXPECT_EQ(::lstat(path.c_str(), &info), 0) << path;
     return info.st_mode & 07777;
 }
@@ -208,7 +208,7 @@ TEST(WriteNewDocument, RefusesBadTargetsAndChangesNothing) {
         EXPECT_EQ(EntriesOf(folder / "Folder.tbr"), Names{"inside"});
         char byte = 0;
         EXPECT_EQ(::read(pipe, &byte, 1), -1) << "something was written into the FIFO";
-        struct stat info {};
+        struct stat info = {};
         ASSERT_EQ(::lstat((folder / "Pipe.tbr").c_str(), &info), 0);
         EXPECT_TRUE(S_ISFIFO(info.st_mode));
         ASSERT_EQ(::lstat(socketPath.c_str(), &info), 0);
@@ -250,8 +250,8 @@ TEST(WriteNewDocument, ReportsAShortWriteAndKeepsTheOldFile) {
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit limited = saved;
     limited.rlim_cur = 2048;
-    struct sigaction ignore {
-    }, previous{};
+    struct sigaction ignore = {};
+    struct sigaction previous = {};
     ignore.sa_handler = SIG_IGN;
     ASSERT_EQ(::sigaction(SIGXFSZ, &ignore, &previous), 0);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
@@ -279,7 +279,7 @@ TEST(WriteNewDocument, KeepsTheOwnerAndGroupWherePermitted) {
     ASSERT_EQ(::chown(target.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
     ASSERT_EQ(::chmod(target.c_str(), 0660), 0);
     ASSERT_TRUE(WriteNewDocument(target).ok());
-    struct stat info {};
+    struct stat info = {};
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, nobody->pw_uid);
     EXPECT_EQ(info.st_gid, nobody->pw_gid);

@@ -103,8 +103,8 @@ TEST_F(LaunchEditorTest, EditorStartsWithDefaultSignalsInItsOwnSession) {
     sigemptyset(&block);
     sigaddset(&block, SIGUSR1);
     ASSERT_EQ(sigprocmask(SIG_BLOCK, &block, &oldMask), 0);
-    struct sigaction ignore {};
-    struct sigaction oldAction {};
+    struct sigaction ignore = {};
+    struct sigaction oldAction = {};
     ignore.sa_handler = SIG_IGN;
     ASSERT_EQ(sigaction(SIGUSR2, &ignore, &oldAction), 0);
 

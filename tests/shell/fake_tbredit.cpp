@@ -86,7 +86,7 @@ void SleepMs(long ms) {
 }
 
 void WaitFor(const char* path) {
-    struct stat st {};
+    struct stat st = {};
     for (int i = 0; i < 2000 && stat(path, &st) != 0; ++i) {
         SleepMs(10);
     }
