@@ -10,9 +10,11 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
-scripts/setup.sh test
+started=$SECONDS
+step() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 
-step() { printf '\n=== %s ===\n' "$*"; }
+step "Packages"
+scripts/setup.sh test
 
 step "CI build and tests"
 cmake --preset ci
