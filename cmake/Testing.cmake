@@ -15,8 +15,9 @@ function(tbr_add_gtest name)
             set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
         endif()
     else()
-        # NO_PRETTY_VALUES: a case is named by its name, never by a dump of its parameter.
+        # NO_PRETTY_VALUES: a case is named by its name, never by a dump of its parameter. A case
+        # that skips itself (GTEST_SKIP) is reported as skipped, not as passed.
         gtest_discover_tests(${name} NO_PRETTY_VALUES PROPERTIES LABELS "${arg_LABELS}" TIMEOUT 120
-                             DISCOVERY_TIMEOUT 30)
+                             SKIP_REGULAR_EXPRESSION "\\[  SKIPPED \\]" DISCOVERY_TIMEOUT 30)
     endif()
 endfunction()

@@ -16,6 +16,12 @@ step() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 step "Packages"
 scripts/setup.sh test
 
+# As root (as in CI) the tests of a replaced document's owner, permissions, attributes and access
+# list fail rather than skip when they cannot run.
+if [ "$(id -u)" -eq 0 ]; then
+    export TBR_METADATA_REQUIRED=1
+fi
+
 step "CI build and tests"
 cmake --preset ci
 cmake --build --preset ci

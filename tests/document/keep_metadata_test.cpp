@@ -109,7 +109,7 @@ TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) 
         }
         // A new file in the folder inherits an entry for daemon; the old document has none.
         if (!Output(setUp) || !Output("setfacl -d -m u:daemon:rw " + Quoted(folder.path()))) {
-            GTEST_SKIP() << "no setfattr/setfacl, or a file system without attributes or lists";
+            TBR_SKIP_UNLESS_REQUIRED("no setfattr/setfacl, or a file system without attributes or lists");
         }
         const mode_t permissions = PermissionsOf(target);
 
@@ -117,7 +117,7 @@ TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) 
         {
             const testing::RunAsNobody nobody(c.asNobody);
             if (c.asNobody && !nobody.switched()) {
-                GTEST_SKIP() << "needs root and the user nobody";
+                TBR_SKIP_UNLESS_REQUIRED("needs root and the user nobody");
             }
             status = WriteNewDocument(target);
         }

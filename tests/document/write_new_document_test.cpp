@@ -232,7 +232,7 @@ TEST(WriteNewDocument, ReportsPermissionDeniedAndKeepsTheOldFile) {
     {
         RunAsNobody nobody;
         if (!nobody.usable()) {
-            GTEST_SKIP() << "cannot become an unprivileged user";
+            TBR_SKIP_UNLESS_REQUIRED("cannot become an unprivileged user");
         }
         status = WriteNewDocument(folder / "locked/Notes.tbr");
     }
@@ -269,7 +269,7 @@ TEST(WriteNewDocument, ReportsAShortWriteAndKeepsTheOldFile) {
 TEST(WriteNewDocument, KeepsTheOwnerAndGroupWherePermitted) {
     const passwd* nobody = ::getpwnam("nobody");
     if (::geteuid() != 0 || nobody == nullptr) {
-        GTEST_SKIP() << "needs root and the user nobody";
+        TBR_SKIP_UNLESS_REQUIRED("needs root and the user nobody");
     }
     UmaskGuard mask(022);
     ScratchFolder folder;
