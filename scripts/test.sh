@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs the whole test suite:
 #   1. the CI build (Qt front end, warnings are errors) and all its tests, among them the code's
 #      form and naming (scripts/check-style.sh, label "style");
-#   2. the plain C++ parts again under address and undefined-behaviour sanitizers;
+#   2. the plain C++ parts again under address and undefined-behaviour sanitizers, and the line
+#      and branch coverage of their tests (scripts/coverage.sh);
 #   3. every fuzz target (clang's libFuzzer, fuzz/) for a few seconds each;
 #   4. the Windows program cross-built with MinGW-w64 and its tests run under Wine;
 #   5. the README's run command on a virtual display, with stand-in package tools.
@@ -31,6 +32,7 @@ step "Sanitizer build and tests"
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+scripts/coverage.sh build/asan
 
 step "Fuzz targets, a few seconds each"
 cmake --preset fuzz
