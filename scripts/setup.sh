@@ -2,7 +2,9 @@
 # Installs the Debian packages of a set that are missing, and nothing else.
 #
 #   scripts/setup.sh run    what building and running the Linux program needs (packages/run.txt)
-#   scripts/setup.sh test   that, and everything the tests need on top (packages/test.txt)
+#   scripts/setup.sh tests-build
+#                           that, and what building the tests needs (packages/tests-build.txt)
+#   scripts/setup.sh test   those, and everything the tests need on top (packages/test.txt)
 #   scripts/setup.sh screen-reader
 #                           run's, and a screen reader for scripts/screen-reader-walk.sh
 #                           (packages/screen-reader.txt)
@@ -15,9 +17,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 case "${1:-}" in
     run) lists=("$here/packages/run.txt") ;;
-    test) lists=("$here/packages/run.txt" "$here/packages/test.txt") ;;
+    tests-build) lists=("$here/packages/run.txt" "$here/packages/tests-build.txt") ;;
+    test) lists=("$here/packages/run.txt" "$here/packages/tests-build.txt" "$here/packages/test.txt") ;;
     screen-reader) lists=("$here/packages/run.txt" "$here/packages/screen-reader.txt") ;;
-    *) echo "usage: $0 run|test|screen-reader" >&2; exit 2 ;;
+    *) echo "usage: $0 run|tests-build|test|screen-reader" >&2; exit 2 ;;
 esac
 
 mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "${lists[@]}" | grep -v '^$')

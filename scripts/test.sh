@@ -14,8 +14,14 @@ cd "$top"
 started=$SECONDS
 step() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 
-step "Packages"
-scripts/setup.sh test
+step "Packages that the builds need"
+scripts/setup.sh tests-build
+# The tools that only the tests run (Wine, MinGW-w64, the screen reader, the desktop validators,
+# ...) install while the CI build compiles: unpacking them takes minutes on a fresh machine.
+installing=$(mktemp)
+trap 'rm -f "$installing"' EXIT
+scripts/setup.sh test >"$installing" 2>&1 &
+setup_pid=$!
 
 # As root (as in CI) the tests of a replaced document's owner, permissions, attributes and access
 # list fail rather than skip when they cannot run.
@@ -23,9 +29,18 @@ if [ "$(id -u)" -eq 0 ]; then
     export TBR_METADATA_REQUIRED=1
 fi
 
-step "CI build and tests"
+step "CI build"
 cmake --preset ci
 cmake --build --preset ci
+
+step "Packages that the tests need"
+if ! wait "$setup_pid"; then
+    cat "$installing"
+    exit 1
+fi
+grep -E '^(setup:|Need to get|Fetched)' "$installing" || true
+
+step "CI tests"
 ctest --preset ci
 
 step "Sanitizer build and tests"

@@ -38,10 +38,13 @@ chmod +x "$work/standins/"*
 
 packages() { sed -e 's/#.*//' -e 's/[[:space:]]//g' "$@" | grep -v '^$'; }
 run_set=$(packages "$top/scripts/packages/run.txt" | tr '\n' ' ')
-test_set=$(packages "$top/scripts/packages/run.txt" "$top/scripts/packages/test.txt" | tr '\n' ' ')
+build_set=$(packages "$top/scripts/packages/run.txt" "$top/scripts/packages/tests-build.txt" |
+    tr '\n' ' ')
+test_set=$(packages "$top/scripts/packages/run.txt" "$top/scripts/packages/tests-build.txt" \
+    "$top/scripts/packages/test.txt" | tr '\n' ' ')
 reader_set=$(packages "$top/scripts/packages/run.txt" "$top/scripts/packages/screen-reader.txt" |
     tr '\n' ' ')
-all=$(packages "$top/scripts/packages/run.txt" "$top/scripts/packages/test.txt")
+all=$(packages "$top/scripts/packages/"{run,tests-build,test}.txt)
 
 for p in wine wine64 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest; do
     case=" $run_set "
@@ -64,6 +67,7 @@ while IFS='|' read -r case set uid sudo installed apt_status want_status want_ca
     status=$?
     calls=$(cat "$work/calls" 2>/dev/null | tr '\n' '|' | sed 's/|$//')
     want_calls=${want_calls//@RUN@/${run_set% }}
+    want_calls=${want_calls//@BUILD@/${build_set% }}
     want_calls=${want_calls//@TEST@/${test_set% }}
     want_calls=${want_calls//@READER@/${reader_set% }}
     want_calls=${want_calls//@RUN_BUT_CMAKE@/$(echo "${run_set% }" | sed 's/ cmake / /')}
@@ -77,6 +81,7 @@ while IFS='|' read -r case set uid sudo installed apt_status want_status want_ca
     fi
 done <<'CASES'
 root, nothing installed, run set|run|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN@
+root, nothing installed, tests-build set|tests-build|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @BUILD@
 root, nothing installed, test set|test|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @TEST@
 root, nothing installed, screen-reader set|screen-reader|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @READER@
 root, cmake installed|run|0|no|cmake|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN_BUT_CMAKE@
