@@ -109,7 +109,8 @@ TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) 
         }
         // A new file in the folder inherits an entry for daemon; the old document has none.
         if (!Output(setUp) || !Output("setfacl -d -m u:daemon:rw " + Quoted(folder.path()))) {
-            TBR_SKIP_UNLESS_REQUIRED("no setfattr/setfacl, or a file system without attributes or lists");
+            TBR_SKIP_UNLESS_REQUIRED(
+                "no setfattr/setfacl, or a file system without attributes or lists");
         }
         const mode_t permissions = PermissionsOf(target);
 
