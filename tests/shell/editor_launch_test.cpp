@@ -217,11 +217,15 @@ TEST_F(LaunchEditorTest, EditorGetsTheUsersEnvironmentWhateverTheBus) {
         const char* what;
         std::optional<std::string> userBus;
         bool busSocket;
-        const char* wizardSees;  // nullptr: unset
+        const char* wizardSees;     // nullptr: unset
+        bool busFile = false;       // a regular file where the bus's socket would be
+        bool runtimeFolder = true;  // XDG_RUNTIME_DIR set
     } cases[] = {
         {"no bus at all", std::nullopt, false, "disabled:"},
         {"a bus address", "unix:path=/run/user/bus", false, "unix:path=/run/user/bus"},
         {"a bus socket only", std::nullopt, true, nullptr},
+        {"a file in the bus's place", std::nullopt, false, "disabled:", true},
+        {"no runtime folder", std::nullopt, false, "disabled:", false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -235,7 +239,12 @@ TEST_F(LaunchEditorTest, EditorGetsTheUsersEnvironmentWhateverTheBus) {
             ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
             close(fd);
         }
-        ScopedEnv runtimeEnv("XDG_RUNTIME_DIR", runtime.path());
+        if (c.busFile) {
+            WriteFile(runtime / "bus", "");
+        }
+        ScopedEnv runtimeEnv("XDG_RUNTIME_DIR", c.runtimeFolder
+                                                    ? std::optional<std::string>(runtime.path())
+                                                    : std::nullopt);
         ScopedEnv bus(kBus, c.userBus);
         KeepOffMissingSessionBus();
         const char* seen = std::getenv(kBus);
