@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -220,12 +221,14 @@ TEST_F(LaunchEditorTest, EditorGetsTheUsersEnvironmentWhateverTheBus) {
         const char* wizardSees;     // nullptr: unset
         bool busFile = false;       // a regular file where the bus's socket would be
         bool runtimeFolder = true;  // XDG_RUNTIME_DIR set
+        bool nobodys = false;       // the socket given to nobody, where the tests run as root
     } cases[] = {
         {"no bus at all", std::nullopt, false, "disabled:"},
         {"a bus address", "unix:path=/run/user/bus", false, "unix:path=/run/user/bus"},
         {"a bus socket only", std::nullopt, true, nullptr},
         {"a file in the bus's place", std::nullopt, false, "disabled:", true},
         {"no runtime folder", std::nullopt, false, "disabled:", false, false},
+        {"another user's bus socket", std::nullopt, true, "disabled:", false, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -238,6 +241,11 @@ TEST_F(LaunchEditorTest, EditorGetsTheUsersEnvironmentWhateverTheBus) {
             socketPath.copy(address.sun_path, sizeof(address.sun_path) - 1);
             ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
             close(fd);
+            const passwd* nobody = getpwnam("nobody");
+            if (c.nobodys && (geteuid() != 0 || nobody == nullptr ||
+                              chown(socketPath.c_str(), nobody->pw_uid, nobody->pw_gid) != 0)) {
+                continue;  // only root gives a socket away
+            }
         }
         if (c.busFile) {
             WriteFile(runtime / "bus", "");
