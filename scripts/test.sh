@@ -42,7 +42,7 @@ if ! wait "$setup_pid"; then
 fi
 grep -E '^(setup:|Need to get|Fetched)' "$installing" || true
 
-# The other three builds compile while the CI tests run: those mostly wait on virtual displays,
+# The other builds compile while the CI tests run: those mostly wait on virtual displays,
 # the screen reader and the desktop tools, and the builds keep both cores busy meanwhile.
 building=$(mktemp)
 trap 'rm -f "$installing" "$building"; [ -z "${builds_pid:-}" ] || kill "$builds_pid" 2>/dev/null' EXIT
@@ -54,13 +54,15 @@ trap 'rm -f "$installing" "$building"; [ -z "${builds_pid:-}" ] || kill "$builds
     cmake --build --preset fuzz
     cmake --preset win64
     cmake --build --preset win64
+    cmake --preset release  # what the run command builds, checked last
+    cmake --build --preset release --target tbrwiz
 ) >"$building" 2>&1 &
 builds_pid=$!
 
 step "CI tests"
 ctest --preset ci
 
-step "Sanitizer, fuzz and Windows builds"
+step "Sanitizer, fuzz, Windows and release builds"
 status=0
 wait "$builds_pid" || status=$?
 builds_pid=
