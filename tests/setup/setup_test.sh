@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # scripts/setup.sh against stand-in package tools: a dpkg-query that knows only the packages
-# listed in $work/installed, an apt-get and a sudo that record how they were called, and an id
-# that answers the user number the case asks for. Nothing is installed.
+# listed in $work/installed (and those in $work/purged, as purged but still listed), an apt-get
+# and a sudo that record how they were called, and an id that answers the user number the case
+# asks for. Nothing is installed.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
@@ -18,6 +19,7 @@ cat >"$work/standins/dpkg-query" <<'SH'
 #!/bin/bash
 pkg=${!#}
 if grep -qx "$pkg" "$STANDIN_DIR/installed"; then echo "install ok installed"; exit 0; fi
+if grep -qx "$pkg" "$STANDIN_DIR/purged"; then echo "purge ok not-installed"; exit 0; fi
 echo "dpkg-query: no packages found matching $pkg" >&2; exit 1
 SH
 cat >"$work/standins/apt-get" <<'SH'
@@ -55,9 +57,11 @@ done
 while IFS='|' read -r case set uid sudo installed apt_status want_status want_calls; do
     [ -n "$case" ] || continue
     rm -f "$work/calls"
+    : >"$work/purged"
     case $installed in
         all) printf '%s\n' "$all" >"$work/installed" ;;
         cmake) echo cmake >"$work/installed" ;;
+        cmake-purged) : >"$work/installed"; echo cmake >"$work/purged" ;;
         *) : >"$work/installed" ;;
     esac
     path="$work/standins:$work/bin"
@@ -85,6 +89,7 @@ root, nothing installed, tests-build set|tests-build|0|no|none|0|0|DEBIAN_FRONTE
 root, nothing installed, test set|test|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @TEST@
 root, nothing installed, screen-reader set|screen-reader|0|no|none|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @READER@
 root, cmake installed|run|0|no|cmake|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN_BUT_CMAKE@
+root, cmake purged but still listed|run|0|no|cmake-purged|0|0|DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN@
 user with sudo|run|1000|yes|none|0|0|sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q|DEBIAN_FRONTEND=noninteractive apt-get update -q|sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN@|DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends @RUN@
 user without sudo|run|1000|no|none|0|1|
 everything installed, user without sudo|test|1000|no|all|0|0|
