@@ -59,12 +59,14 @@ class Form1Test : public QObject {
         QCOMPARE(banner->palette().color(QPalette::Window), QColor(Qt::white));
     }
 
-    void spaceOnCloseEndsTheProgram() {
-        FakeServices services;
-        Form1 form(services);
-        ShowAndActivate(form);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(services.log, std::vector<std::string>{"endProgram"});
+    void spaceOrEnterOnCloseEndsTheProgram() {
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            FakeServices services;
+            Form1 form(services);
+            ShowAndActivate(form);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(services.log, std::vector<std::string>{"endProgram"});
+        }
     }
 
     void buttonsStartTheirRoadsAndTheRestStartsNothing() {
