@@ -1,7 +1,7 @@
 // The catalogue's rules: what gettext checks of every catalogue in po/ (as the build reads it),
-// and the rules of the program's texts that gettext does not know. One text of one language,
-// written as a .po file and checked, must give exactly the expected finding; every catalogue in
-// po/ must give none.
+// and the rules of the program's texts that gettext does not know. One text of one language (two
+// for a rule between texts), written as a .po file and checked, must give exactly the expected
+// finding; every catalogue in po/ must give none.
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <wchar.h>
@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue.h"
@@ -133,6 +134,15 @@ std::vector<std::string> CheckCatalogue(const std::string& path) {
             }
         }
     }
+    // The two error boxes are told apart by their titles.
+    const auto title = [&](MessageId id) {
+        const auto found = catalogue->texts.find(English(id));
+        return found == catalogue->texts.end() ? English(id) : found->second;
+    };
+    if (title(MessageId::CreateErrorTitle) == title(MessageId::OpenErrorTitle)) {
+        problems.push_back(catalogue->language + ": the two error titles told apart: " +
+                           CQuoted(title(MessageId::OpenErrorTitle)));
+    }
     return problems;
 }
 
@@ -141,6 +151,7 @@ struct Row {
     std::string english;
     std::string translation;
     const char* finding;  // a part of the one problem expected; "" for none
+    std::pair<std::string, std::string> other = {};  // another text beside it, if any
 };
 
 const std::string kUsage = English(MessageId::Usage);
@@ -154,6 +165,8 @@ std::string HelpOfWidth(std::size_t columns) {
     }
     return "Usage: tbrwiz\n" + line + "\nTambrel\n";
 }
+
+const std::string kJapaneseError = "\xE3\x82\xA8\xE3\x83\xA9\xE3\x83\xBC\xEF\xBC\x81";  // エラー！
 
 const Row kRows[] = {
     {"de", "Close",
@@ -193,6 +206,9 @@ const Row kRows[] = {
     {"zh_CN", "Name:", "\xE5\x90\x8D\xE7\xA7\xB0\xEF\xBC\x9A", ""},
     {"zh_CN", "tbrwiz: x", "tbrwiz: \xE6\x97\xA0", ""},  // after Latin text
     {"ja", "Name:", "\xE5\x90\x8D\xE5\x89\x8D:", ""},
+    // The error boxes' titles, between two texts.
+    {"ja", "Error!", kJapaneseError, "told apart", {"Error!!!", kJapaneseError}},
+    {"ja", "Error!", kJapaneseError, "", {"Error!!!", kJapaneseError + "\xEF\xBC\x81\xEF\xBC\x81"}},
 };
 
 TEST(CatalogueCheck, FindsExactlyWhatIsWrong) {
@@ -206,6 +222,11 @@ TEST(CatalogueCheck, FindsExactlyWhatIsWrong) {
             << "\"Language: " << row.language << "\\n\"\n\n"
             << (row.english.find("%1") != std::string::npos ? "#, qt-format\n" : "") << "msgid "
             << CQuoted(row.english) << "\nmsgstr " << CQuoted(row.translation) << "\n";
+        if (!row.other.first.empty()) {
+            std::ofstream(path, std::ios::binary | std::ios::app)
+                << "\nmsgid " << CQuoted(row.other.first) << "\nmsgstr "
+                << CQuoted(row.other.second) << "\n";
+        }
         const std::vector<std::string> problems = CheckCatalogue(path);
         if (*row.finding == '\0') {
             EXPECT_TRUE(problems.empty()) << problems.front();
