@@ -1,4 +1,5 @@
 // The hand-over between the main window and the create wizard.
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -84,6 +85,11 @@ class WindowSwitcherTest : public QObject {
         QTest::mouseClick(Named(*switcher.current(), "Command4"), Qt::LeftButton);
         QCOMPARE(quits, 1);
         QVERIFY(!switcher.current()->isVisible());
+    }
+
+    void windowsNameTheLauncherEntry() {
+        const QString entry = QStringLiteral(TBR_PACKAGING_DIR "/%1.desktop.in");
+        QVERIFY(QFileInfo::exists(entry.arg(QString::fromLatin1(tbr::qt::kDesktopFileName))));
     }
 };
 

@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral(TBR_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(TBR_VERSION_TEXT));
     // Lets the desktop match the windows to the installed launcher entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tbrwiz"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tbr::qt::kDesktopFileName));
     QApplication::setWindowIcon(tbr::qt::ApplicationIcon());
 
     tbr::qt::WindowSwitcher windows([] { QCoreApplication::exit(0); });

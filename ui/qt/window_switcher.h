@@ -10,6 +10,10 @@
 
 namespace tbr::qt {
 
+// The launcher entry's name without ".desktop" (packaging/): the desktop matches the program's
+// windows to it for their icon and grouping in the taskbar.
+inline constexpr char kDesktopFileName[] = "org.example.tbrwiz";
+
 class WindowSwitcher final : public Navigator {
   public:
     // quit ends the program's event loop; tests pass a recorder instead.
