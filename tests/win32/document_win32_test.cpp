@@ -1,5 +1,6 @@
 // The document writer on Windows: a complete document or nothing, the target untouched by every
 // failure, and the names that Windows would turn into something else refused.
+#include "common/long_path_win32.h"
 #include "document/new_document.h"
 #include "document/rename_step_win32.h"
 #include "document/write_new_document.h"
@@ -111,6 +112,15 @@ TEST(WriteNewDocumentOnWindows, TakesForwardSlashesLongPathsAndOtherScripts) {
     const Status longPath = WriteNewDocument(Narrow(deep + L"\\Notes.tbr"));
     ASSERT_TRUE(longPath) << longPath.error().message;
     EXPECT_EQ(ReadBytes(L"\\\\?\\" + deep + L"\\Notes.tbr"), NewDocument());
+    // The form the writer reaches a path beyond MAX_PATH by, on a drive and on a network share.
+    const std::pair<std::wstring, std::wstring> forms[] = {
+        {L"C:\\Work\\Notes.tbr", L"\\\\?\\C:\\Work\\Notes.tbr"},
+        {L"\\\\server\\share\\Notes.tbr", L"\\\\?\\UNC\\server\\share\\Notes.tbr"},
+        {L"\\\\?\\UNC\\server\\share\\Notes.tbr", L"\\\\?\\UNC\\server\\share\\Notes.tbr"},
+    };
+    for (const auto& [path, form] : forms) {
+        EXPECT_EQ(LongPathForm(path), form) << Narrow(path);
+    }
 
     const std::wstring name = L"Men\u00FC \u0436\u0443\u0440\u043D\u0430\u043B \u2713.tbr";
     ASSERT_TRUE(WriteNewDocument(Narrow(scratch / name)));
