@@ -11,6 +11,7 @@
 
 #include "resources/banner_words.h"
 #include "tests/win32/window_test_support.h"
+#include "ui/win32/boxes.h"
 #include "ui/win32/catalogue.h"
 
 namespace tbr::testing {
@@ -255,8 +256,9 @@ struct Carries {
 // Right to left (and German left to right, to compare): both windows mirrored, "Close" on the
 // left and the picture buttons on the right, each control as far from the right edge as the
 // layout puts it from the left; the banner's emblem still at its left, its words at its right;
-// each control reads as its text is read. (Wine ignores MB_RIGHT and MB_RTLREADING and mirrors
-// the boxes by its own locale: the Arabic road of win32_end_to_end_test.)
+// each control reads as its text is read; so do the message boxes, though Wine ignores MB_RIGHT
+// and MB_RTLREADING and mirrors them by its own locale (the Arabic road of
+// win32_end_to_end_test): the flags are what is compared.
 class Direction : public WindowTest, public ::testing::WithParamInterface<LANGID> {
   protected:
     Direction() : WindowTest(GetParam()) {}
@@ -275,6 +277,9 @@ TEST_P(Direction, WindowsMirrorAndControlsReadAsTheirTexts) {
         {true, Id(Form2Part::Text2), true, false},
     };
     const bool rightToLeft = program_.catalogue().rightToLeft();
+    // Its message boxes read as its windows do, their text on the reading side.
+    EXPECT_EQ(win32::BoxDirection({L"", L"", rightToLeft}),
+              rightToLeft ? UINT{MB_RTLREADING | MB_RIGHT} : 0u);
     const auto expectCarried = [&](HWND window, bool wizard) {
         const auto exStyle = GetWindowLongW(window, GWL_EXSTYLE);
         EXPECT_EQ((exStyle & WS_EX_LAYOUTRTL) != 0, rightToLeft);

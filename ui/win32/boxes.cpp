@@ -36,12 +36,11 @@ int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
     return 0;
 }
 
-// A box in a language written right to left reads from the right, its text on the right too.
-UINT Direction(const BoxText& box) {
+}  // namespace
+
+UINT BoxDirection(const BoxText& box) {
     return box.rightToLeft ? MB_RTLREADING | MB_RIGHT : 0;
 }
-
-}  // namespace
 
 std::wstring MessageBoxText(const std::wstring& text) {
     std::wstring shown;
@@ -58,14 +57,14 @@ std::wstring MessageBoxText(const std::wstring& text) {
 Answer AskYesNo(HWND owner, const BoxText& box, Answer defaultAnswer) {
     const UINT defaultButton = defaultAnswer == Answer::No ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
     const int pressed = MessageBoxW(owner, MessageBoxText(box.text).c_str(), box.title.c_str(),
-                                    MB_YESNO | MB_APPLMODAL | defaultButton | Direction(box));
+                                    MB_YESNO | MB_APPLMODAL | defaultButton | BoxDirection(box));
     // A box that could not be shown counts as No: nothing is replaced and nothing is started.
     return pressed == IDYES ? Answer::Yes : Answer::No;
 }
 
 void Tell(HWND owner, const BoxText& box) {
     MessageBoxW(owner, MessageBoxText(box.text).c_str(), box.title.c_str(),
-                MB_OK | MB_APPLMODAL | Direction(box));
+                MB_OK | MB_APPLMODAL | BoxDirection(box));
 }
 
 Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileDialogRequest& request) {

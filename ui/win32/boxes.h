@@ -20,6 +20,10 @@ struct BoxText {
 // becomes CR LF, which every version of the box shows as a line break.
 std::wstring MessageBoxText(const std::wstring& text);
 
+// A box in a language written right to left reads from the right, its text on the right too:
+// the flags of MessageBoxW that say so.
+UINT BoxDirection(const BoxText& box);
+
 // MessageBoxW without an icon: Yes and No with the given default, or OK alone.
 Answer AskYesNo(HWND owner, const BoxText& box, Answer defaultAnswer);
 void Tell(HWND owner, const BoxText& box);
