@@ -157,7 +157,9 @@ TEST(Installed, ProgramTemplateAndDocumentIconInTheProgramsFolder) {
 
 // Our ProgID is listed under .tbr in our classes whoever owns the type; the type's default and
 // the New menu are ours only where nobody else has them; nothing of ours opens documents; and the
-// installation for the user alone writes nothing among the machine's classes.
+// installation for the user alone writes nothing among the machine's classes: the installer's
+// actions that write them run as the user there, who alone sees the user's classes, and as the
+// system for all users (Wine runs both as the user: the installer's rows are checked).
 TEST(Installed, DocumentTypeAndNewMenuWithoutAnOpenVerb) {
     ExpectTheTypesDefaultAndNewMenu(true);
     const HKEY classes = OurClasses();
@@ -170,6 +172,13 @@ TEST(Installed, DocumentTypeAndNewMenuWithoutAnOpenVerb) {
     if (forTheUser) {
         EXPECT_FALSE(ClassExists(HKEY_LOCAL_MACHINE, kProgId));
         EXPECT_FALSE(ClassText(HKEY_LOCAL_MACHINE, L".tbr\\OpenWithProgids", kProgId));
+    }
+    const std::vector<std::wstring> products = InstalledProducts();
+    ASSERT_EQ(products.size(), 1u);
+    const std::vector<ScriptAction> actions = InstalledScriptActions(products[0]);
+    EXPECT_FALSE(actions.empty());
+    for (const ScriptAction& action : actions) {
+        EXPECT_EQ(action.asTheSystem, !forTheUser) << Narrow(action.name);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <msi.h>
+#include <msidefs.h>
 #include <msiquery.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -133,6 +134,42 @@ inline ShortcutName InstalledShortcutName(const std::wstring& product) {
         }
     }
     return name;
+}
+
+// The custom actions that run in the installation's script, from the installed product's own
+// copy of its installer: each one's name and whether it runs as the system rather than as the
+// one who installs.
+struct ScriptAction {
+    std::wstring name;
+    bool asTheSystem = false;
+};
+
+inline std::vector<ScriptAction> InstalledScriptActions(const std::wstring& product) {
+    std::vector<ScriptAction> actions;
+    MSIHANDLE database = 0, view = 0, row = 0;
+    const std::wstring package = ProductInfo(product, L"LocalPackage");
+    const LPCWSTR readOnly = nullptr;  // MSIDBOPEN_READONLY, which <msiquery.h> gives as LPCTSTR
+    if (MsiOpenDatabaseW(package.c_str(), readOnly, &database) == ERROR_SUCCESS &&
+        MsiDatabaseOpenViewW(database, L"SELECT `Action`, `Type` FROM `CustomAction`", &view) ==
+            ERROR_SUCCESS &&
+        MsiViewExecute(view, 0) == ERROR_SUCCESS) {
+        while (MsiViewFetch(view, &row) == ERROR_SUCCESS) {
+            wchar_t name[MAX_PATH] = {};
+            DWORD length = MAX_PATH;
+            MsiRecordGetStringW(row, 1, name, &length);
+            const int type = MsiRecordGetInteger(row, 2);
+            if ((type & msidbCustomActionTypeInScript) != 0) {
+                actions.push_back({name, (type & msidbCustomActionTypeNoImpersonate) != 0});
+            }
+            MsiCloseHandle(row);
+        }
+    }
+    for (MSIHANDLE handle : {view, database}) {
+        if (handle != 0) {
+            MsiCloseHandle(handle);
+        }
+    }
+    return actions;
 }
 
 // What the system shows for an indirect string ("@<file>,-<number>"), and what the program itself
