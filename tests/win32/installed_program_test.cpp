@@ -6,7 +6,8 @@
 // installation is the user's alone, "editor" where the editor owns .tbr with its New menu entry
 // under .tbr\ShellNew, "editor-progid" where it has it under .tbr\<its ProgID>\ShellNew
 // (EditorInstalled.* registers it), "listed" where another program is listed under .tbr without
-// owning it (OtherProgramListed.*); OthersRemoved.* takes them away again.
+// owning it (OtherProgramListed.*), "typed" where another program gave .tbr a content type
+// (ContentTypeGiven.*); OthersRemoved.* takes them away again.
 #include "tests/win32/program_under_test.h"
 
 #include <span>
@@ -34,11 +35,14 @@ constexpr const wchar_t* kTypesNewMenu = L".tbr\\ShellNew";
 constexpr const wchar_t* kEditorsNewMenu = L".tbr\\Tbredit.Document\\ShellNew";
 // Another program that lists its ProgID under .tbr, as we do.
 constexpr wchar_t kOtherListing[] = L"Other.Document";
+// A value of .tbr that another program writes.
+constexpr wchar_t kContentType[] = L"application/x-tambrel";
 
 // The machine, as the words after the program's path describe it.
 bool forTheUser = false;                 // "user"
 const wchar_t* editorNewMenu = nullptr;  // .tbr's subkey with the editor's ShellNew, if any
 bool otherListed = false;                // "listed"
+bool contentTyped = false;               // "typed"
 
 std::string Bytes(std::span<const unsigned char> bytes) {
     return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -131,6 +135,13 @@ TEST(OtherProgramListed, UnderTheTypeWithoutOwningIt) {
     ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE,
                               (kClasses + std::wstring(L".tbr\\OpenWithProgids")).c_str(),
                               kOtherListing, REG_SZ, L"", sizeof(wchar_t)),
+              ERROR_SUCCESS);
+}
+
+TEST(ContentTypeGiven, ByAnotherProgram) {
+    ASSERT_TRUE(contentTyped);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (kClasses + std::wstring(L".tbr")).c_str(),
+                              L"Content Type", REG_SZ, kContentType, sizeof(kContentType)),
               ERROR_SUCCESS);
 }
 
@@ -270,7 +281,8 @@ TEST(Removed, NothingIsLeftBehind) {
         EXPECT_FALSE(ClassExists(classes, kProgId));
         EXPECT_FALSE(ClassText(classes, L".tbr\\OpenWithProgids", kProgId));
         EXPECT_EQ(ClassExists(classes, L".tbr"),
-                  classes == HKEY_LOCAL_MACHINE && (editorNewMenu != nullptr || otherListed));
+                  classes == HKEY_LOCAL_MACHINE &&
+                      (editorNewMenu != nullptr || otherListed || contentTyped));
     }
 }
 
@@ -284,6 +296,7 @@ int main(int argc, char** argv) {
         const std::string word = argv[i];
         tbr::testing::forTheUser = tbr::testing::forTheUser || word == "user";
         tbr::testing::otherListed = tbr::testing::otherListed || word == "listed";
+        tbr::testing::contentTyped = tbr::testing::contentTyped || word == "typed";
         if (word == "editor" || word == "editor-progid") {
             tbr::testing::editorNewMenu =
                 word == "editor" ? tbr::testing::kTypesNewMenu : tbr::testing::kEditorsNewMenu;

@@ -2,7 +2,8 @@
 # The Windows installers under Wine, in a fresh prefix of their own, road by road (the table at
 # the end): installed, replaced by the next version, refused, failed on purpose and removed, on a
 # machine where nobody owns .tbr, on machines where the editor owns it with its own New menu
-# entry, and on one where another program is listed under it; the installer for all users and
+# entry, on one where another program is listed under it, and on one where another program gave
+# it a value of its own; the installer for all users and
 # the one for the user alone. After each step
 # win32_installed_program_test checks what a user would find; after a failed installation or a
 # removal, the registry and the folders are also compared with what they were before.
@@ -94,6 +95,8 @@ step() {
             check 'EditorInstalled.*' ;;
         listed)
             check 'OtherProgramListed.*' ;;
+        typed)
+            check 'ContentTypeGiven.*' ;;
         clear)
             check 'OthersRemoved.*' ;;
     esac
@@ -115,6 +118,7 @@ machine -              install upgrade uninstall
 machine editor         editor failed-install install upgrade uninstall
 machine editor-progid  clear editor install uninstall
 machine listed         clear listed failed-install install uninstall install failed-upgrade
+machine typed          clear typed install failed-upgrade
 user    editor,user    clear editor failed-install install in-german uninstall
 user    user           clear failed-install install uninstall
 ROADS
