@@ -4,8 +4,6 @@
 #include <initializer_list>
 #include <utility>
 
-#include "wizard/create_wizard.h"
-
 namespace tbr {
 namespace {
 

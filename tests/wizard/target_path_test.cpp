@@ -1,8 +1,7 @@
 // The rules that turn what the user typed into a target path: folder, name, extension.
 #include <gtest/gtest.h>
 
-#include "wizard/create_wizard.h"
-#include "wizard/folder_path.h"
+#include "wizard/target_path.h"
 
 namespace tbr {
 namespace {
