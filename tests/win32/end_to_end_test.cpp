@@ -9,7 +9,7 @@
 #include "document/new_document.h"
 #include "shell/desktop_directory.h"
 #include "ui/win32/catalogue.h"
-#include "ui/win32/control_table.h"
+#include "ui/win32/described_controls.h"
 #include "wizard/form2_window.h"
 
 namespace tbr::testing {

@@ -87,8 +87,4 @@ void TakeOverDpiScaling(HWND dialog) {
     }
 }
 
-void FocusControl(HWND dialog, HWND control) {
-    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-}
-
 }  // namespace tbr::win32

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/services.h"
-#include "ui/win32/control_table.h"
+#include "ui/win32/described_controls.h"
 #include "ui/win32/fonts_and_icons.h"
 
 namespace tbr::win32 {
@@ -28,9 +28,6 @@ void ForwardToControls(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // Leaves the layout on a DPI change to the window itself, where the system would rescale
 // dialogs from their template units.
 void TakeOverDpiScaling(HWND dialog);
-
-// Sets the focus the way the dialog manager does (default button and selection follow).
-void FocusControl(HWND dialog, HWND control);
 
 // The window object behind one dialog window, built from its description: loading, showing and
 // unloading it, its dialog procedure, and its layout at the window's DPI. Form derives from

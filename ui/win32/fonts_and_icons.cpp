@@ -66,19 +66,4 @@ void ScaledIcon::release() {
     }
 }
 
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
-void SetWindowTextIfDifferent(HWND window, const std::wstring& text) {
-    // Setting the same text again would move the caret and send a change notification.
-    if (WindowText(window) != text) {
-        SetWindowTextW(window, text.c_str());
-    }
-}
-
 }  // namespace tbr::win32

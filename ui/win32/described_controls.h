@@ -1,10 +1,11 @@
 // A window's controls made from its description (common/window_description.h): each control a
 // child window of the kind its role names, its id its place in the description, its text from
-// the catalogue; placed at the window's DPI with room for every text; and the state the window's
-// behaviour hands back, shown.
+// the catalogue; placed at the window's DPI with room for every text; the state the window's
+// behaviour hands back, shown; a control's text read and written, and the focus given to it.
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "common/window_description.h"
 #include "ui/win32/catalogue.h"
@@ -12,8 +13,6 @@
 #include "ui/win32/twips.h"
 
 namespace tbr::win32 {
-
-inline constexpr wchar_t kBannerClass[] = L"TbrBanner";
 
 // A control's id is its part (its place in the description) after kFirstControlId. A text box
 // with a name of its own for screen readers has a hidden label before it, which Windows names it
@@ -47,5 +46,13 @@ void ShowControlStates(HWND dialog, const WindowDescription& window,
 
 // The outer size of the window when its client area is width x height twips at dpi.
 SIZE WindowSizeForClient(HWND window, int width, int height, UINT dpi);
+
+// A control's text, and setting it only where it differs (so that a box keeps its caret and sends
+// no change notification for the same text).
+std::wstring WindowText(HWND window);
+void SetWindowTextIfDifferent(HWND window, const std::wstring& text);
+
+// Sets the focus the way the dialog manager does (default button and selection follow).
+void FocusControl(HWND dialog, HWND control);
 
 }  // namespace tbr::win32

@@ -1,8 +1,8 @@
-#include "ui/win32/control_table.h"
-
-#include "ui/win32/dialog_window.h"
+#include "ui/win32/described_controls.h"
 
 #include <vector>
+
+#include "ui/win32/banner.h"
 
 namespace tbr::win32 {
 namespace {
@@ -237,6 +237,25 @@ SIZE WindowSizeForClient(HWND window, int width, int height, UINT dpi) {
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void SetWindowTextIfDifferent(HWND window, const std::wstring& text) {
+    // Setting the same text again would move the caret and send a change notification.
+    if (WindowText(window) != text) {
+        SetWindowTextW(window, text.c_str());
+    }
+}
+
+void FocusControl(HWND dialog, HWND control) {
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 }  // namespace tbr::win32
