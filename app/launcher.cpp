@@ -5,11 +5,11 @@
 namespace tbr {
 
 void Launcher::onCreateClicked() {
-    services_.showCreateWizard();
+    navigator_.showCreateWizard();
 }
 
 void Launcher::onCloseClicked() {
-    services_.endProgram();
+    navigator_.endProgram();
 }
 
 void Launcher::onEditClicked() {
@@ -40,7 +40,7 @@ void Launcher::onEditClicked() {
         services_.tell(MessageId::OpenErrorText, MessageId::OpenErrorTitle);
         return;
     }
-    services_.endProgram();
+    navigator_.endProgram();
 }
 
 void Launcher::onClicked(Form1Part control) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/form1_window.h"
+#include "app/navigator.h"
 #include "app/services.h"
 
 namespace tbr {
@@ -11,7 +12,8 @@ inline constexpr char kTambrelFilterPattern[] = "*.tbr";
 
 class Launcher {
   public:
-    explicit Launcher(Services& services) : services_(services) {}
+    Launcher(Services& services, Navigator& navigator)
+        : services_(services), navigator_(navigator) {}
 
     // Command1, the create button: the main window makes way for a fresh create wizard.
     void onCreateClicked();
@@ -24,6 +26,7 @@ class Launcher {
 
   private:
     Services& services_;
+    Navigator& navigator_;
 };
 
 }  // namespace tbr

@@ -111,7 +111,7 @@ void CreateWizard::onTextChanged(Form2Part control, const std::string& text) {
 }
 
 void CreateWizard::onCancelClicked() {
-    services_.showMainWindow();
+    navigator_.showMainWindow();
 }
 
 void CreateWizard::onFinishClicked() {
@@ -190,7 +190,7 @@ bool CreateWizard::createAndOffer(const std::string& target) {
         services_.tell(MessageId::CreateErrorText, MessageId::CreateErrorTitle);
         return false;
     }
-    services_.endProgram();
+    navigator_.endProgram();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/navigator.h"
 #include "app/services.h"
 #include "shell/path_separator.h"
 #include "wizard/form2_window.h"
@@ -23,8 +24,9 @@ class WizardView {
 
 class CreateWizard {
   public:
-    CreateWizard(Services& services, WizardView& view, char separator = kPathSeparator)
-        : services_(services), view_(view), separator_(separator) {}
+    CreateWizard(Services& services, Navigator& navigator, WizardView& view,
+                 char separator = kPathSeparator)
+        : services_(services), navigator_(navigator), view_(view), separator_(separator) {}
 
     const WizardState& state() const { return state_; }
 
@@ -56,6 +58,7 @@ class CreateWizard {
     bool createAndOffer(const std::string& target);
 
     Services& services_;
+    Navigator& navigator_;
     WizardView& view_;
     char separator_;
     WizardState state_;

@@ -15,7 +15,7 @@ const std::string kDialog = "chooseFile Select Tambrel|Tambrels|*.tbr|";
 
 TEST(Launcher, CreateHandsOverToTheWizardAndCloseEnds) {
     FakeServices s;
-    Launcher launcher(s);
+    Launcher launcher(s, s);
     launcher.onCreateClicked();
     EXPECT_EQ(s.log, (std::vector<std::string>{"showCreateWizard"}));
     launcher.onCloseClicked();
@@ -46,7 +46,7 @@ TEST_P(OpenExisting, EndsInTheRightPlace) {
     if (!c.chosenFileThere && c.choice && c.choice.value()) {
         s.missingFiles.push_back(*c.choice.value());
     }
-    Launcher(s).onEditClicked();
+    Launcher(s, s).onEditClicked();
     EXPECT_EQ(s.log, c.log);
 }
 

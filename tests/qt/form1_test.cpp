@@ -16,7 +16,7 @@ class Form1Test : public QObject {
   private slots:
     void windowIsFixedWithoutMinimiseOrMaximise() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         ShowAndActivate(form);
         QCOMPARE(form.size(), QSize(343, 360));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -27,13 +27,13 @@ class Form1Test : public QObject {
 
     void followsItsDescription() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         CheckFollowsDescription(form);
     }
 
     void labelsAreCentredBesideTheirButtons() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         for (const auto& [labelName, buttonName] :
              {std::pair{"Label1", "Command1"}, std::pair{"Label2", "Command2"}}) {
             const auto* label = Named<QLabel>(form, labelName);
@@ -52,7 +52,7 @@ class Form1Test : public QObject {
 
     void bannerIsWhiteWithItsLogoAtNaturalSize() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         const auto* banner = Named<QLabel>(form, "Picture1");
         QCOMPARE(banner->pixmap().size(), QSize(317, 81));
         QCOMPARE(banner->contentsRect().size(), QSize(339, 81));
@@ -61,7 +61,7 @@ class Form1Test : public QObject {
 
     void spaceOnCloseEndsTheProgram() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         ShowAndActivate(form);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(services.log, std::vector<std::string>{"endProgram"});
@@ -69,7 +69,7 @@ class Form1Test : public QObject {
 
     void buttonsStartTheirRoadsAndTheRestStartsNothing() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         ShowAndActivate(form);
         for (const char* inert : {"Label1", "Label2", "Picture1"}) {
             QTest::mouseClick(Named(form, inert), Qt::LeftButton);

@@ -19,7 +19,7 @@ struct Wizard {
     FakeServices services;
     std::unique_ptr<Form2> form;
     explicit Wizard(const std::string& desktop = "/home/owner/Desktop")
-        : form((services.desktop = desktop, std::make_unique<Form2>(services))) {}
+        : form((services.desktop = desktop, std::make_unique<Form2>(services, services))) {}
     QLabel* Label1 = Named<QLabel>(*form, "Label1");
     QRadioButton* Option1 = Named<QRadioButton>(*form, "Option1");
     QRadioButton* Option2 = Named<QRadioButton>(*form, "Option2");

@@ -10,7 +10,7 @@ namespace tbr::qt {
 class Form1 : public DescribedWindow {
     Q_OBJECT
   public:
-    explicit Form1(Services& services, QWidget* parent = nullptr);
+    Form1(Services& services, Navigator& navigator, QWidget* parent = nullptr);
 
     // Whether the controls have been placed for their measured texts (once on the screen).
     bool fitted() const { return fitted_; }

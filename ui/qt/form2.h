@@ -11,7 +11,7 @@ namespace tbr::qt {
 class Form2 : public DescribedWindow, private WizardView {
     Q_OBJECT
   public:
-    explicit Form2(Services& services, QWidget* parent = nullptr);
+    Form2(Services& services, Navigator& navigator, QWidget* parent = nullptr);
 
     const WizardState& state() const { return wizard_.state(); }
 

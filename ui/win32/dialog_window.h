@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/services.h"
+#include "app/navigator.h"
 #include "ui/win32/described_controls.h"
 #include "ui/win32/fonts_and_icons.h"
 
@@ -73,10 +73,10 @@ class DialogWindow {
     }
 
   protected:
-    DialogWindow(HINSTANCE instance, Services& services, const Catalogue& catalogue,
+    DialogWindow(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue,
                  const WindowDescription& description)
         : instance_(instance),
-          services_(services),
+          navigator_(navigator),
           catalogue_(catalogue),
           description_(description) {}
     // The form is gone by now: its window goes without reaching it. A form whose window uses
@@ -126,7 +126,7 @@ class DialogWindow {
                 self->window_ = nullptr;
                 if (!self->unloading_) {
                     // Closed through the window system: no window is left, the program ends.
-                    self->services_.endProgram();
+                    self->navigator_.endProgram();
                 }
                 return FALSE;
             case WM_DPICHANGED:
@@ -193,7 +193,7 @@ class DialogWindow {
     }
 
     HINSTANCE instance_;
-    Services& services_;
+    Navigator& navigator_;
     const Catalogue& catalogue_;
     const WindowDescription& description_;
     HWND window_ = nullptr;

@@ -13,9 +13,10 @@ HBITMAP LoadBitmapResource(HINSTANCE instance, int id) {
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, Services& services, const Catalogue& catalogue)
-    : DialogWindow(instance, services, catalogue, kForm1),
-      launcher_(services),
+Form1::Form1(HINSTANCE instance, Services& services, Navigator& navigator,
+             const Catalogue& catalogue)
+    : DialogWindow(instance, navigator, catalogue, kForm1),
+      launcher_(services, navigator),
       banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)),
       bannerWords_{catalogue.text(MessageId::MainWindowTitle),
                    catalogue.text(MessageId::BannerTagline), catalogue.rightToLeft()} {

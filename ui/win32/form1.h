@@ -12,7 +12,7 @@ namespace tbr::win32 {
 // show() loads the window afresh, centres it on the screen and shows it, the focus on "Close".
 class Form1 final : public DialogWindow<Form1> {
   public:
-    Form1(HINSTANCE instance, Services& services, const Catalogue& catalogue);
+    Form1(HINSTANCE instance, Services& services, Navigator& navigator, const Catalogue& catalogue);
     ~Form1();
 
   private:

@@ -53,8 +53,8 @@ HWND Program::currentWindow() const {
 template <typename Form>
 void Program::replace(std::unique_ptr<Form>& form, std::unique_ptr<Win32Services>& services) {
     form.reset();
-    services = std::make_unique<Win32Services>(*this, catalogue_);
-    form = std::make_unique<Form>(instance_, *services, catalogue_);
+    services = std::make_unique<Win32Services>(catalogue_);
+    form = std::make_unique<Form>(instance_, *services, *this, catalogue_);
     services->setOwner([window = form.get()] { return window->window(); });
     form->show();
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/navigator.h"
 #include "ui/win32/form1.h"
 #include "ui/win32/form2.h"
 #include "ui/win32/win32_services.h"

@@ -14,8 +14,7 @@ namespace tbr::win32 {
 
 class Win32Services final : public WindowServices {
   public:
-    Win32Services(Navigator& navigator, const Catalogue& catalogue)
-        : WindowServices(navigator), catalogue_(catalogue) {}
+    explicit Win32Services(const Catalogue& catalogue) : catalogue_(catalogue) {}
 
     // The window that owns the boxes and dialogs (none while it is not loaded).
     void setOwner(std::function<HWND()> owner) { owner_ = std::move(owner); }
