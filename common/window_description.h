@@ -1,7 +1,7 @@
 // A window described once, for both front ends: its title, where it appears, and its controls,
 // each with its kind, name, caption, page and designed place. A front end walks the description to
 // create the controls and says only how it draws each kind; the window's layout
-// (app/form1_window.h, wizard/form2_window.h) starts from the designed places.
+// (launcher/form1_window.h, wizard/form2_window.h) starts from the designed places.
 #pragma once
 
 #include <optional>

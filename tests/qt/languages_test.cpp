@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/form1_window.h"
+#include "launcher/form1_window.h"
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/qt/banner_words.h"

@@ -6,8 +6,8 @@
 #include <dlgs.h>
 #undef ReplaceText  // commdlg.h's, which would rename MessageId::ReplaceText
 
-#include "app/launcher.h"
 #include "document/new_document.h"
+#include "launcher/launcher.h"
 #include "shell/desktop_directory.h"
 #include "shell/special_folders.h"
 #include "wizard/create_wizard.h"

@@ -5,8 +5,8 @@
 
 #include <dlgs.h>
 
-#include "app/form1_window.h"
 #include "document/new_document.h"
+#include "launcher/form1_window.h"
 #include "shell/desktop_directory.h"
 #include "ui/win32/catalogue.h"
 #include "ui/win32/described_controls.h"

@@ -1,9 +1,9 @@
-// Form1, the main window (app/form1_window.h): the banner, the create and edit picture buttons
+// Form1, the main window (launcher/form1_window.h): the banner, the create and edit picture buttons
 // with their labels, and "Close". What its buttons do is Launcher's; this window draws and
 // forwards.
 #pragma once
 
-#include "app/launcher.h"
+#include "launcher/launcher.h"
 #include "ui/win32/banner.h"
 #include "ui/win32/dialog_window.h"
 

@@ -1,4 +1,4 @@
-#include "app/form1_window.h"
+#include "launcher/form1_window.h"
 
 #include <algorithm>
 

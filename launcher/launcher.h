@@ -2,9 +2,9 @@
 // controls and forwards the clicks here.
 #pragma once
 
-#include "app/form1_window.h"
 #include "app/navigator.h"
 #include "app/services.h"
+#include "launcher/form1_window.h"
 
 namespace tbr {
 

@@ -1,6 +1,6 @@
 // The main window as described for both front ends, and its layout where a text needs more room
 // than designed.
-#include "app/form1_window.h"
+#include "launcher/form1_window.h"
 
 #include <gtest/gtest.h>
 

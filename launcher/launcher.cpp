@@ -1,4 +1,4 @@
-#include "app/launcher.h"
+#include "launcher/launcher.h"
 
 #include "shell/special_folders.h"
 
