@@ -36,19 +36,19 @@ struct ControlDescription {
     LayoutRect designed = {};                            // in twips, as designed for English
     int page = kEveryPage;                               // the page it is shown on
     std::optional<MessageId> spokenName = std::nullopt;  // screen readers' name, where no other
-    int labels = kNoControl;  // a label: the control it names for screen readers
     ControlFont font = ControlFont::Dialog;
     ControlPicture picture = ControlPicture::None;
-    bool pageDefault = false;       // a button: shown as its page's default button
-    int enterPresses = kNoControl;  // a text box: the button that Enter in it presses
-    bool holdsPath = false;         // a text box: its text is a path, read left to right always
+    // A push button: its page's default button. While the focus is on no other push button, it
+    // is drawn and reported as the default, and Enter presses it.
+    bool defaultButton = false;
+    bool holdsPath = false;  // a text box: its text is a path, read left to right always
 };
 
 enum class Placement { SystemDefault, CentredOnScreen };
 
 // The controls are listed in tab order: a control's tab position is its place among those that
 // take the focus (all but labels), and the first of them has the focus when the window appears.
-// A label comes just before the control it names.
+// A label comes just before the control it names (LabelledControl).
 struct WindowDescription {
     const char* name;  // "Form1"
     MessageId title;
@@ -62,6 +62,18 @@ struct WindowDescription {
 
 inline bool TakesFocus(ControlRole role) {
     return role != ControlRole::Label;
+}
+
+// The control a label names for screen readers: the one just after it, where that one draws no
+// text of its own (a text box, a picture button); kNoControl where the label names nothing.
+inline int LabelledControl(const WindowDescription& window, std::size_t label) {
+    const std::size_t next = label + 1;
+    if (window.controls[label].role != ControlRole::Label || next >= window.controls.size()) {
+        return kNoControl;
+    }
+    const ControlRole role = window.controls[next].role;
+    const bool drawsNoText = role == ControlRole::TextBox || role == ControlRole::PictureButton;
+    return drawsNoText ? static_cast<int>(next) : kNoControl;
 }
 
 // The control that has the focus when the window appears: the first that takes it.

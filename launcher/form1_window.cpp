@@ -9,18 +9,16 @@ using enum ControlRole;
 
 // In tab order: "Close", the two picture buttons, the banner. Each label names the picture
 // button after it, whose name for screen readers is the label's text.
-constexpr int kCreate = static_cast<int>(Form1Part::Command1);
-constexpr int kEdit = static_cast<int>(Form1Part::Command2);
 // clang-format off
 constexpr ControlDescription kControls[] = {
     {.name = "Command4", .role = PushButton, .caption = MessageId::CloseButton,
      .designed = {3720, 4800, 1215, 375}},
     {.name = "Label1", .role = Label, .caption = MessageId::CreateLabel,
-     .designed = {1680, 1920, 2505, 255}, .labels = kCreate, .font = ControlFont::Label},
+     .designed = {1680, 1920, 2505, 255}, .font = ControlFont::Label},
     {.name = "Command1", .role = PictureButton, .caption = MessageId::CreateLabel,
      .designed = {360, 1560, 975, 975}, .picture = ControlPicture::Create},
     {.name = "Label2", .role = Label, .caption = MessageId::EditLabel,
-     .designed = {1680, 3000, 2670, 255}, .labels = kEdit, .font = ControlFont::Label},
+     .designed = {1680, 3000, 2670, 255}, .font = ControlFont::Label},
     {.name = "Command2", .role = PictureButton, .caption = MessageId::EditLabel,
      .designed = {360, 2640, 975, 975}, .picture = ControlPicture::Edit},
     {.name = "Picture1", .role = Banner, .caption = MessageId::MainWindowTitle,

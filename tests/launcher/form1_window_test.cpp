@@ -34,8 +34,8 @@ TEST(Form1Description, ControlsAsDesigned) {
     EXPECT_EQ(EnglishText(kForm1.title), "Tambrel Wizard");
     EXPECT_EQ(kForm1.placement, Placement::CentredOnScreen);
     // Each label names the picture button it describes, beside it.
-    EXPECT_EQ(kForm1.controls[1].labels, static_cast<int>(Form1Part::Command1));
-    EXPECT_EQ(kForm1.controls[3].labels, static_cast<int>(Form1Part::Command2));
+    EXPECT_EQ(LabelledControl(kForm1, 1), static_cast<int>(Form1Part::Command1));
+    EXPECT_EQ(LabelledControl(kForm1, 3), static_cast<int>(Form1Part::Command2));
 }
 
 TEST(Form1Layout, CloseWidensToTheLeftKeepingItsMarginOnEitherSide) {

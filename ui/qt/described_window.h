@@ -39,8 +39,8 @@ class DescribedWindow : public QWidget {
     const WindowDescription& description() const { return description_; }
 
   signals:
-    // A button or option clicked (an option also by the arrow keys), or Enter pressed in a text
-    // box that names a button for it.
+    // A button or option clicked (an option also by the arrow keys), or the page's default button
+    // pressed by Enter.
     void clicked(int part);
     void textChanged(int part, const std::string& text);
 
@@ -53,15 +53,17 @@ class DescribedWindow : public QWidget {
     void render(std::span<const ControlState> states);
 
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* create(const ControlDescription& control, int part);
+    int pageDefault() const;
     void showDefaultButton();
 
     const WindowDescription& description_;
     std::vector<QWidget*> controls_;
     QMetaObject::Connection focusChanges_;
-    bool hasPageDefaults_ = false;
+    bool hasDefaultButtons_ = false;
     bool shownBefore_ = false;
 };
 

@@ -158,9 +158,6 @@ void CreateControls(HWND dialog, const WindowDescription& window, const Catalogu
         if (control.role == ControlRole::TextBox) {
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // any length of text
         }
-        if (control.enterPresses != kNoControl) {
-            SendMessageW(dialog, DM_SETDEFID, ControlId(control.enterPresses), 0);
-        }
     }
 }
 
@@ -200,6 +197,15 @@ void ShowControlStates(HWND dialog, const WindowDescription& window,
             if (states[part].visible == showing) {
                 ShowWindow(GetDlgItem(dialog, ControlId(part)), showing ? SW_SHOWNA : SW_HIDE);
             }
+        }
+    }
+    // The page's default button is the dialog's: drawn as the default while no other button has
+    // the focus, and pressed by Enter. Set only as the page changes, where the focus moves too.
+    for (std::size_t part = 0; part < states.size(); ++part) {
+        const int id = ControlId(part);
+        if (window.controls[part].defaultButton && states[part].visible &&
+            LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)) != id) {
+            SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(id), 0);
         }
     }
     for (std::size_t part = 0; part < states.size(); ++part) {
