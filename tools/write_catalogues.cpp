@@ -1,45 +1,27 @@
 // write_catalogues: the program's catalogue, from po/, in the forms the builds need.
 //
-//   write_catalogues pseudo <out.po>        the pseudo-language en_XA, made from the English
-//   write_catalogues rc <out.rc> <po>...    the Windows string tables: English (en-US), each
-//                                           po's language, and the pseudo-language
+//   write_catalogues pseudo <out.po>      the pseudo-language en_XA, made from the English
+//   write_catalogues rc <out.rc> <languages.txt> <po>...
+//                                         the Windows string tables: English (en-US), each po's
+//                                         language and the pseudo-language, under Windows'
+//                                         numbers for them (messages/windows_languages.txt)
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "catalogue.h"
 #include "messages/messages.h"
+#include "messages/windows_languages.h"
 #include "pseudo_language.h"
 
 namespace tbr::tools {
 namespace {
-
-// Windows' primary language numbers for the languages a catalogue may be written in. A table
-// holds a language as a whole (SUBLANG_NEUTRAL): its regions find it.
-const std::map<std::string, int> kWindowsLanguages = {
-    {"ar", 0x01},      {"zh_CN", 0x04},
-    {"zh_TW", 0x7c04}, {"cs", 0x05},
-    {"de", 0x07},      {"es", 0x0a},
-    {"fr", 0x0c},      {"he", 0x0d},
-    {"hu", 0x0e},      {"it", 0x10},
-    {"ja", 0x11},      {"ko", 0x12},
-    {"nl", 0x13},      {"pl", 0x15},
-    {"pt", 0x16},      {"ru", 0x19},
-    {"tr", 0x1f},      {"uk", 0x22},
-    {"fa", 0x29},      {kPseudoLanguage, 0x0501},  // qps-ploc, Windows' own pseudo-locale
-};
-
-int WindowsLanguage(const std::string& code) {
-    if (const auto found = kWindowsLanguages.find(code); found != kWindowsLanguages.end()) {
-        return found->second;
-    }
-    const auto language = kWindowsLanguages.find(code.substr(0, code.find('_')));
-    return language == kWindowsLanguages.end() ? -1 : language->second;
-}
 
 bool Write(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -100,7 +82,26 @@ void AppendTable(std::string& rc, int language, const std::string& name,
     rc += "END\n";
 }
 
-int Rc(const std::string& path, const std::vector<std::string>& paths) {
+// Windows' numbers for the languages, from the file at path; empty where it cannot be read.
+WindowsLanguages ReadLanguages(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    try {
+        return in ? ReadWindowsLanguages(text.str()) : WindowsLanguages{};
+    } catch (const std::invalid_argument& error) {
+        std::fprintf(stderr, "write_catalogues: %s: %s\n", path.c_str(), error.what());
+        return {};
+    }
+}
+
+int Rc(const std::string& path, const std::string& languagesPath,
+       const std::vector<std::string>& paths) {
+    const WindowsLanguages languages = ReadLanguages(languagesPath);
+    if (languages.empty()) {
+        std::fprintf(stderr, "write_catalogues: no languages in %s\n", languagesPath.c_str());
+        return 1;
+    }
     std::vector<Catalogue> catalogues;
     for (const std::string& po : paths) {
         std::vector<std::string> problems;  // gettext's findings as it reads
@@ -125,10 +126,14 @@ int Rc(const std::string& path, const std::vector<std::string>& paths) {
     // type for the shell (FriendlyTypeName, "@tbrwiz.exe,-40") takes a neutral table before the
     // user's language, but falls back to US English after it.
     AppendTable(rc, 0x0409, "English (en-US): the source and the fallback", english);
-    std::set<int> seen;
+    std::set<int> seen{0x0409};
     for (const Catalogue& catalogue : catalogues) {
-        const int language = WindowsLanguage(catalogue.language);
-        if (language < 0 || !seen.insert(language).second) {
+        const std::vector<std::uint16_t> tables = WindowsTables(languages, catalogue.language);
+        bool own = !tables.empty();
+        for (const std::uint16_t table : tables) {
+            own = seen.insert(table).second && own;
+        }
+        if (!own) {
             std::fprintf(stderr, "write_catalogues: %s has no Windows language of its own\n",
                          catalogue.language.c_str());
             return 1;
@@ -138,9 +143,13 @@ int Rc(const std::string& path, const std::vector<std::string>& paths) {
             const auto found = catalogue.texts.find(English(id));
             texts[id] = found != catalogue.texts.end() ? found->second : English(id);
         }
-        AppendTable(rc, language, catalogue.language, texts);
+        for (const std::uint16_t table : tables) {
+            AppendTable(rc, table, catalogue.language, texts);
+        }
     }
-    AppendTable(rc, WindowsLanguage(kPseudoLanguage), kPseudoLanguage, pseudo);
+    for (const std::uint16_t table : WindowsTables(languages, kPseudoLanguage)) {
+        AppendTable(rc, table, kPseudoLanguage, pseudo);
+    }
     return Write(path, rc) ? 0 : 1;
 }
 
@@ -152,9 +161,11 @@ int main(int argc, char* argv[]) {
     if (args.size() == 2 && args[0] == "pseudo") {
         return tbr::tools::Pseudo(args[1]);
     }
-    if (args.size() >= 2 && args[0] == "rc") {
-        return tbr::tools::Rc(args[1], {args.begin() + 2, args.end()});
+    if (args.size() >= 3 && args[0] == "rc") {
+        return tbr::tools::Rc(args[1], args[2], {args.begin() + 3, args.end()});
     }
-    std::fprintf(stderr, "usage: write_catalogues pseudo <out.po> | rc <out.rc> <po>...\n");
+    std::fprintf(stderr,
+                 "usage: write_catalogues pseudo <out.po> | "
+                 "rc <out.rc> <languages.txt> <po>...\n");
     return 2;
 }

@@ -6,16 +6,15 @@
 #include <vector>
 
 #include "messages/language_choice.h"
+#include "tests/support/shipped_languages.h"
 
 namespace tbr {
 namespace {
 
 TEST(WindowsLanguage, RegionsFallBackToTheirLanguageAndTheRestToEnglish) {
-    // The program's tables, sorted by number: the pseudo-language (0x0501) before Traditional
-    // Chinese (0x7c04, zh-Hant, for Taiwan, Hong Kong and Macau).
-    const std::vector<std::uint16_t> shipped{0x01, 0x04, 0x05, 0x07, 0x0a,   0x0c,  0x0d,
-                                             0x0e, 0x10, 0x11, 0x12, 0x13,   0x15,  0x16,
-                                             0x19, 0x1f, 0x22, 0x29, 0x0501, 0x7c04};
+    // The program's tables, by po/ and Windows' numbers: Traditional Chinese among them as
+    // 0x7c04 (zh-Hant, for Taiwan, Hong Kong and Macau), the pseudo-language as 0x0501.
+    const std::vector<std::uint16_t> shipped = testing::ShippedWindowsTables();
     const struct {
         std::uint16_t user;
         std::uint16_t table;
@@ -42,7 +41,7 @@ TEST(WindowsLanguage, RegionsFallBackToTheirLanguageAndTheRestToEnglish) {
         {0x0810, 0x10, "it_CH"},
         {0x0409, 0, "en_US"},
         {0x0809, 0, "en_GB"},
-        {0x041d, 0, "sv_SE: not shipped"},
+        {0x007f, 0, "the invariant locale: no language, never shipped"},
         {0x0501, 0x0501, "qps-ploc"},
         {0x0000, 0, "neutral"},
     };
@@ -55,6 +54,26 @@ TEST(WindowsLanguage, RegionsFallBackToTheirLanguageAndTheRestToEnglish) {
     const std::uint16_t traditionalUsers[] = {0x0404, 0x0c04, 0x1404, 0x7c04};
     for (const std::uint16_t traditional : traditionalUsers) {
         EXPECT_EQ(ChooseWindowsCatalogue(traditional, simplifiedOnly), 0) << traditional;
+    }
+    // Where one primary number holds several languages or scripts, a catalogue's tables serve
+    // its own readers only, as Windows' numbers for them say: Croatian (0x1a) reaches Croatia and
+    // Croatian in Bosnia, never a reader of Serbian or Bosnian; Nynorsk (0x14) never Bokmal.
+    const WindowsLanguages languages = testing::WindowsLanguageNumbers();
+    const struct {
+        const char* catalogue;
+        std::uint16_t user;
+        std::uint16_t table;
+    } shared[] = {
+        {"hr", 0x041a, 0x041a},  {"hr", 0x101a, 0x101a}, {"hr", 0x281a, 0},
+        {"hr", 0x241a, 0},       {"hr", 0x141a, 0},      {"sr", 0x281a, 0x281a},
+        {"sr", 0x301a, 0x301a},  {"sr", 0x241a, 0},      {"sr@latin", 0x241a, 0x241a},
+        {"sr@latin", 0x281a, 0}, {"nn", 0x0814, 0x0814}, {"nn", 0x0414, 0},
+        {"nb", 0x0414, 0x0414},  {"nb", 0x0814, 0},
+    };
+    for (const auto& row : shared) {
+        const std::vector<std::uint16_t> tables = WindowsTables(languages, row.catalogue);
+        EXPECT_EQ(ChooseWindowsCatalogue(row.user, tables), row.table)
+            << row.catalogue << " " << row.user;
     }
 }
 
