@@ -34,7 +34,7 @@ class Services {
 
     // The desktop, without a trailing separator; asked afresh on behalf of the calling window.
     virtual Result<std::string> desktopDirectory() = 0;
-    // A shell folder by number (kCsidl... in shell/special_folders.h): one trailing separator.
+    // A shell folder by number (kCsidl... in shell/shell_folders.h): one trailing separator.
     virtual Result<std::string> specialFolder(int csidl) = 0;
     // Starts the editor on path and returns at once; an error when it cannot be started.
     virtual Status launchEditor(const std::string& path) = 0;

@@ -2,10 +2,8 @@
 
 #include "document/target_kind.h"
 #include "document/write_new_document.h"
-#include "shell/desktop_directory.h"
 #include "shell/editor_launch.h"
-#include "shell/existing_file.h"
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 
 namespace tbr {
 

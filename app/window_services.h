@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/services.h"
-#include "shell/window_handle.h"
+#include "shell/shell_folders.h"
 
 namespace tbr {
 

@@ -1,6 +1,6 @@
 #include "launcher/launcher.h"
 
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 
 namespace tbr {
 

@@ -23,6 +23,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -264,6 +265,12 @@ Status LaunchEditor(const std::string& path) {
         return Error(rc);
     }
     return {};
+}
+
+bool IsExistingFile(const std::string& path) {
+    struct stat info = {};
+    return !path.empty() && path.find('\0') == std::string::npos &&
+           ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 }  // namespace tbr

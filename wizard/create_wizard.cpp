@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 #include "wizard/target_path.h"
 
 namespace tbr {

@@ -12,7 +12,7 @@
 
 #include "app/navigator.h"
 #include "app/services.h"
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 
 namespace tbr::testing {
 

@@ -8,8 +8,7 @@
 
 #include "document/new_document.h"
 #include "launcher/launcher.h"
-#include "shell/desktop_directory.h"
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 #include "wizard/create_wizard.h"
 
 namespace tbr::testing {

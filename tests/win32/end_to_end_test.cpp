@@ -7,7 +7,7 @@
 
 #include "document/new_document.h"
 #include "launcher/form1_window.h"
-#include "shell/desktop_directory.h"
+#include "shell/shell_folders.h"
 #include "ui/win32/catalogue.h"
 #include "ui/win32/described_controls.h"
 #include "wizard/form2_window.h"

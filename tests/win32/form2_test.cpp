@@ -1,6 +1,6 @@
 // The create wizard as the user meets it: layout at 96 DPI, the first state, the tab order on
 // both pages, the page switch, the enabling rules, Cancel and the window system's close.
-#include "shell/desktop_directory.h"
+#include "shell/shell_folders.h"
 #include "tests/win32/window_test_support.h"
 
 namespace tbr::testing {

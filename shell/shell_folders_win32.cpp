@@ -1,5 +1,7 @@
-// cSpecialFolders on Windows: the shell's item identifier list of the folder, then its path.
-#include "shell/special_folders.h"
+// The shell's folders on Windows: the desktop directory as the shell's CSIDL_DESKTOPDIRECTORY,
+// asked on behalf of a window, without a trailing separator; cSpecialFolders by the shell's item
+// identifier list of the folder, then its path.
+#include "shell/shell_folders.h"
 
 #include <cwchar>
 
@@ -7,6 +9,21 @@
 #include "common/wide_text_win32.h"
 
 namespace tbr {
+
+Result<std::string> GetDesktopDirectory(WindowHandle owner) {
+    static constexpr char kSource[] = "GetDesktopDirectory";
+
+    // MAX_PATH characters, the terminating NUL included, is all the shell ever writes here.
+    wchar_t buffer[MAX_PATH] = {};
+    const BOOL found = ::SHGetSpecialFolderPathW(static_cast<HWND>(owner.native), buffer,
+                                                 CSIDL_DESKTOPDIRECTORY, FALSE);
+    const std::wstring path(buffer, wcsnlen(buffer, MAX_PATH));
+    if (!found || path.empty()) {
+        const DWORD code = GetLastError();
+        return WindowsError(code != ERROR_SUCCESS ? code : ERROR_PATH_NOT_FOUND, kSource);
+    }
+    return Utf8FromWide(path, kSource);
+}
 
 Result<std::string> cSpecialFolders::GetSpecialFolder(int csidl) const {
     static constexpr char kSource[] = "cSpecialFolders::GetSpecialFolder";

@@ -1,4 +1,4 @@
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 
 #include "shell/path_separator.h"
 #include "shell/xdg_user_dirs.h"
@@ -34,16 +34,26 @@ Result<std::string> LookUp(int csidl) {
     }
 }
 
-}  // namespace
-
-Result<std::string> cSpecialFolders::GetSpecialFolder(int csidl) const {
-    Result<std::string> folder = LookUp(csidl);
-    if (!folder.ok()) {
-        OsError error = folder.error();
-        error.source = "cSpecialFolders::GetSpecialFolder";
+// What a lookup found, or its error as raised by source.
+Result<std::string> Found(Result<std::string> found, const char* source) {
+    if (!found.ok()) {
+        OsError error = found.error();
+        error.source = source;
         return error;
     }
-    return WithTrailingSeparator(std::move(folder).value());
+    return found;
+}
+
+}  // namespace
+
+// The owner window matters only to the Windows shell.
+Result<std::string> GetDesktopDirectory(WindowHandle /*owner*/) {
+    return Found(xdg::LookUpUserDir(xdg::kDesktop), "GetDesktopDirectory");
+}
+
+Result<std::string> cSpecialFolders::GetSpecialFolder(int csidl) const {
+    Result<std::string> folder = Found(LookUp(csidl), "cSpecialFolders::GetSpecialFolder");
+    return folder ? WithTrailingSeparator(std::move(folder).value()) : folder;
 }
 
 }  // namespace tbr
