@@ -13,19 +13,16 @@ WindowsLanguages ReadWindowsLanguages(std::string_view text) {
         std::istringstream words(line.substr(0, line.find('#')));
         std::string code;
         std::string number;
-        if (!(words >> code)) {
-            continue;
-        }
-        std::vector<std::uint16_t>& tables = languages[code];
-        while (words >> number) {
+        std::vector<std::uint16_t>* tables = words >> code ? &languages[code] : nullptr;
+        while (tables != nullptr && words >> number) {
             std::size_t end = 0;
-            const unsigned long value = std::stoul(number, &end, 16);
+            const unsigned long value = std::stoul(number, &end, 16);  // throws on no number
             if (end != number.size() || value > 0xffff) {
                 throw std::invalid_argument("not a LANGID: " + line);
             }
-            tables.push_back(static_cast<std::uint16_t>(value));
+            tables->push_back(static_cast<std::uint16_t>(value));
         }
-        if (tables.empty()) {
+        if (tables != nullptr && tables->empty()) {
             throw std::invalid_argument("no LANGID: " + line);
         }
     }

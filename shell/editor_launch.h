@@ -22,11 +22,8 @@ bool IsExistingFile(const std::string& path);
 
 // Starts the editor on path and returns without waiting for it. Fails, without a second attempt,
 // when it cannot be started; the error (source "LaunchEditor") carries the OS's number and reason.
-// Linux: tbredit is found through PATH as execvp finds it (a script without a "#!" line runs with
-// /bin/sh) and gets the path as its one argument, byte for byte, with no shell in between, and
-// the user's environment; it runs detached in a session of its own, is never our child (no zombie)
-// and inherits no descriptor beyond standard input, output and error. A path holding a NUL
-// character cannot cross and fails with EINVAL. Details in shell/editor_launch_posix.cpp.
+// Linux: tbredit found through PATH, the path its one argument, byte for byte, detached (details
+// in shell/editor_launch_posix.cpp); a path holding a NUL character fails with EINVAL.
 Status LaunchEditor(const std::string& path);
 
 }  // namespace tbr

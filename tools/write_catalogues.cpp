@@ -13,15 +13,66 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue.h"
 #include "messages/messages.h"
 #include "messages/windows_languages.h"
-#include "pseudo_language.h"
 
 namespace tbr::tools {
 namespace {
+
+// The pseudo-language en_XA: every English text with accented letters, 40 % longer and in
+// brackets. Shown in the windows, it finds texts too long for their place and texts that never
+// went through the catalogue (they stay plain English, without brackets).
+constexpr char kPseudoLanguage[] = "en_XA";
+
+// The accented letter (UTF-8) for each ASCII letter, lower case then upper case.
+constexpr std::string_view kLower[26] = {"á", "ƀ", "ç", "ð", "é", "ƒ", "ĝ", "ĥ", "í",
+                                         "ĵ", "ķ", "ļ", "ɱ", "ñ", "ö", "þ", "ǫ", "ŕ",
+                                         "š", "ţ", "û", "ṽ", "ŵ", "ẋ", "ý", "ž"};
+constexpr std::string_view kUpper[26] = {"Å", "Ɓ", "Ç", "Ð", "É", "Ƒ", "Ĝ", "Ĥ", "Î",
+                                         "Ĵ", "Ķ", "Ļ", "Ṁ", "Ñ", "Ö", "Þ", "Ǫ", "Ŕ",
+                                         "Š", "Ţ", "Û", "Ṽ", "Ŵ", "Ẋ", "Ý", "Ž"};
+// Words that make up the added length, so that a long text still breaks between words.
+constexpr std::string_view kFiller[] = {"öñé", "ţŵö", "ţĥŕéé", "ƒöûŕ", "ƒíṽé", "šíẋ", "šéṽéñ"};
+
+// A message in the pseudo-language: the layout direction is left as it is.
+std::string PseudoText(MessageId id) {
+    const std::string english = English(id);
+    if (id == MessageId::LayoutDirection) {
+        return english;
+    }
+    // A text that ends in a line break keeps it at the end.
+    const std::size_t end = english.find_last_not_of('\n') + 1;
+    std::string out = "[";
+    std::size_t letters = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        const char c = english[i];
+        if (c == '%' && i + 1 < english.size()) {  // placeholders stay as they are
+            out += english.substr(i, 2);
+            ++i;
+        } else if (c >= 'a' && c <= 'z') {
+            out += kLower[c - 'a'];
+        } else if (c >= 'A' && c <= 'Z') {
+            out += kUpper[c - 'A'];
+        } else {
+            out += c;
+        }
+        ++letters;
+    }
+    // 40 % more, in whole words after a space.
+    const std::size_t wanted = letters * 2 / 5;
+    std::size_t added = 0;
+    for (std::size_t w = 0; added < wanted; ++w) {
+        const std::string_view word = kFiller[w % std::size(kFiller)];
+        out += ' ';
+        out += word;
+        added += 1 + word.size() / 2;  // two bytes a letter
+    }
+    return out + "]" + english.substr(end);
+}
 
 bool Write(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -48,9 +99,7 @@ int Pseudo(const std::string& path) {
         "\"Language: " +
         std::string(kPseudoLanguage) + "\\n\"\n";
     for (const MessageId id : AllMessages()) {
-        const std::string english = English(id);
-        const std::string text = id == MessageId::LayoutDirection ? english : PseudoText(english);
-        po += "\nmsgid " + CQuoted(english) + "\nmsgstr " + CQuoted(text) + "\n";
+        po += "\nmsgid " + CQuoted(English(id)) + "\nmsgstr " + CQuoted(PseudoText(id)) + "\n";
     }
     return Write(path, po) ? 0 : 1;
 }
@@ -120,7 +169,7 @@ int Rc(const std::string& path, const std::string& languagesPath,
     std::map<MessageId, std::string> english, pseudo;
     for (const MessageId id : AllMessages()) {
         english[id] = English(id);
-        pseudo[id] = id == MessageId::LayoutDirection ? English(id) : PseudoText(English(id));
+        pseudo[id] = PseudoText(id);
     }
     // English as US English, not as LANG_NEUTRAL: the resource loader that names the document
     // type for the shell (FriendlyTypeName, "@tbrwiz.exe,-40") takes a neutral table before the

@@ -14,7 +14,6 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/translations.h"
-#include "ui/qt/twips.h"
 
 namespace tbr::qt {
 namespace {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QRect>
 #include <QWidget>
 #include <span>
 #include <vector>
@@ -12,6 +13,18 @@
 #include "common/window_description.h"
 
 namespace tbr::qt {
+
+// Window layouts are drawn in twips (1/1440 inch); Qt's device-independent pixel is 1/96 inch,
+// so 15 twips make a pixel and Qt scales the result on high-resolution screens.
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+constexpr QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
 
 // The widgets' texts, measured in their fonts and style; widgets by the window's enumeration. A
 // label's lines are its own word wrapping's.
