@@ -2,8 +2,6 @@
 // section. Nothing here encodes the icon; its bytes are copied unchanged.
 #include "document/new_document.h"
 
-#include <array>
-
 #include "resources/embedded.h"
 
 namespace tbr {
@@ -18,20 +16,10 @@ constexpr char kTextSection[] =
     "1,\"MS Sans Serif\",\"8\",0,0\r\n";
 static_assert(sizeof(kTextSection) - 1 == kTextSectionSize, "the text section is 53 bytes");
 
-constexpr std::array<unsigned char, kTextSectionSize> MakeTextSection() {
-    std::array<unsigned char, kTextSectionSize> bytes{};
-    for (std::size_t i = 0; i < kTextSectionSize; ++i) {
-        bytes[i] = static_cast<unsigned char>(kTextSection[i]);
-    }
-    return bytes;
-}
-
-constexpr std::array<unsigned char, kTextSectionSize> kTextSectionBytes = MakeTextSection();
-
 }  // namespace
 
 std::span<const unsigned char> TextSectionBytes() {
-    return kTextSectionBytes;
+    return {reinterpret_cast<const unsigned char*>(kTextSection), kTextSectionSize};
 }
 
 std::span<const unsigned char> NewDocumentBytes() {
@@ -41,7 +29,8 @@ std::span<const unsigned char> NewDocumentBytes() {
         std::vector<unsigned char> all;
         all.reserve(icon.size() + kTextSectionSize);
         all.insert(all.end(), icon.begin(), icon.end());
-        all.insert(all.end(), kTextSectionBytes.begin(), kTextSectionBytes.end());
+        const std::span<const unsigned char> text = TextSectionBytes();
+        all.insert(all.end(), text.begin(), text.end());
         return all;
     }();
     return bytes;

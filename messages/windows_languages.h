@@ -1,6 +1,5 @@
-// Windows' language numbers for the codes a catalogue may be written in, read from
-// messages/windows_languages.txt (what its lines mean is written there). The program itself
-// never reads them: its string tables are written under them (tools/write_catalogues.cpp).
+// Windows' language numbers for the codes a catalogue may be written in (windows_languages.txt
+// says what its lines mean), as write_catalogues and the tests read them; the program does not.
 #pragma once
 
 #include <cstdint>

@@ -25,7 +25,8 @@ namespace {
 
 // The pseudo-language en_XA: every English text with accented letters, 40 % longer and in
 // brackets. Shown in the windows, it finds texts too long for their place and texts that never
-// went through the catalogue (they stay plain English, without brackets).
+// went through the catalogue (they stay plain English, without brackets). The layout direction
+// is left as it is.
 constexpr char kPseudoLanguage[] = "en_XA";
 
 // The accented letter (UTF-8) for each ASCII letter, lower case then upper case.
@@ -38,7 +39,6 @@ constexpr std::string_view kUpper[26] = {"Å", "Ɓ", "Ç", "Ð", "É", "Ƒ", "Ĝ
 // Words that make up the added length, so that a long text still breaks between words.
 constexpr std::string_view kFiller[] = {"öñé", "ţŵö", "ţĥŕéé", "ƒöûŕ", "ƒíṽé", "šíẋ", "šéṽéñ"};
 
-// A message in the pseudo-language: the layout direction is left as it is.
 std::string PseudoText(MessageId id) {
     const std::string english = English(id);
     if (id == MessageId::LayoutDirection) {
@@ -131,13 +131,12 @@ void AppendTable(std::string& rc, int language, const std::string& name,
     rc += "END\n";
 }
 
-// Windows' numbers for the languages, from the file at path; empty where it cannot be read.
+// Windows' numbers for the languages, from the file at path; none where it cannot be read.
 WindowsLanguages ReadLanguages(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     try {
-        return in ? ReadWindowsLanguages(text.str()) : WindowsLanguages{};
+        return ReadWindowsLanguages(text.str());
     } catch (const std::invalid_argument& error) {
         std::fprintf(stderr, "write_catalogues: %s: %s\n", path.c_str(), error.what());
         return {};
@@ -147,10 +146,6 @@ WindowsLanguages ReadLanguages(const std::string& path) {
 int Rc(const std::string& path, const std::string& languagesPath,
        const std::vector<std::string>& paths) {
     const WindowsLanguages languages = ReadLanguages(languagesPath);
-    if (languages.empty()) {
-        std::fprintf(stderr, "write_catalogues: no languages in %s\n", languagesPath.c_str());
-        return 1;
-    }
     std::vector<Catalogue> catalogues;
     for (const std::string& po : paths) {
         std::vector<std::string> problems;  // gettext's findings as it reads
@@ -183,8 +178,8 @@ int Rc(const std::string& path, const std::string& languagesPath,
             own = seen.insert(table).second && own;
         }
         if (!own) {
-            std::fprintf(stderr, "write_catalogues: %s has no Windows language of its own\n",
-                         catalogue.language.c_str());
+            std::fprintf(stderr, "write_catalogues: %s has no Windows language of its own (%s)\n",
+                         catalogue.language.c_str(), languagesPath.c_str());
             return 1;
         }
         std::map<MessageId, std::string> texts;

@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <cmath>
 
-#include "ui/qt/fonts.h"
+#include "ui/qt/described_window.h"
 
 namespace tbr::qt {
 namespace {

@@ -11,7 +11,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/translations.h"
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QFont>
 #include <QRect>
 #include <QWidget>
 #include <span>
@@ -24,6 +25,22 @@ constexpr int Px(int twips) {
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// The windows have fixed layouts measured for the classic 8-point dialog font, so they carry
+// their fonts with them instead of taking the desktop's, which may be larger. "Arial" resolves
+// to a metric-compatible face where the fonts-liberation package is installed.
+inline QFont DialogFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+// The main window's labels: Arial 11.25 pt.
+inline QFont LabelFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11.25);
+    return font;
 }
 
 // The widgets' texts, measured in their fonts and style; widgets by the window's enumeration. A

@@ -43,11 +43,9 @@ void EndOnFatal(QtMsgType type, const QMessageLogContext& context, const QString
     std::_Exit(tbr::kNoDisplayStatus);
 }
 
-// Starts the toolkit on the display, its own options taken out of argc and argv (argc must outlive
-// the application). Where its platform cannot connect after all (a DISPLAY that names no running
-// server, a missing platform plugin), the program ends with failure, one line on standard error,
-// and status 1 instead of the toolkit's abort and core dump; its own warnings before that line
-// say why.
+// Starts the toolkit on the display (argc must outlive the application). Where its platform cannot
+// connect after all (a DISPLAY that names no running server, a missing plugin), the program ends
+// with failure, one line on standard error, and status 1 instead of the toolkit's abort.
 std::unique_ptr<QApplication> OpenDisplay(int& argc, char** argv, std::string failure) {
     failureText = std::move(failure);
     previousHandler = qInstallMessageHandler(EndOnFatal);

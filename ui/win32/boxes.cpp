@@ -1,4 +1,5 @@
-#include "ui/win32/boxes.h"
+// The system's modal boxes and dialogs of win32_services.h, with the texts in the user's language.
+#include "ui/win32/win32_services.h"
 
 #include <cderr.h>
 #include <commdlg.h>

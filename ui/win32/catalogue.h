@@ -33,7 +33,6 @@ class Catalogue {
 
     LANGID language() const { return language_; }
     std::wstring text(MessageId id) const;
-    std::string words(MessageId id) const { return Utf8Text(text(id)); }
     // Written right to left: the windows are mirrored and boxes read from the right.
     bool rightToLeft() const { return rightToLeft_; }
 

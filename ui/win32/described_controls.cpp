@@ -63,6 +63,14 @@ HFONT FontOf(const ControlDescription& control, const WindowFonts& fonts) {
     return control.font == ControlFont::Label ? fonts.label() : fonts.dialog();
 }
 
+int ButtonTextMargin(UINT dpi) {
+    return ScaledPixels(5, dpi);
+}
+
+int OptionMarkWidth(UINT dpi) {
+    return GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + ScaledPixels(6, dpi);
+}
+
 // The controls of one window, by their parts (places in its description), as its child windows
 // show them: their texts were set from the catalogue when they were created; fonts are made for
 // dpi. A push button's text is measured between its margins (its raised edge and the focus
@@ -73,67 +81,50 @@ class ControlTextMeasure final : public TextMeasure {
     ControlTextMeasure(std::span<const HWND> children, std::span<const ControlDescription> controls,
                        const WindowFonts& fonts, UINT dpi)
         : children_(children), controls_(controls), fonts_(fonts), dpi_(dpi) {}
-    int lineWidth(int part) const override;
-    int lineHeight(int part) const override;
-    int wrappedHeight(int part, int width) const override;
+
+    int lineWidth(int part) const override {
+        switch (role(part)) {
+            case ControlRole::PushButton:
+                return PixelsToTwips(textSize(part).cx + 2 * ButtonTextMargin(dpi_), dpi_);
+            case ControlRole::Option:
+                return PixelsToTwips(OptionMarkWidth(dpi_) + textSize(part).cx, dpi_);
+            case ControlRole::Label:
+                return PixelsToTwips(textSize(part).cx, dpi_);
+            default:
+                return 0;  // a picture button's text is its name, never drawn
+        }
+    }
+
+    int lineHeight(int part) const override {
+        const ControlRole drawn = role(part);
+        const bool text = drawn == ControlRole::PushButton || drawn == ControlRole::Option ||
+                          drawn == ControlRole::Label;
+        return text ? PixelsToTwips(textSize(part).cy, dpi_) : 0;
+    }
+
+    int wrappedHeight(int part, int width) const override {
+        if (role(part) != ControlRole::Label) {
+            return 0;
+        }
+        const HWND child = children_[static_cast<std::size_t>(part)];
+        return PixelsToTwips(
+            WrappedTextHeight(child, font(part), WindowText(child), TwipsToPixels(width, dpi_)),
+            dpi_);
+    }
 
   private:
-    SIZE textSize(int part) const;
+    ControlRole role(int part) const { return controls_[static_cast<std::size_t>(part)].role; }
+    HFONT font(int part) const { return FontOf(controls_[static_cast<std::size_t>(part)], fonts_); }
+    SIZE textSize(int part) const {
+        const HWND child = children_[static_cast<std::size_t>(part)];
+        return TextSize(child, font(part), WindowText(child));
+    }
 
     std::span<const HWND> children_;
     std::span<const ControlDescription> controls_;
     const WindowFonts& fonts_;
     UINT dpi_;
 };
-
-int ButtonTextMargin(UINT dpi) {
-    return ScaledPixels(5, dpi);
-}
-
-int OptionMarkWidth(UINT dpi) {
-    return GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + ScaledPixels(6, dpi);
-}
-
-SIZE ControlTextMeasure::textSize(int part) const {
-    const HWND child = children_[static_cast<std::size_t>(part)];
-    return TextSize(child, FontOf(controls_[static_cast<std::size_t>(part)], fonts_),
-                    WindowText(child));
-}
-
-int ControlTextMeasure::lineWidth(int part) const {
-    switch (controls_[static_cast<std::size_t>(part)].role) {
-        case ControlRole::PushButton:
-            return PixelsToTwips(textSize(part).cx + 2 * ButtonTextMargin(dpi_), dpi_);
-        case ControlRole::Option:
-            return PixelsToTwips(OptionMarkWidth(dpi_) + textSize(part).cx, dpi_);
-        case ControlRole::Label:
-            return PixelsToTwips(textSize(part).cx, dpi_);
-        default:
-            return 0;  // a picture button's text is its name, never drawn
-    }
-}
-
-int ControlTextMeasure::lineHeight(int part) const {
-    switch (controls_[static_cast<std::size_t>(part)].role) {
-        case ControlRole::PushButton:
-        case ControlRole::Option:
-        case ControlRole::Label:
-            return PixelsToTwips(textSize(part).cy, dpi_);
-        default:
-            return 0;
-    }
-}
-
-int ControlTextMeasure::wrappedHeight(int part, int width) const {
-    const ControlDescription& control = controls_[static_cast<std::size_t>(part)];
-    if (control.role != ControlRole::Label) {
-        return 0;
-    }
-    const HWND child = children_[static_cast<std::size_t>(part)];
-    const int pixels = WrappedTextHeight(child, FontOf(control, fonts_), WindowText(child),
-                                         TwipsToPixels(width, dpi_));
-    return PixelsToTwips(pixels, dpi_);
-}
 
 }  // namespace
 

@@ -89,7 +89,6 @@ class DialogWindow {
     }
 
     HINSTANCE instance() const { return instance_; }
-    const Catalogue& catalogue() const { return catalogue_; }
 
     void layOutOwnParts(UINT /*dpi*/) {}
     // Shows what the behaviour says of each control; the changes are not the user's.

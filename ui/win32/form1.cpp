@@ -24,12 +24,9 @@ Form1::Form1(HINSTANCE instance, Services& services, Navigator& navigator,
 }
 
 Form1::~Form1() {
-    unload();  // the banner shows the bitmap until its window is gone
-    for (const HBITMAP bitmap : {banner_, banner2x_}) {
-        if (bitmap != nullptr) {
-            DeleteObject(bitmap);
-        }
-    }
+    unload();               // the banner shows the bitmap until its window is gone
+    DeleteObject(banner_);  // nothing where none was loaded
+    DeleteObject(banner2x_);
 }
 
 // The pictures for the window's DPI: the icons hold an image for 96, 144 and 192 DPI, and above

@@ -14,11 +14,6 @@ Program::Program(HINSTANCE instance, Catalogue catalogue)
     // DLLs are loaded then too (delay-loaded, shell/CMakeLists.txt).
 }
 
-Program::~Program() {
-    form1_.reset();
-    form2_.reset();
-}
-
 void Program::start() {
     showMainWindow();
 }
