@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite:
+# Installs what is missing, builds everything and runs the whole test suite. What only the tests
+# need installs while the CI build compiles, and the other builds compile while the CI tests run;
+# the tests themselves run one set after the other:
 #   1. the CI build (Qt front end, warnings are errors) and all its tests, among them the code's
 #      form and naming (scripts/check-style.sh, label "style");
 #   2. the plain C++ parts again under address and undefined-behaviour sanitizers, and the line
@@ -40,23 +42,41 @@ if ! wait "$setup_pid"; then
 fi
 grep -E '^(setup:|Need to get|Fetched)' "$installing" || true
 
+# The other builds compile while the CI tests run: those mostly wait on virtual displays,
+# the screen reader and the desktop tools, and the builds keep both cores busy meanwhile.
+building=$(mktemp)
+trap 'rm -f "$installing" "$building"; [ -z "${builds_pid:-}" ] || kill "$builds_pid" 2>/dev/null' EXIT
+(
+    set -e
+    cmake --preset asan
+    cmake --build --preset asan
+    cmake --preset fuzz
+    cmake --build --preset fuzz
+    cmake --preset win64
+    cmake --build --preset win64
+    cmake --preset release  # what the run command builds, checked last
+    cmake --build --preset release --target tbrwiz
+) >"$building" 2>&1 &
+builds_pid=$!
+
 step "CI tests"
 ctest --preset ci
 
-step "Sanitizer build and tests"
-cmake --preset asan
-cmake --build --preset asan
+step "Sanitizer, fuzz, Windows and release builds"
+status=0
+wait "$builds_pid" || status=$?
+builds_pid=
+cat "$building"
+[ "$status" -eq 0 ] || exit "$status"
+
+step "Sanitizer tests and coverage"
 ctest --preset asan
 scripts/coverage.sh build/asan
 
 step "Fuzz targets, a few seconds each"
-cmake --preset fuzz
-cmake --build --preset fuzz
 ctest --preset fuzz
 
-step "Windows build and tests under Wine"
-cmake --preset win64
-cmake --build --preset win64
+step "Windows tests under Wine"
 ctest --preset win64
 
 step "The run command without a display"

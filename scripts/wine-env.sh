@@ -34,3 +34,21 @@ wine_reg() {
     printf '%s\n' "$out"
     return "$rc"
 }
+# wine_set_dpi [dots per inch]: the display resolution for the programs started from now on, or
+# the default (96) without one, applied as Windows applies a changed display scaling at the next
+# sign-in: LogPixels is written, then this environment's Wine session is ended and begun again
+# (one wineserver that stays up, as wine-prefix.sh starts it). A per-monitor-aware window takes its
+# monitor's DPI, and Wine 10 sets that when the session begins (Wine 8 at each program's start).
+# Every Wine program of this environment that is still running ends with the session.
+wine_set_dpi() {
+    local key='HKCU\Control Panel\Desktop' log="$tbr_wine_state/wine-prefix.log"
+    if [ -n "${1:-}" ]; then
+        wine_reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null || return
+    else
+        wine_reg delete "$key" /v LogPixels /f >/dev/null || true  # fails where there is none
+    fi
+    # The new server keeps no pipe of its caller open: its output goes to the environment's log.
+    timeout -k 5 30 wineserver -k </dev/null >>"$log" 2>&1 || true  # fails where none runs
+    timeout -k 5 30 wineserver -w </dev/null >>"$log" 2>&1 || true
+    timeout -k 5 30 wineserver -p </dev/null >>"$log" 2>&1
+}

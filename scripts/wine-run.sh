@@ -2,9 +2,10 @@
 # Runs one Windows program under Wine, in the environment that wine-prefix.sh started for its
 # build, and under a timeout (TBR_WINE_TIMEOUT seconds) so that a stuck modal box cannot hang.
 #   wine-run.sh <program.exe> [arguments...]
-# TBR_WINE_DPI=<dots per inch> runs the program at that display resolution (Wine reads it at
-# each program's start); the default comes back afterwards. Such runs must not overlap with
-# others that show windows.
+# TBR_WINE_DPI=<dots per inch> runs the program at that display resolution, in a Wine session
+# begun anew at it (wine_set_dpi in wine-env.sh); the default comes back afterwards, in a session
+# begun anew again. Beginning a session ends every other program of the environment, so such runs
+# must not overlap with any other.
 # The build is the nearest folder above the program that holds CMakeCache.txt; TBR_WINE_STATE
 # names the state folder directly. CMake uses this script as the cross-compiling emulator.
 set -uo pipefail
@@ -27,10 +28,9 @@ if [ ! -e "$state/ready" ]; then
     exit 2
 fi
 
-desktop_key='HKCU\Control Panel\Desktop'
 if [ -n "${TBR_WINE_DPI:-}" ]; then
-    wine_reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$TBR_WINE_DPI" /f >/dev/null
-    trap 'wine_reg delete "$desktop_key" /v LogPixels /f >/dev/null' EXIT
+    wine_set_dpi "$TBR_WINE_DPI"
+    trap 'wine_set_dpi' EXIT
 fi
 
 # The program's output goes through files: Wine's helper processes inherit the program's output

@@ -39,7 +39,7 @@ window_besides() {
 
 shoot() { # dpi suffix [locale]
     local scale=$(($1 / 96)) main wizard
-    wine_reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    wine_set_dpi "$1"  # in a session begun anew at that resolution
     LC_ALL=${3:-C.UTF-8} timeout -k 5 60 wine "$exe" </dev/null >/dev/null 2>&1 &
     pid=$!
     main=$(window_besides)

@@ -68,6 +68,13 @@ TEST(WriteNewDocument, KeepsExtendedAttributesAndAccessListButNoInheritedEntry) 
          "user:nobody:r--",
          true},
         {"neither", "true", false, {{"user.note", "none"}}, "user:nobody", false},
+        // The writer's own document of another group: the group, and with it the list, stays.
+        {"the writer's own, of another group",
+         "chgrp nogroup {} && setfacl -m u:nobody:r {}",
+         false,
+         {},
+         "user:nobody:r--",
+         true},
         // Root may keep security attributes, but not the seals of the old content.
         {"security attributes",
          "setfattr -n security.tbrnote -v kept {} && setfattr -n security.ima -v 0x0401 {} && "

@@ -30,6 +30,7 @@ TEST(WindowsNames, RefuseWhatWindowsWouldReinterpret) {
         {L"Notes.tbr", true},  // relative: from the current folder
         {L"C:Notes.tbr", true},
         {L"C:\\a\\.\\..\\Notes.tbr", true},
+        {L"c:\\Users\\owner\\Notes.tbr", true},  // a drive in small letters
         // Devices, in every folder, with any extension, in any case, before spaces.
         {L"C:\\d\\NUL.tbr", false},
         {L"C:\\d\\nul.tbr", false},
@@ -44,11 +45,13 @@ TEST(WindowsNames, RefuseWhatWindowsWouldReinterpret) {
         {L"C:\\d\\lpt9.tbr", false},
         {L"C:\\d\\COM\u00B9.tbr", false},
         {L"C:\\d\\LPT\u00B3.tbr", false},
+        {L"C:\\d\\COM\u00B2.tbr", false},
         {L"C:\\NUL\\x.tbr", false},
         {L"C:/d/nul/x.tbr", false},
         {L"C:\\d\\COM10.tbr", true},
         {L"C:\\d\\NULL.tbr", true},
         {L"C:\\d\\CON-X.tbr", true},
+        {L"C:\\d\\COM#.tbr", true},
         // Streams, wildcards, reserved characters, controls.
         {L"C:\\d\\a:b.tbr", false},
         {L"C:\\d\\a?.tbr", false},
@@ -66,6 +69,7 @@ TEST(WindowsNames, RefuseWhatWindowsWouldReinterpret) {
         // Roots: a share's names are the server's, the device namespace and other "\\?\" forms
         // are refused, with either separator.
         {L"\\\\server\\NUL\\x.tbr", true},
+        {L"\\\\server\\Notes.tbr", true},  // the name taken for a share
         {L"\\\\?\\C:\\d\\x.tbr", true},
         {L"\\\\?\\UNC\\server\\share\\x.tbr", true},
         {L"\\\\?\\UNC\\server\\share\\NUL.tbr", false},

@@ -301,11 +301,14 @@ TEST(WriteNewDocument, KeepsTheOwnerAndGroupWherePermitted) {
 // What a killed write left behind goes with the next write into the folder; nothing else does.
 TEST(WriteNewDocument, RemovesOnlyStaleTemporaryFilesOfOurs) {
     ScratchFolder folder;
+    const passwd* nobody = ::getpwnam("nobody");
+    const bool giveAway = ::geteuid() == 0 && nobody != nullptr;  // only root gives a file away
     const struct {
         std::string name;
         std::size_t size;
         int ageMinutes;
         bool removed;
+        bool nobodys = false;
     } cases[] = {
         {".tbrwiz-Ab3xY9", 2291, 61, true},
         {".tbrwiz-empty0", 0, 600, true},
@@ -317,11 +320,18 @@ TEST(WriteNewDocument, RemovesOnlyStaleTemporaryFilesOfOurs) {
         // what the writer names its temporary files today
         {TemporaryName(0), 2291, 61, true},
         {TemporaryName(~0ULL), 0, 600, true},
+        {".tbrwiz-other1", 2291, 600, false, true},  // another user's
     };
     const auto now = std::filesystem::file_time_type::clock::now();
     for (const auto& c : cases) {
+        if (c.nobodys && !giveAway) {
+            continue;
+        }
         WriteFile(folder / c.name, OldContent(c.size));
         std::filesystem::last_write_time(folder / c.name, now - std::chrono::minutes(c.ageMinutes));
+        if (c.nobodys) {
+            ASSERT_EQ(::chown((folder / c.name).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        }
     }
     std::filesystem::create_directory(folder / ".tbrwiz-folder");
     std::filesystem::create_symlink(folder / "Old notes.tbr", folder / ".tbrwiz-link12");
@@ -330,7 +340,9 @@ TEST(WriteNewDocument, RemovesOnlyStaleTemporaryFilesOfOurs) {
     ASSERT_TRUE(WriteNewDocument(folder / "Notes.tbr").ok());
 
     for (const auto& c : cases) {
-        EXPECT_EQ(std::filesystem::exists(folder / c.name), !c.removed) << c.name;
+        if (!c.nobodys || giveAway) {
+            EXPECT_EQ(std::filesystem::exists(folder / c.name), !c.removed) << c.name;
+        }
     }
     for (const char* kept : {".tbrwiz-folder", ".tbrwiz-link12", ".tbrwiz-fifo12"}) {
         EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(folder / kept)))

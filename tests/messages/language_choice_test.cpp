@@ -59,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"TagsIgnoreCase", {"ZH-hant-hk", "", "", ""}, "zh_TW"},
         Case{"LocaleInSmallLetters", {"", "", "", "zh_tw.UTF-8"}, "zh_TW"},
         Case{"PseudoLanguageByName", {"en_XA", "", "", ""}, "en_XA"},
-        Case{"EmptyListEntriesAreSkipped", {"::he:", "", "", ""}, "he"}),
+        Case{"EmptyListEntriesAreSkipped", {"::he:", "", "", ""}, "he"},
+        Case{"LanguageIsAWholeCodeNotTheStartOfOne", {"p", "", "", ""}, ""}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Where no Traditional Chinese is shipped, its readers get English, never Simplified Chinese.
@@ -75,6 +76,7 @@ TEST(Messages, PlaceholdersAreFilledByNumber) {
     EXPECT_EQ(FillPlaceholders("%2 vor %1, 100%%", {"a", "b"}), "b vor a, 100%");
     EXPECT_EQ(FillPlaceholders("%1 %3", {"x"}), "x ");
     EXPECT_EQ(FillPlaceholders("%9.", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}), "9.");
+    EXPECT_EQ(FillPlaceholders("%0 %a 100 %", {"x"}), "%0 %a 100 %");  // no placeholders
     for (const MessageId id : AllMessages()) {
         EXPECT_FALSE(EnglishText(id).empty()) << static_cast<int>(id);
     }

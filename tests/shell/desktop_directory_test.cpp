@@ -46,6 +46,10 @@ TEST_F(DesktopDirectory, AbsoluteEntriesAndTheRoot) {
     EXPECT_EQ(Desktop(), "/srv/shared desk");
     configure("XDG_DESKTOP_DIR=\"/\"\n");
     EXPECT_EQ(Desktop(), "/");
+    ScopedEnv config("XDG_CONFIG_HOME", home() + "/.config");
+    ScopedEnv rootHome("HOME", "/");
+    configure("XDG_DESKTOP_DIR=\"$HOME\"\n");  // the home itself, here the root
+    EXPECT_EQ(Desktop(), "/");
 }
 
 TEST_F(DesktopDirectory, ConfigHomeIsHonouredWhenAbsoluteAndIgnoredOtherwise) {
@@ -110,6 +114,10 @@ TEST_F(DesktopDirectory, UnreadableConfigurationCountsAsMissing) {
          [](const std::string& f) {
              WriteFile(f, "XDG_DESKTOP_DIR=\"$HOME/Configured\"\n");
              ::chmod(f.c_str(), 0);
+         }},
+        {"larger than any user-dirs file",
+         [](const std::string& f) {
+             WriteFile(f, "XDG_DESKTOP_DIR=\"$HOME/Configured\"\n" + std::string(1 << 20, '#'));
          }},
     };
     for (const auto& c : cases) {

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -217,11 +218,17 @@ TEST_F(LaunchEditorTest, EditorGetsTheUsersEnvironmentWhateverTheBus) {
         const char* what;
         std::optional<std::string> userBus;
         bool busSocket;
-        const char* wizardSees;  // nullptr: unset
+        const char* wizardSees;     // nullptr: unset
+        bool busFile = false;       // a regular file where the bus's socket would be
+        bool runtimeFolder = true;  // XDG_RUNTIME_DIR set
+        bool nobodys = false;       // the socket given to nobody, where the tests run as root
     } cases[] = {
         {"no bus at all", std::nullopt, false, "disabled:"},
         {"a bus address", "unix:path=/run/user/bus", false, "unix:path=/run/user/bus"},
         {"a bus socket only", std::nullopt, true, nullptr},
+        {"a file in the bus's place", std::nullopt, false, "disabled:", true},
+        {"no runtime folder", std::nullopt, false, "disabled:", false, false},
+        {"another user's bus socket", std::nullopt, true, "disabled:", false, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -234,8 +241,18 @@ TEST_F(LaunchEditorTest, EditorGetsTheUsersEnvironmentWhateverTheBus) {
             socketPath.copy(address.sun_path, sizeof(address.sun_path) - 1);
             ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
             close(fd);
+            const passwd* nobody = getpwnam("nobody");
+            if (c.nobodys && (geteuid() != 0 || nobody == nullptr ||
+                              chown(socketPath.c_str(), nobody->pw_uid, nobody->pw_gid) != 0)) {
+                continue;  // only root gives a socket away
+            }
         }
-        ScopedEnv runtimeEnv("XDG_RUNTIME_DIR", runtime.path());
+        if (c.busFile) {
+            WriteFile(runtime / "bus", "");
+        }
+        ScopedEnv runtimeEnv("XDG_RUNTIME_DIR", c.runtimeFolder
+                                                    ? std::optional<std::string>(runtime.path())
+                                                    : std::nullopt);
         ScopedEnv bus(kBus, c.userBus);
         KeepOffMissingSessionBus();
         const char* seen = std::getenv(kBus);

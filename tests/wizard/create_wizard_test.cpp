@@ -78,16 +78,18 @@ TEST(CreateWizard, NextAndBackSwitchPagesAndKeepEverything) {
 }
 
 // A click reaching a button its page does not show (some window systems deliver one) changes
-// nothing, though the button's own enabling would allow it.
+// nothing, though the button's own enabling would allow it; nor does one on a disabled button.
 TEST(CreateWizard, ButtonsOfTheOtherPageDoNothing) {
     const struct {
         const char* what;
         WizardPage page;
         Form2Part button;
+        const char* name = "Notes";
     } rows[] = {
         {"Finish on the location page", WizardPage::Location, Form2Part::Command5},
         {"Next on the name page", WizardPage::Name, Form2Part::Command1},
         {"Browse on the name page", WizardPage::Name, Form2Part::Command3},
+        {"Finish disabled by a blank name", WizardPage::Name, Form2Part::Command5, "  "},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -96,7 +98,7 @@ TEST(CreateWizard, ButtonsOfTheOtherPageDoNothing) {
         w.wizard.onOtherLocationClicked();
         w.wizard.onFolderTextChanged("D:\\Work");
         w.wizard.onNextClicked();
-        w.wizard.onNameTextChanged("Notes");
+        w.wizard.onNameTextChanged(row.name);
         if (row.page == WizardPage::Location) {
             w.wizard.onBackClicked();
         }

@@ -91,6 +91,7 @@ TEST(Form2Layout, LongerTextsGetRoom) {
         const char* what;
         StandInMeasure measure;
         int width, height, optionsTop;
+        bool rightToLeft = false;
     } rows[] = {
         {"as designed", StandInMeasure{}, 4710, 3630, 1200},
         // One twip-pixel more than the question's room moves the page down by as much.
@@ -98,16 +99,19 @@ TEST(Form2Layout, LongerTextsGetRoom) {
          1215},
         {"second option wider", StandInMeasure{}.wide(Form2Part::Option2, 5000), 360 + 5000 + 375,
          3630, 1200},
+        {"right to left", StandInMeasure{}, 4710, 3630, 1200, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        const WindowLayout layout = LayOutForm2(row.measure, false);
+        const WindowLayout layout = LayOutForm2(row.measure, row.rightToLeft);
         EXPECT_EQ(layout.width, row.width);
         EXPECT_EQ(layout.height, row.height);
         EXPECT_EQ(layout[Form2Part::Option1].top, row.optionsTop);
         EXPECT_EQ(layout[Form2Part::Option2].top, row.optionsTop + 360);
-        // The bottom row keeps its margins whatever the window's size.
-        EXPECT_EQ(layout[Form2Part::Command2].right(), layout.width - 135);
+        // The bottom row keeps its margins whatever the window's size, Cancel on the side the
+        // window's text ends.
+        const LayoutRect& cancel = layout[Form2Part::Command2];
+        EXPECT_EQ(row.rightToLeft ? cancel.left : layout.width - cancel.right(), 135);
         EXPECT_EQ(layout[Form2Part::Command2].bottom(), layout.height - 135);
     }
 }

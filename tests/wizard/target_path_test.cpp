@@ -37,6 +37,7 @@ TEST(AbsoluteFolder, RelativeFoldersAreTakenBelowHome) {
         const char* folder;
         char sep;
         const char* absolute;
+        const char* home = nullptr;  // nullptr: /home/me/, or C:\Users\me\ with '\\'
     };
     const Case cases[] = {
         {"/srv/work", '/', "/srv/work"},
@@ -63,9 +64,14 @@ TEST(AbsoluteFolder, RelativeFoldersAreTakenBelowHome) {
         {"D:", '\\', "D:\\"},
         {"\\Work", '\\', "C:\\Work"},
         {"/Work", '\\', "C:\\Work"},
+        {"1:\\x", '\\', "C:\\Users\\me\\1:\\x"},  // only a letter names a drive
+        {"{:\\x", '\\', "C:\\Users\\me\\{:\\x"},
+        // Root-relative on a home in the long form stays on its drive or share.
+        {"\\Work", '\\', "\\\\?\\C:\\Work", "\\\\?\\C:\\Users\\me\\"},
+        {"\\Work", '\\', "\\\\?\\UNC\\srv\\users\\Work", "\\\\?\\UNC\\srv\\users\\me\\"},
     };
     for (const Case& c : cases) {
-        const char* home = c.sep == '/' ? "/home/me/" : "C:\\Users\\me\\";
+        const char* home = c.home ? c.home : c.sep == '/' ? "/home/me/" : "C:\\Users\\me\\";
         EXPECT_EQ(AbsoluteFolder(c.folder, home, c.sep), c.absolute) << c.folder << " " << c.sep;
         EXPECT_EQ(IsAbsoluteFolder(c.folder, c.sep), c.folder == std::string(c.absolute))
             << c.folder;
@@ -98,6 +104,7 @@ TEST(IsRefusedName, RefusesSeparatorsControlAndBidirectionalCharacters) {
         {"\u2066a", true},                     // bidirectional isolate: the first
         {"\u2069a", true},                     // and the last
         {"a\u202Fb", false},                   // narrow no-break space, after the overrides
+        {"1\u20442", false},                   // fraction slash, before the isolates
         {"a\u206Ab", false},                   // after the isolates
         {"\u05D0\u200F1\u200E\u00A0", false},  // the directional marks, a no-break space
     };
