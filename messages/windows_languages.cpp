@@ -31,8 +31,8 @@ WindowsLanguages ReadWindowsLanguages(std::string_view text) {
 
 std::vector<std::uint16_t> WindowsTables(const WindowsLanguages& languages, std::string_view code) {
     auto found = languages.find(code);
-    if (const std::size_t region = code.find('_');
-        found == languages.end() && region != std::string_view::npos) {
+    const std::size_t region = code.find('_');
+    if (found == languages.end() && region != std::string_view::npos) {
         const std::size_t modifier = std::min(code.find('@'), code.size());
         found = languages.find(std::string(code.substr(0, region)) +
                                std::string(code.substr(modifier)));

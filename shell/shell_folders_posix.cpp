@@ -53,7 +53,10 @@ Result<std::string> GetDesktopDirectory(WindowHandle /*owner*/) {
 
 Result<std::string> cSpecialFolders::GetSpecialFolder(int csidl) const {
     Result<std::string> folder = Found(LookUp(csidl), "cSpecialFolders::GetSpecialFolder");
-    return folder ? WithTrailingSeparator(std::move(folder).value()) : folder;
+    if (!folder.ok()) {
+        return folder;
+    }
+    return WithTrailingSeparator(std::move(folder).value());
 }
 
 }  // namespace tbr

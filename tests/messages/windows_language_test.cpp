@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "messages/language_choice.h"
@@ -74,6 +75,14 @@ TEST(WindowsLanguage, RegionsFallBackToTheirLanguageAndTheRestToEnglish) {
         const std::vector<std::uint16_t> tables = WindowsTables(languages, row.catalogue);
         EXPECT_EQ(ChooseWindowsCatalogue(row.user, tables), row.table)
             << row.catalogue << " " << row.user;
+    }
+    // The numbers as written: a region takes its language's line, a code Windows has no number
+    // for none; a line that names no LANGID is refused.
+    const WindowsLanguages read = ReadWindowsLanguages("de 0x0007  # German\n\npt 0x0016\n");
+    EXPECT_EQ(WindowsTables(read, "pt_BR"), std::vector<std::uint16_t>{0x16});
+    EXPECT_TRUE(WindowsTables(read, "xx_YY").empty() && WindowsTables(read, "xx").empty());
+    for (const char* refused : {"de\n", "de 7x\n", "de 0x10000\n", "de German\n"}) {
+        EXPECT_THROW(ReadWindowsLanguages(refused), std::invalid_argument) << refused;
     }
 }
 

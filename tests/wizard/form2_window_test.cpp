@@ -49,6 +49,7 @@ TEST(Form2Description, ControlsAsDesigned) {
     };
     EXPECT_EQ(labelled(Form2Part::Label2), static_cast<int>(Form2Part::Text2));
     EXPECT_EQ(labelled(Form2Part::Label1), kNoControl);  // the question names no option
+    EXPECT_EQ(labelled(Form2Part::Text1), kNoControl);   // a text box is no label
     EXPECT_TRUE(at(Form2Part::Command1).defaultButton && at(Form2Part::Command5).defaultButton);
 }
 
