@@ -47,11 +47,6 @@ Kind Mirrored(Kind kind, const ControlDescription& control) {
     return kind;
 }
 
-void KeepPictureAsDrawn(HWND button) {
-    const LONG_PTR exStyle = GetWindowLongPtrW(button, GWL_EXSTYLE);
-    SetWindowLongPtrW(button, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYOUTRTL));
-}
-
 HWND Create(HWND dialog, const Kind& kind, const std::wstring& text, int id, bool visible) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     return CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(),
@@ -61,14 +56,6 @@ HWND Create(HWND dialog, const Kind& kind, const std::wstring& text, int id, boo
 
 HFONT FontOf(const ControlDescription& control, const WindowFonts& fonts) {
     return control.font == ControlFont::Label ? fonts.label() : fonts.dialog();
-}
-
-int ButtonTextMargin(UINT dpi) {
-    return ScaledPixels(5, dpi);
-}
-
-int OptionMarkWidth(UINT dpi) {
-    return GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + ScaledPixels(6, dpi);
 }
 
 // The controls of one window, by their parts (places in its description), as its child windows
@@ -85,9 +72,11 @@ class ControlTextMeasure final : public TextMeasure {
     int lineWidth(int part) const override {
         switch (role(part)) {
             case ControlRole::PushButton:
-                return PixelsToTwips(textSize(part).cx + 2 * ButtonTextMargin(dpi_), dpi_);
+                return PixelsToTwips(textSize(part).cx + 2 * ScaledPixels(5, dpi_), dpi_);
             case ControlRole::Option:
-                return PixelsToTwips(OptionMarkWidth(dpi_) + textSize(part).cx, dpi_);
+                return PixelsToTwips(GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) +
+                                         ScaledPixels(6, dpi_) + textSize(part).cx,
+                                     dpi_);
             case ControlRole::Label:
                 return PixelsToTwips(textSize(part).cx, dpi_);
             default:
@@ -143,7 +132,9 @@ void CreateControls(HWND dialog, const WindowDescription& window, const Catalogu
         const HWND child =
             Create(dialog, mirrored ? Mirrored(kind, control) : kind, text, ControlId(part), true);
         if (mirrored && control.role == ControlRole::PictureButton) {
-            KeepPictureAsDrawn(child);
+            const LONG_PTR exStyle = GetWindowLongPtrW(child, GWL_EXSTYLE);
+            SetWindowLongPtrW(child, GWL_EXSTYLE,
+                              exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYOUTRTL));
         }
         previous = control.role;
         if (control.role == ControlRole::TextBox) {
