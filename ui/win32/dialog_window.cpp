@@ -44,14 +44,6 @@ HWND CreateModelessDialog(HINSTANCE instance, const WindowDescription& dialog,
                                       procedure, reinterpret_cast<LPARAM>(self));
 }
 
-void RememberDialogObject(HWND dialog, void* self) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-}
-
-void* DialogObject(HWND dialog) {
-    return reinterpret_cast<void*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
 void CentreOnScreen(HWND window) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);

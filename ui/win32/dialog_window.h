@@ -18,10 +18,6 @@ namespace tbr::win32 {
 HWND CreateModelessDialog(HINSTANCE instance, const WindowDescription& dialog,
                           const Catalogue& catalogue, DLGPROC procedure, void* self);
 
-// The object that WM_INITDIALOG handed in (stored with the window).
-void RememberDialogObject(HWND dialog, void* self);
-void* DialogObject(HWND dialog);
-
 void CentreOnScreen(HWND window);
 // Hands a message that only top-level windows receive (WM_SYSCOLORCHANGE) on to every control.
 void ForwardToControls(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -83,7 +79,7 @@ class DialogWindow {
     // the form's own members unloads in its own destructor.
     ~DialogWindow() {
         if (window_ != nullptr && IsWindow(window_)) {
-            RememberDialogObject(window_, nullptr);
+            SetWindowLongPtrW(window_, DWLP_USER, 0);
         }
         unload();
     }
@@ -104,10 +100,11 @@ class DialogWindow {
   private:
     static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
+        // The object that WM_INITDIALOG hands in is stored with the window.
         if (message == WM_INITDIALOG) {
-            RememberDialogObject(window, reinterpret_cast<void*>(lParam));
+            SetWindowLongPtrW(window, DWLP_USER, lParam);
         }
-        auto* self = static_cast<DialogWindow*>(DialogObject(window));
+        auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));
         if (self == nullptr) {
             return FALSE;
         }
