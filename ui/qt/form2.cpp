@@ -15,12 +15,4 @@ Form2::Form2(Services& services, Navigator& navigator, QWidget* parent)
     wizard_.onLoad();
 }
 
-void Form2::render(const WizardState& state) {
-    DescribedWindow::render(ControlsOf(state));
-}
-
-void Form2::focus(Form2Part part) {
-    control(part)->setFocus();
-}
-
 }  // namespace tbr::qt

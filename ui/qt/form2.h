@@ -16,8 +16,8 @@ class Form2 : public DescribedWindow, private WizardView {
     const WizardState& state() const { return wizard_.state(); }
 
   private:
-    void render(const WizardState& state) override;
-    void focus(Form2Part part) override;
+    void render(const WizardState& state) override { DescribedWindow::render(ControlsOf(state)); }
+    void focus(Form2Part part) override { control(part)->setFocus(); }
 
     CreateWizard wizard_;
 };
