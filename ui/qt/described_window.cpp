@@ -100,7 +100,7 @@ DescribedWindow::DescribedWindow(const WindowDescription& description, QWidget* 
       description_(description) {
     setObjectName(QString::fromLatin1(description.name));
     setWindowTitle(Tr(description.title));
-    setFont(DialogFont());
+    setFont(ArialFont(kDialogPoints));
     for (const ControlDescription& control : description.controls) {
         QWidget* widget = create(control, static_cast<int>(controls_.size()));
         widget->setObjectName(QString::fromLatin1(control.name));
@@ -149,7 +149,7 @@ QWidget* DescribedWindow::create(const ControlDescription& control, int part) {
             label->setWordWrap(true);  // where a translation is wider than the window
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             if (control.font == ControlFont::Label) {
-                label->setFont(LabelFont());
+                label->setFont(ArialFont(kLabelPoints));
             }
             return label;
         }

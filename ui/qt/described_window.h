@@ -28,18 +28,14 @@ constexpr QRect TwipsRect(int left, int top, int width, int height) {
 }
 
 // The windows have fixed layouts measured for the classic 8-point dialog font, so they carry
-// their fonts with them instead of taking the desktop's, which may be larger. "Arial" resolves
-// to a metric-compatible face where the fonts-liberation package is installed.
-inline QFont DialogFont() {
+// their fonts with them instead of taking the desktop's, which may be larger: Arial at 8.25 pt,
+// the main window's labels at 11.25 pt. "Arial" resolves to a metric-compatible face where the
+// fonts-liberation package is installed.
+inline constexpr qreal kDialogPoints = 8.25;
+inline constexpr qreal kLabelPoints = 11.25;
+inline QFont ArialFont(qreal points) {
     QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-// The main window's labels: Arial 11.25 pt.
-inline QFont LabelFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11.25);
+    font.setPointSizeF(points);
     return font;
 }
 
