@@ -53,18 +53,11 @@ std::string Quoted(std::string_view text) {
 }
 
 CommandLineDecision Refuse(const std::string& why) {
-    CommandLineDecision d;
-    d.run = false;
-    d.exitStatus = 2;
-    d.standardError = why + "\n";
-    return d;
+    return {.run = false, .exitStatus = 2, .standardError = why + "\n"};
 }
 
 CommandLineDecision Print(std::string text) {
-    CommandLineDecision d;
-    d.run = false;
-    d.standardOutput = std::move(text);
-    return d;
+    return {.run = false, .standardOutput = std::move(text)};
 }
 
 std::string Variable(const char* name) {
@@ -89,15 +82,11 @@ bool OnlyX11(std::string_view platforms) {
 }  // namespace
 
 DisplayEnvironment DisplayEnvironment::FromProcess() {
-    DisplayEnvironment e;
-    e.platform = Variable("QT_QPA_PLATFORM");
-    e.x11Display = Variable("DISPLAY");
-    e.waylandDisplay = Variable("WAYLAND_DISPLAY");
-    if (e.waylandDisplay.empty()) {
-        e.waylandDisplay = Variable("WAYLAND_SOCKET");
-    }
-    e.sessionType = Variable("XDG_SESSION_TYPE");
-    return e;
+    const std::string wayland = Variable("WAYLAND_DISPLAY");
+    return {.platform = Variable("QT_QPA_PLATFORM"),
+            .x11Display = Variable("DISPLAY"),
+            .waylandDisplay = wayland.empty() ? Variable("WAYLAND_SOCKET") : wayland,
+            .sessionType = Variable("XDG_SESSION_TYPE")};
 }
 
 std::optional<MessageId> MissingDisplay(const ToolkitOptions& options,
@@ -167,14 +156,13 @@ CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
     if (version) {
         return Print("tbrwiz " TBR_VERSION_TEXT "\n");
     }
-    CommandLineDecision d;
     if (auto missing = MissingDisplay(toolkit, environment)) {
-        d.run = false;
-        d.exitStatus = kNoDisplayStatus;
-        d.standardError = words(*missing) + "\n";
+        return {.run = false,
+                .exitStatus = kNoDisplayStatus,
+                .standardError = words(*missing) + "\n",
+                .toolkit = toolkit};
     }
-    d.toolkit = toolkit;
-    return d;
+    return {.toolkit = toolkit};
 }
 
 int ReportCommandLine(const CommandLineDecision& decision) {

@@ -38,12 +38,12 @@ std::optional<MessageId> MissingDisplay(const ToolkitOptions& options,
                                         const DisplayEnvironment& environment);
 
 struct CommandLineDecision {
-    bool run = true;             // start the windows; otherwise print and exit
-    int exitStatus = 0;          // when not running: 0 after --help/--version, 2 when refused,
-                                 // 1 without a display
-    std::string standardOutput;  // printed before exiting, in the user's language
-    std::string standardError;   // one line, ending in a line break
-    ToolkitOptions toolkit;      // when running
+    bool run = true;                  // start the windows; otherwise print and exit
+    int exitStatus = 0;               // when not running: 0 after --help/--version, 2 when refused,
+                                      // 1 without a display
+    std::string standardOutput = {};  // printed before exiting, in the user's language
+    std::string standardError = {};   // one line, ending in a line break
+    ToolkitOptions toolkit = {};      // when running
 };
 
 // argv as main() received it; argv[0] is the program and is not looked at. Arguments are checked
