@@ -64,13 +64,11 @@ std::optional<UserDirEntry> ParseLine(std::string_view line, std::string_view na
     if (!Consume(line, "XDG_") || !Consume(line, name) || !Consume(line, "_DIR")) {
         return std::nullopt;
     }
-    SkipBlanks(line);
-    if (!Consume(line, "=")) {
-        return std::nullopt;
-    }
-    SkipBlanks(line);
-    if (!Consume(line, "\"")) {
-        return std::nullopt;
+    for (const std::string_view mark : {"=", "\""}) {  // each after blanks
+        SkipBlanks(line);
+        if (!Consume(line, mark)) {
+            return std::nullopt;
+        }
     }
     // $HOME counts only as a whole word: "$HOME", "$HOME/...", never "$HOMEDIR/...". An escaped
     // \$HOME is a literal folder name and therefore not absolute.
