@@ -8,20 +8,16 @@ bool IsSeparator(char c, char separator) {
     return c == separator || (separator == '\\' && c == '/');
 }
 
-std::string_view WithoutLeadingSeparators(std::string_view text, char separator) {
-    while (!text.empty() && IsSeparator(text.front(), separator)) {
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
+// folder, a separator unless it ends in one, and rest without its leading separators.
 std::string Joined(std::string_view folder, std::string_view rest, char separator) {
+    while (!rest.empty() && IsSeparator(rest.front(), separator)) {
+        rest.remove_prefix(1);
+    }
     std::string joined(folder);
     if (joined.empty() || !IsSeparator(joined.back(), separator)) {
         joined += separator;
     }
-    joined += WithoutLeadingSeparators(rest, separator);
-    return joined;
+    return joined.append(rest);
 }
 
 bool HasDrive(std::string_view path) {
