@@ -56,10 +56,6 @@ constexpr int kBrowseGap = 105;    // between the folder box and "Browse..."
 constexpr int kFolderBoxMinimum = 1500;
 constexpr int kQuestionRoom = 600;  // from the question's top to the first option, less a gap
 
-int Need(const TextMeasure& measure, Form2Part part) {
-    return measure.lineWidth(static_cast<int>(part));
-}
-
 int Lines(const TextMeasure& measure, Form2Part part, int width) {
     return measure.wrappedHeight(static_cast<int>(part), width);
 }
@@ -72,7 +68,7 @@ const WindowDescription kForm2{
 WindowLayout LayOutForm2(const TextMeasure& measure, bool rightToLeft) {
     WindowLayout layout = DesignedLayout(kForm2);
     const auto wider = [&measure](Form2Part part) {
-        return std::max(Designed(part).width, Need(measure, part));
+        return std::max(Designed(part).width, measure.lineWidth(static_cast<int>(part)));
     };
     int buttonWidth = 0;
     for (const Form2Part button :
