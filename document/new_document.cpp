@@ -26,9 +26,7 @@ std::span<const unsigned char> NewDocumentBytes() {
     // Built once, on first use; the icon resource is fixed at build time.
     static const std::vector<unsigned char> bytes = [] {
         const std::span<const unsigned char> icon = resources::DefaultDocumentIcon();
-        std::vector<unsigned char> all;
-        all.reserve(icon.size() + kTextSectionSize);
-        all.insert(all.end(), icon.begin(), icon.end());
+        std::vector<unsigned char> all(icon.begin(), icon.end());
         const std::span<const unsigned char> text = TextSectionBytes();
         all.insert(all.end(), text.begin(), text.end());
         return all;
