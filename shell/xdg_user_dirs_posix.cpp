@@ -41,19 +41,14 @@ bool Consume(std::string_view& s, std::string_view prefix) {
 std::optional<std::string> ReadQuoted(std::string_view s) {
     std::string out;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c == '"') {
+        if (s[i] == '"') {
             return out;
         }
-        if (c == '\\' && i + 1 < s.size()) {
-            const char next = s[i + 1];
-            if (next == '$' || next == '`' || next == '"' || next == '\\') {
-                out += next;
-                ++i;
-                continue;
-            }
+        if (s[i] == '\\' && i + 1 < s.size() &&
+            std::string_view("$`\"\\").find(s[i + 1]) != std::string_view::npos) {
+            ++i;  // the escaped character stands for itself
         }
-        out += c;
+        out += s[i];
     }
     return std::nullopt;
 }
