@@ -15,6 +15,7 @@
 #include <cstring>
 #include <ctime>
 #include <string_view>
+#include <utility>
 
 #include "document/keep_metadata_posix.h"
 #include "document/replace_file.h"
@@ -51,14 +52,9 @@ OsError Failure(int code, const char* source, const std::string& what) {
     return OsError{code, what + ": " + std::strerror(code), source};
 }
 
-struct FolderAndName {
-    std::string folder;
-    std::string name;
-};
-
-// "a/b/c.tbr" -> "a/b" and "c.tbr"; "c.tbr" -> "." and "c.tbr"; "/c.tbr" -> "/" and "c.tbr".
-// A path that ends in '/' gives an empty name.
-FolderAndName SplitPath(const std::string& path) {
+// The folder and the name: "a/b/c.tbr" -> "a/b" and "c.tbr"; "c.tbr" -> "." and "c.tbr"; "/c.tbr"
+// -> "/" and "c.tbr". A path that ends in '/' gives an empty name.
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) {
         return {".", path};
