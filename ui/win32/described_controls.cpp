@@ -34,19 +34,6 @@ Kind KindOf(ControlRole role, bool firstOption) {
     return {L"EDIT", ES_AUTOHSCROLL | kStop, WS_EX_CLIENTEDGE};
 }
 
-// In a mirrored window (WS_EX_LAYOUTRTL, which each control takes from it as it is made) texts
-// read right to left by themselves: there Windows turns WS_EX_RTLREADING round into "reverse
-// reading", so the labels, buttons and options carry none. A box that holds a path carries it, to
-// read left to right, with ES_RIGHT, there the trailing (left) edge, where the path begins. A
-// picture button leaves the mirroring once made, so that its icon shows as drawn.
-Kind Mirrored(Kind kind, const ControlDescription& control) {
-    if (control.holdsPath) {
-        kind.style |= ES_RIGHT;
-        kind.exStyle |= WS_EX_RTLREADING;
-    }
-    return kind;
-}
-
 HWND Create(HWND dialog, const Kind& kind, const std::wstring& text, int id, bool visible) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
     return CreateWindowExW(kind.exStyle, kind.windowClass, text.c_str(),
@@ -128,9 +115,18 @@ void CreateControls(HWND dialog, const WindowDescription& window, const Catalogu
                    NameId(part), false);
         }
         const std::wstring text = control.caption ? catalogue.text(*control.caption) : L"";
-        const Kind kind = KindOf(control.role, previous != ControlRole::Option);
-        const HWND child =
-            Create(dialog, mirrored ? Mirrored(kind, control) : kind, text, ControlId(part), true);
+        Kind kind = KindOf(control.role, previous != ControlRole::Option);
+        // In a mirrored window (WS_EX_LAYOUTRTL, which each control takes from it as it is made)
+        // texts read right to left by themselves: there Windows turns WS_EX_RTLREADING round into
+        // "reverse reading", so the labels, buttons and options carry none. A box that holds a
+        // path carries it, to read left to right, with ES_RIGHT, there the trailing (left) edge,
+        // where the path begins. A picture button leaves the mirroring once made, so that its icon
+        // shows as drawn.
+        if (mirrored && control.holdsPath) {
+            kind.style |= ES_RIGHT;
+            kind.exStyle |= WS_EX_RTLREADING;
+        }
+        const HWND child = Create(dialog, kind, text, ControlId(part), true);
         if (mirrored && control.role == ControlRole::PictureButton) {
             const LONG_PTR exStyle = GetWindowLongPtrW(child, GWL_EXSTYLE);
             SetWindowLongPtrW(child, GWL_EXSTYLE,
