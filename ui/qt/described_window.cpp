@@ -88,10 +88,7 @@ int WidgetMeasure::lineHeight(int control) const {
 
 int WidgetMeasure::wrappedHeight(int control, int width) const {
     const auto* label = qobject_cast<const QLabel*>(widgets_[static_cast<std::size_t>(control)]);
-    if (label == nullptr) {
-        return 0;
-    }
-    return Twips(label->heightForWidth(Px(width)));
+    return label == nullptr ? 0 : Twips(label->heightForWidth(Px(width)));
 }
 
 DescribedWindow::DescribedWindow(const WindowDescription& description, QWidget* parent)
