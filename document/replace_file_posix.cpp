@@ -157,21 +157,15 @@ void RemoveStaleTemporaryFiles(int folder, std::size_t largest) {
 
 // Writes all bytes, carrying on after interruptions and short writes. Returns 0 or an errno.
 int WriteAll(int fd, std::span<const unsigned char> bytes) {
-    const unsigned char* next = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, next, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written > 0) {
+            bytes = bytes.subspan(static_cast<std::size_t>(written));
+        } else if (written == 0) {
+            return EIO;  // no progress at all: never loop forever
+        } else if (errno != EINTR) {
             return errno;
         }
-        if (written == 0) {
-            return EIO;  // no progress at all: never loop forever
-        }
-        next += written;
-        left -= static_cast<std::size_t>(written);
     }
     return 0;
 }
