@@ -39,20 +39,14 @@ Result<std::string> cSpecialFolders::GetSpecialFolder(int csidl) const {
     wchar_t buffer[MAX_PATH] = {};
     const BOOL hasPath = ::SHGetPathFromIDListW(list, buffer);
     ::CoTaskMemFree(list);
-    const std::wstring path(buffer, wcsnlen(buffer, MAX_PATH));
+    std::wstring path(buffer, wcsnlen(buffer, MAX_PATH));
     if (!hasPath || path.empty()) {
         return std::string();
     }
-
-    Result<std::string> text = Utf8FromWide(path, kSource);
-    if (!text) {
-        return text.error();
+    if (path.back() != L'\\') {
+        path += L'\\';  // a drive root such as D:\ already ends in one
     }
-    std::string folder = std::move(text).value();
-    if (folder.back() != '\\') {
-        folder += '\\';  // a drive root such as D:\ already ends in one
-    }
-    return folder;
+    return Utf8FromWide(path, kSource);
 }
 
 }  // namespace tbr
