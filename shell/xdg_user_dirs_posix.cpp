@@ -148,7 +148,7 @@ std::optional<UserDirEntry> FindUserDirEntry(std::string_view fileText, std::str
 }
 
 std::string WithoutTrailingSeparators(std::string path) {
-    while (path.size() > 1 && EndsWithPathSeparator(path)) {
+    while (path.size() > 1 && IsPathSeparator(path.back())) {
         path.pop_back();
     }
     return path;
