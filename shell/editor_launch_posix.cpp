@@ -193,12 +193,6 @@ int ReadReport(int fd) {
     return got == static_cast<ssize_t>(sizeof rc) ? rc : EIO;
 }
 
-void Reap(pid_t pid) {
-    // ECHILD: the caller ignores SIGCHLD and the kernel has reaped it already.
-    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-    }
-}
-
 }  // namespace
 
 Status LaunchEditor(const std::string& path) {
@@ -242,7 +236,9 @@ Status LaunchEditor(const std::string& path) {
     }
     const int rc = ReadReport(report[0]);
     ::close(report[0]);
-    Reap(middle);
+    // Reaped; ECHILD: the caller ignores SIGCHLD and the kernel has reaped it already.
+    while (::waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {
+    }
     if (rc != 0) {
         return Error(rc);
     }
