@@ -24,12 +24,6 @@ constexpr ToolkitOption kToolkitOptions[] = {
     {"visual", true}, {"nograb", false}, {"dograb", false}};
 // clang-format on
 
-const ToolkitOption* FindToolkitOption(std::string_view name) {
-    const auto* found = std::find_if(std::begin(kToolkitOptions), std::end(kToolkitOptions),
-                                     [name](const ToolkitOption& o) { return o.name == name; });
-    return found == std::end(kToolkitOptions) ? nullptr : found;
-}
-
 // The argument in quotes, with control characters written out byte by byte so that the message
 // stays one line whatever was typed: C0 and DEL, and the C1 characters in UTF-8 (C2 80-9F), among
 // them a line break (U+0085) and the start of a terminal's control sequence (U+009B).
@@ -133,8 +127,9 @@ CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
         }
         const std::string_view body = arg.substr(arg[1] == '-' ? 2 : 1);
         const std::string_view name = body.substr(0, body.find('='));
-        const ToolkitOption* option = FindToolkitOption(name);
-        if (option == nullptr || (name != body && name != "style" && name != "stylesheet")) {
+        const auto* option = std::ranges::find(kToolkitOptions, name, &ToolkitOption::name);
+        if (option == std::end(kToolkitOptions) ||
+            (name != body && name != "style" && name != "stylesheet")) {
             return refused(MessageId::UnknownOption, arg);
         }
         if (!option->takesValue || name != body) {
