@@ -106,15 +106,10 @@ int Pseudo(const std::string& path) {
 
 // A text as a resource script writes it: "" for a quote, the rest as in C.
 std::string RcQuoted(const std::string& text) {
-    std::string c = CQuoted(text);
-    std::string out;
-    for (std::size_t i = 0; i < c.size(); ++i) {
-        if (c[i] == '\\' && i + 1 < c.size() && c[i + 1] == '"') {
-            out += "\"\"";
-            ++i;
-        } else {
-            out += c[i];
-        }
+    std::string out = CQuoted(text);
+    for (std::size_t at = out.find("\\\""); at != std::string::npos;
+         at = out.find("\\\"", at + 2)) {
+        out[at] = '"';
     }
     return out;
 }
