@@ -16,7 +16,6 @@ std::vector<DWORD> EmptyDialogTemplate(const WindowDescription& dialog, const st
     DLGTEMPLATE header{};
     header.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     header.dwExtendedStyle = WS_EX_APPWINDOW | (rightToLeft ? WS_EX_LAYOUTRTL : 0);
-    header.cdit = 0;
     const bool systemPlacesIt = dialog.placement == Placement::SystemDefault;
     header.x = systemPlacesIt ? kTemplateDefaultPosition : 0;  // else placed once it has its size
     header.y = systemPlacesIt ? kTemplateDefaultPosition : 0;
