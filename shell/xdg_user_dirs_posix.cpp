@@ -17,12 +17,8 @@ constexpr std::string_view kUserDirsFile = "user-dirs.dirs";
 // its place.
 constexpr std::size_t kMaxUserDirsBytes = 1 << 20;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 void SkipBlanks(std::string_view& s) {
-    while (!s.empty() && IsBlank(s.front())) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
         s.remove_prefix(1);
     }
 }
