@@ -62,12 +62,15 @@ std::pair<std::string, std::string> SplitPath(const std::string& path) {
     return {slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1)};
 }
 
-int OpenRetrying(const char* path, int flags) {
-    int fd;
+// Makes a system call (-1 and errno on failure) again while a signal interrupts it; returns its
+// last result.
+template <typename Call>
+int Retrying(Call call) {
+    int rc = 0;
     do {
-        fd = ::open(path, flags);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
+        rc = call();
+    } while (rc < 0 && errno == EINTR);
+    return rc;
 }
 
 // Creates a new, empty temporary file in the folder with the permissions of any new file
@@ -81,11 +84,10 @@ int CreateTemporaryFile(int folder, std::string& name) {
                              (static_cast<std::uint64_t>(now.tv_sec) << 30) ^
                              (static_cast<std::uint64_t>(::getpid()) << 40) ^
                              (static_cast<std::uint64_t>(attempt) * 0x9E3779B97F4A7C15ULL));
-        int fd;
-        do {
-            fd = ::openat(folder, name.c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        } while (fd < 0 && errno == EINTR);
+        const int fd = Retrying([&] {
+            return ::openat(folder, name.c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        });
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -171,11 +173,7 @@ int WriteAll(int fd, std::span<const unsigned char> bytes) {
 }
 
 int SyncRetrying(int fd) {
-    int rc;
-    do {
-        rc = ::fsync(fd);
-    } while (rc != 0 && errno == EINTR);
-    return rc == 0 ? 0 : errno;
+    return Retrying([fd] { return ::fsync(fd); }) == 0 ? 0 : errno;
 }
 
 // Writes, flushes and closes the temporary file. Returns 0, or the errno of the failing step and
@@ -214,7 +212,8 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
         return Failure(EISDIR, source, "'" + targetPath + "' names a folder");
     }
 
-    Descriptor folder(OpenRetrying(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor folder(Retrying(
+        [path = folderPath.c_str()] { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
     if (!folder.valid()) {
         const int code = errno;  // read before building the message can touch it
         return Failure(code, source, "Cannot open the folder '" + folderPath + "'");
