@@ -1,5 +1,6 @@
 // Which string table a Windows user gets: the table of the user's language as a whole (regions
-// fall back to it), Simplified Chinese only for the regions that read it, English otherwise.
+// fall back to it), Simplified Chinese only for the regions that read it, a sub-language's table
+// (Croatian, Nynorsk) only for its own readers, English otherwise.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -14,7 +15,9 @@ namespace {
 
 TEST(WindowsLanguage, RegionsFallBackToTheirLanguageAndTheRestToEnglish) {
     // The program's tables, by po/ and Windows' numbers: Traditional Chinese among them as
-    // 0x7c04 (zh-Hant, for Taiwan, Hong Kong and Macau), the pseudo-language as 0x0501.
+    // 0x7c04 (zh-Hant, for Taiwan, Hong Kong and Macau), Croatian as 0x041a and 0x101a (never
+    // the neutral 0x001a, which Serbian and Bosnian share), Nynorsk as 0x0814, the
+    // pseudo-language as 0x0501.
     const std::vector<std::uint16_t> shipped = testing::ShippedWindowsTables();
     const struct {
         std::uint16_t user;
@@ -40,6 +43,14 @@ TEST(WindowsLanguage, RegionsFallBackToTheirLanguageAndTheRestToEnglish) {
         {0x0429, 0x29, "fa_IR"},
         {0x0813, 0x13, "nl_BE"},
         {0x0810, 0x10, "it_CH"},
+        {0x0814, 0x0814, "nn_NO: Nynorsk"},
+        {0x0414, 0, "nb_NO: Bokmal, never Nynorsk"},
+        {0x041a, 0x041a, "hr_HR"},
+        {0x101a, 0x101a, "hr_BA: Croatian in Bosnia"},
+        {0x241a, 0, "sr-Latn-RS: Serbian, never Croatian"},
+        {0x281a, 0, "sr-Cyrl-RS"},
+        {0x141a, 0, "bs-Latn-BA: Bosnian, never Croatian"},
+        {0x201a, 0, "bs-Cyrl-BA"},
         {0x0409, 0, "en_US"},
         {0x0809, 0, "en_GB"},
         {0x007f, 0, "the invariant locale: no language, never shipped"},
