@@ -44,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PortugalGetsBrazilianPortuguese", {"", "", "", "pt_PT.UTF-8"}, "pt_BR"},
         Case{"PlainPortuguese", {"pt", "", "", ""}, "pt_BR"},
         Case{"BokmalIsEnglishNotNynorsk", {"no", "", "", "nb_NO.UTF-8"}, ""},
+        Case{"BokmalReaderMayAskForNynorsk", {"nb:nn", "", "", "nb_NO.UTF-8"}, "nn"},
         Case{"SerbianIsEnglishNotCroatian", {"sr_RS@latin", "", "", "sr_RS.UTF-8"}, ""},
         Case{"BosnianIsEnglishNotCroatian", {"", "", "", "bs_BA.UTF-8"}, ""},
         Case{"NamedLanguagesBeforeAnotherRegion", {"pt_PT:en", "", "", ""}, ""},
