@@ -2,47 +2,27 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 namespace tbr {
 namespace {
 
-// The options that QApplication takes out of the command line (Qt 6.4 and its X11 platform), each
-// also with two dashes. Those with a value take the next argument; "style" and "stylesheet" also
-// take it after '='.
+// The options that QApplication takes out of the command line (Qt 6.4 and its X11 platform: from
+// "display" on), each also with two dashes. Those with a value take the next argument; "style"
+// and "stylesheet" also take it after '='.
 struct ToolkitOption {
     std::string_view name;
     bool takesValue;
 };
+// clang-format off
 constexpr ToolkitOption kToolkitOptions[] = {
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"qwindowicon", true},
-    {"qwindowtitle", true},
-    {"session", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"reverse", false},
-    {"widgetcount", false},
-    // X11 only
-    {"display", true},
-    {"geometry", true},
-    {"name", true},
-    {"title", true},
-    {"icon", true},
-    {"visual", true},
-    {"nograb", false},
-    {"dograb", false},
-};
-
-const ToolkitOption* FindToolkitOption(std::string_view name) {
-    const auto* found = std::find_if(std::begin(kToolkitOptions), std::end(kToolkitOptions),
-                                     [name](const ToolkitOption& o) { return o.name == name; });
-    return found == std::end(kToolkitOptions) ? nullptr : found;
-}
+    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true}, {"qwindowtitle", true}, {"session", true},
+    {"style", true}, {"stylesheet", true}, {"reverse", false}, {"widgetcount", false},
+    {"display", true}, {"geometry", true}, {"name", true}, {"title", true}, {"icon", true},
+    {"visual", true}, {"nograb", false}, {"dograb", false}};
+// clang-format on
 
 // The argument in quotes, with control characters written out byte by byte so that the message
 // stays one line whatever was typed: C0 and DEL, and the C1 characters in UTF-8 (C2 80-9F), among
@@ -67,21 +47,62 @@ std::string Quoted(std::string_view text) {
 }
 
 CommandLineDecision Refuse(const std::string& why) {
-    CommandLineDecision d;
-    d.run = false;
-    d.exitStatus = 2;
-    d.standardError = why + "\n";
-    return d;
+    return {.run = false, .exitStatus = 2, .standardError = why + "\n"};
 }
 
 CommandLineDecision Print(std::string text) {
-    CommandLineDecision d;
-    d.run = false;
-    d.standardOutput = std::move(text);
-    return d;
+    return {.run = false, .standardOutput = std::move(text)};
+}
+
+std::string Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+// Every entry of a platform list ("xcb;wayland", each perhaps with ":options") is the X11 one.
+bool OnlyX11(std::string_view platforms) {
+    while (true) {
+        const std::string_view entry = platforms.substr(0, platforms.find(';'));
+        if (entry.substr(0, entry.find(':')) != "xcb") {
+            return false;
+        }
+        if (entry.size() == platforms.size()) {
+            return true;
+        }
+        platforms.remove_prefix(entry.size() + 1);
+    }
 }
 
 }  // namespace
+
+DisplayEnvironment DisplayEnvironment::FromProcess() {
+    const std::string wayland = Variable("WAYLAND_DISPLAY");
+    return {.platform = Variable("QT_QPA_PLATFORM"),
+            .x11Display = Variable("DISPLAY"),
+            .waylandDisplay = wayland.empty() ? Variable("WAYLAND_SOCKET") : wayland,
+            .sessionType = Variable("XDG_SESSION_TYPE")};
+}
+
+std::optional<MessageId> MissingDisplay(const ToolkitOptions& options,
+                                        const DisplayEnvironment& environment) {
+    if (options.displayGiven || !environment.x11Display.empty()) {
+        return std::nullopt;
+    }
+    // A -platform option outranks the variable, as in the toolkit.
+    const std::string& platform =
+        options.platform.empty() ? environment.platform : options.platform;
+    if (platform.empty()) {
+        // The toolkit's own choice: X11, or Wayland in a Wayland session.
+        if (!environment.waylandDisplay.empty() || environment.sessionType == "wayland") {
+            return std::nullopt;
+        }
+        return MessageId::NoDisplay;
+    }
+    if (OnlyX11(platform)) {
+        return MessageId::NoX11Display;
+    }
+    return std::nullopt;
+}
 
 CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
                                       const DisplayEnvironment& environment, const Wording& words) {
@@ -106,8 +127,9 @@ CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
         }
         const std::string_view body = arg.substr(arg[1] == '-' ? 2 : 1);
         const std::string_view name = body.substr(0, body.find('='));
-        const ToolkitOption* option = FindToolkitOption(name);
-        if (option == nullptr || (name != body && name != "style" && name != "stylesheet")) {
+        const auto* option = std::ranges::find(kToolkitOptions, name, &ToolkitOption::name);
+        if (option == std::end(kToolkitOptions) ||
+            (name != body && name != "style" && name != "stylesheet")) {
             return refused(MessageId::UnknownOption, arg);
         }
         if (!option->takesValue || name != body) {
@@ -129,14 +151,13 @@ CommandLineDecision DecideCommandLine(int argc, const char* const argv[],
     if (version) {
         return Print("tbrwiz " TBR_VERSION_TEXT "\n");
     }
-    CommandLineDecision d;
     if (auto missing = MissingDisplay(toolkit, environment)) {
-        d.run = false;
-        d.exitStatus = kNoDisplayStatus;
-        d.standardError = words(*missing) + "\n";
+        return {.run = false,
+                .exitStatus = kNoDisplayStatus,
+                .standardError = words(*missing) + "\n",
+                .toolkit = toolkit};
     }
-    d.toolkit = toolkit;
-    return d;
+    return {.toolkit = toolkit};
 }
 
 int ReportCommandLine(const CommandLineDecision& decision) {

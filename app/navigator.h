@@ -1,5 +1,5 @@
 // Which window is on screen, and the end of the program. Each front end's program object is the
-// Navigator; a window's services hand the behaviour's requests on to it.
+// Navigator, handed to a window's behaviour beside the window's services.
 #pragma once
 
 namespace tbr {

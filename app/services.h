@@ -1,5 +1,6 @@
-// Everything the windows' behaviour needs from the outside world. Each front end hands its own
-// implementation to a window's behaviour when it creates the window; tests hand a recording fake.
+// Everything the windows' behaviour needs from the outside world, but which window is shown
+// (navigator.h). Each front end hands its own implementation to a window's behaviour when it
+// creates the window; tests hand a recording fake.
 #pragma once
 
 #include <optional>
@@ -33,7 +34,7 @@ class Services {
 
     // The desktop, without a trailing separator; asked afresh on behalf of the calling window.
     virtual Result<std::string> desktopDirectory() = 0;
-    // A shell folder by number (kCsidl... in shell/special_folders.h): one trailing separator.
+    // A shell folder by number (kCsidl... in shell/shell_folders.h): one trailing separator.
     virtual Result<std::string> specialFolder(int csidl) = 0;
     // Starts the editor on path and returns at once; an error when it cannot be started.
     virtual Status launchEditor(const std::string& path) = 0;
@@ -57,11 +58,6 @@ class Services {
     // The chosen folder, std::nullopt on cancel; starts in initialFolder (empty: its own choice).
     virtual std::optional<std::string> chooseFolder(MessageId title,
                                                     const std::string& initialFolder) = 0;
-
-    // Windows and the program.
-    virtual void showCreateWizard() = 0;  // unloads the main window, then shows a fresh wizard
-    virtual void showMainWindow() = 0;    // unloads the wizard, then shows a fresh main window
-    virtual void endProgram() = 0;        // ends at once: no further event handling
 };
 
 }  // namespace tbr

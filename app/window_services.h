@@ -1,34 +1,30 @@
 // The Services of one window, the part both front ends share: the shell and the document writer
-// are called straight through, and switching windows or ending goes to the Navigator. Each front
-// end adds the window's own boxes and dialogs (ask, tell, chooseFile, chooseFolder).
+// are called straight through. Each front end adds the window's own boxes and dialogs (ask,
+// tell, chooseFile, chooseFolder).
 #pragma once
 
-#include "app/navigator.h"
 #include "app/services.h"
-#include "shell/window_handle.h"
+#include "document/target_kind.h"
+#include "document/write_new_document.h"
+#include "shell/editor_launch.h"
+#include "shell/shell_folders.h"
 
 namespace tbr {
 
 class WindowServices : public Services {
   public:
-    explicit WindowServices(Navigator& navigator) : navigator_(navigator) {}
-
-    Result<std::string> desktopDirectory() override;
-    Result<std::string> specialFolder(int csidl) override;
-    Status launchEditor(const std::string& path) override;
-    TargetKind whatIsAt(const std::string& path) override;
-    bool isExistingFile(const std::string& path) override;
-    Status writeNewDocument(const std::string& path) override;
-    void showCreateWizard() override { navigator_.showCreateWizard(); }
-    void showMainWindow() override { navigator_.showMainWindow(); }
-    void endProgram() override { navigator_.endProgram(); }
+    Result<std::string> desktopDirectory() override { return GetDesktopDirectory(shellOwner()); }
+    Result<std::string> specialFolder(int csidl) override {
+        return cSpecialFolders{}.GetSpecialFolder(csidl);  // a lookup object for this call alone
+    }
+    Status launchEditor(const std::string& path) override { return LaunchEditor(path); }
+    TargetKind whatIsAt(const std::string& path) override { return WhatIsAt(path); }
+    bool isExistingFile(const std::string& path) override { return IsExistingFile(path); }
+    Status writeNewDocument(const std::string& path) override { return WriteNewDocument(path); }
 
   protected:
     // The native window on whose behalf the shell is asked; none unless the front end names one.
     virtual WindowHandle shellOwner() const { return {}; }
-
-  private:
-    Navigator& navigator_;
 };
 
 }  // namespace tbr

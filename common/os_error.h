@@ -44,7 +44,6 @@ class [[nodiscard]] Result {
     const T& value() const& { return std::get<0>(v_); }
     T&& value() && { return std::get<0>(std::move(v_)); }
     const OsError& error() const { return std::get<1>(v_); }
-    Status status() const { return ok() ? Status{} : Status{error()}; }
 
   private:
     std::variant<T, OsError> v_;

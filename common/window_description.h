@@ -1,17 +1,78 @@
 // A window described once, for both front ends: its title, where it appears, and its controls,
 // each with its kind, name, caption, page and designed place. A front end walks the description to
 // create the controls and says only how it draws each kind; the window's layout
-// (app/form1_window.h, wizard/form2_window.h) starts from the designed places.
+// (launcher/form1_window.h, wizard/form2_window.h) starts from the designed places: in twips
+// (1/1440 inch), relative to its client area, from what a front end measures of its controls'
+// texts. A text that needs more room than its control has (a longer translation) gets it: labels
+// wrap or widen, buttons widen, and the window grows where it must. Right to left, the whole
+// layout is mirrored.
 #pragma once
 
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
-#include "common/window_layout.h"
 #include "messages/messages.h"
 
 namespace tbr {
+
+struct LayoutRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+};
+
+// A control's text as the front end draws it, measured in twips at the window's scale; 0 where
+// nothing is measured (the control's designed size stands). Controls are numbered by the window's
+// own enumeration.
+class TextMeasure {
+  public:
+    virtual ~TextMeasure() = default;
+    // The width that shows the whole text on one line, with what the control draws around it (a
+    // button's margins, an option's circle).
+    virtual int lineWidth(int control) const = 0;
+    // The height of one line of the text (taller than designed where a script needs it).
+    virtual int lineHeight(int control) const = 0;
+    // The height of the text wrapped at width (a label's lines).
+    virtual int wrappedHeight(int control, int width) const = 0;
+};
+
+// The texts as if each fitted its control as designed: the layout as designed, for a window that
+// is shown before its texts are measured.
+class AsDesigned : public TextMeasure {
+  public:
+    int lineWidth(int /*control*/) const override { return 0; }
+    int lineHeight(int /*control*/) const override { return 0; }
+    int wrappedHeight(int /*control*/, int /*width*/) const override { return 0; }
+};
+
+struct WindowLayout {
+    int width = 0;  // the client area
+    int height = 0;
+    std::vector<LayoutRect> controls;  // by the window's enumeration
+
+    template <typename Part>
+    const LayoutRect& operator[](Part part) const {
+        return controls[static_cast<std::size_t>(part)];
+    }
+    template <typename Part>
+    LayoutRect& operator[](Part part) {
+        return controls[static_cast<std::size_t>(part)];
+    }
+};
+
+// The layout seen in a mirror: every control at the same distance from the other side.
+inline void MirrorLayout(WindowLayout& layout) {
+    for (LayoutRect& r : layout.controls) {
+        r.left = layout.width - r.left - r.width;
+    }
+}
 
 enum class ControlRole {
     Banner,         // the logo banner: a picture box that takes the focus and does nothing
@@ -36,19 +97,19 @@ struct ControlDescription {
     LayoutRect designed = {};                            // in twips, as designed for English
     int page = kEveryPage;                               // the page it is shown on
     std::optional<MessageId> spokenName = std::nullopt;  // screen readers' name, where no other
-    int labels = kNoControl;  // a label: the control it names for screen readers
     ControlFont font = ControlFont::Dialog;
     ControlPicture picture = ControlPicture::None;
-    bool pageDefault = false;       // a button: shown as its page's default button
-    int enterPresses = kNoControl;  // a text box: the button that Enter in it presses
-    bool holdsPath = false;         // a text box: its text is a path, read left to right always
+    // A push button: its page's default button. While the focus is on no other push button, it
+    // is drawn and reported as the default, and Enter presses it.
+    bool defaultButton = false;
+    bool holdsPath = false;  // a text box: its text is a path, read left to right always
 };
 
 enum class Placement { SystemDefault, CentredOnScreen };
 
 // The controls are listed in tab order: a control's tab position is its place among those that
 // take the focus (all but labels), and the first of them has the focus when the window appears.
-// A label comes just before the control it names.
+// A label comes just before the control it names (LabelledControl).
 struct WindowDescription {
     const char* name;  // "Form1"
     MessageId title;
@@ -62,6 +123,18 @@ struct WindowDescription {
 
 inline bool TakesFocus(ControlRole role) {
     return role != ControlRole::Label;
+}
+
+// The control a label names for screen readers: the one just after it, where that one draws no
+// text of its own (a text box, a picture button); kNoControl where the label names nothing.
+inline int LabelledControl(const WindowDescription& window, std::size_t label) {
+    const std::size_t next = label + 1;
+    if (window.controls[label].role != ControlRole::Label || next >= window.controls.size()) {
+        return kNoControl;
+    }
+    const ControlRole role = window.controls[next].role;
+    const bool drawsNoText = role == ControlRole::TextBox || role == ControlRole::PictureButton;
+    return drawsNoText ? static_cast<int>(next) : kNoControl;
 }
 
 // The control that has the focus when the window appears: the first that takes it.

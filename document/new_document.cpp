@@ -2,8 +2,6 @@
 // section. Nothing here encodes the icon; its bytes are copied unchanged.
 #include "document/new_document.h"
 
-#include <array>
-
 #include "resources/embedded.h"
 
 namespace tbr {
@@ -18,30 +16,19 @@ constexpr char kTextSection[] =
     "1,\"MS Sans Serif\",\"8\",0,0\r\n";
 static_assert(sizeof(kTextSection) - 1 == kTextSectionSize, "the text section is 53 bytes");
 
-constexpr std::array<unsigned char, kTextSectionSize> MakeTextSection() {
-    std::array<unsigned char, kTextSectionSize> bytes{};
-    for (std::size_t i = 0; i < kTextSectionSize; ++i) {
-        bytes[i] = static_cast<unsigned char>(kTextSection[i]);
-    }
-    return bytes;
-}
-
-constexpr std::array<unsigned char, kTextSectionSize> kTextSectionBytes = MakeTextSection();
-
 }  // namespace
 
 std::span<const unsigned char> TextSectionBytes() {
-    return kTextSectionBytes;
+    return {reinterpret_cast<const unsigned char*>(kTextSection), kTextSectionSize};
 }
 
 std::span<const unsigned char> NewDocumentBytes() {
     // Built once, on first use; the icon resource is fixed at build time.
     static const std::vector<unsigned char> bytes = [] {
         const std::span<const unsigned char> icon = resources::DefaultDocumentIcon();
-        std::vector<unsigned char> all;
-        all.reserve(icon.size() + kTextSectionSize);
-        all.insert(all.end(), icon.begin(), icon.end());
-        all.insert(all.end(), kTextSectionBytes.begin(), kTextSectionBytes.end());
+        std::vector<unsigned char> all(icon.begin(), icon.end());
+        const std::span<const unsigned char> text = TextSectionBytes();
+        all.insert(all.end(), text.begin(), text.end());
         return all;
     }();
     return bytes;

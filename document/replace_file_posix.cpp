@@ -15,6 +15,7 @@
 #include <cstring>
 #include <ctime>
 #include <string_view>
+#include <utility>
 
 #include "document/keep_metadata_posix.h"
 #include "document/replace_file.h"
@@ -51,14 +52,9 @@ OsError Failure(int code, const char* source, const std::string& what) {
     return OsError{code, what + ": " + std::strerror(code), source};
 }
 
-struct FolderAndName {
-    std::string folder;
-    std::string name;
-};
-
-// "a/b/c.tbr" -> "a/b" and "c.tbr"; "c.tbr" -> "." and "c.tbr"; "/c.tbr" -> "/" and "c.tbr".
-// A path that ends in '/' gives an empty name.
-FolderAndName SplitPath(const std::string& path) {
+// The folder and the name: "a/b/c.tbr" -> "a/b" and "c.tbr"; "c.tbr" -> "." and "c.tbr"; "/c.tbr"
+// -> "/" and "c.tbr". A path that ends in '/' gives an empty name.
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) {
         return {".", path};
@@ -66,12 +62,15 @@ FolderAndName SplitPath(const std::string& path) {
     return {slash == 0 ? std::string("/") : path.substr(0, slash), path.substr(slash + 1)};
 }
 
-int OpenRetrying(const char* path, int flags) {
-    int fd;
+// Makes a system call (-1 and errno on failure) again while a signal interrupts it; returns its
+// last result.
+template <typename Call>
+int Retrying(Call call) {
+    int rc = 0;
     do {
-        fd = ::open(path, flags);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
+        rc = call();
+    } while (rc < 0 && errno == EINTR);
+    return rc;
 }
 
 // Creates a new, empty temporary file in the folder with the permissions of any new file
@@ -85,11 +84,10 @@ int CreateTemporaryFile(int folder, std::string& name) {
                              (static_cast<std::uint64_t>(now.tv_sec) << 30) ^
                              (static_cast<std::uint64_t>(::getpid()) << 40) ^
                              (static_cast<std::uint64_t>(attempt) * 0x9E3779B97F4A7C15ULL));
-        int fd;
-        do {
-            fd = ::openat(folder, name.c_str(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        } while (fd < 0 && errno == EINTR);
+        const int fd = Retrying([&] {
+            return ::openat(folder, name.c_str(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        });
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -161,31 +159,21 @@ void RemoveStaleTemporaryFiles(int folder, std::size_t largest) {
 
 // Writes all bytes, carrying on after interruptions and short writes. Returns 0 or an errno.
 int WriteAll(int fd, std::span<const unsigned char> bytes) {
-    const unsigned char* next = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, next, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written > 0) {
+            bytes = bytes.subspan(static_cast<std::size_t>(written));
+        } else if (written == 0) {
+            return EIO;  // no progress at all: never loop forever
+        } else if (errno != EINTR) {
             return errno;
         }
-        if (written == 0) {
-            return EIO;  // no progress at all: never loop forever
-        }
-        next += written;
-        left -= static_cast<std::size_t>(written);
     }
     return 0;
 }
 
 int SyncRetrying(int fd) {
-    int rc;
-    do {
-        rc = ::fsync(fd);
-    } while (rc != 0 && errno == EINTR);
-    return rc == 0 ? 0 : errno;
+    return Retrying([fd] { return ::fsync(fd); }) == 0 ? 0 : errno;
 }
 
 // Writes, flushes and closes the temporary file. Returns 0, or the errno of the failing step and
@@ -224,7 +212,8 @@ Status ReplaceFileDurably(const std::string& targetPath, std::span<const unsigne
         return Failure(EISDIR, source, "'" + targetPath + "' names a folder");
     }
 
-    Descriptor folder(OpenRetrying(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor folder(Retrying(
+        [path = folderPath.c_str()] { return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
     if (!folder.valid()) {
         const int code = errno;  // read before building the message can touch it
         return Failure(code, source, "Cannot open the folder '" + folderPath + "'");

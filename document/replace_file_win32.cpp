@@ -117,13 +117,10 @@ DWORD Fill(HANDLE file, std::span<const unsigned char> content, const char*& wha
         const DWORD chunk =
             static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(file, content.data() + done, chunk, &written, nullptr)) {
+        const bool wrote = WriteFile(file, content.data() + done, chunk, &written, nullptr) != 0;
+        if (!wrote || written == 0) {
             what = "Cannot write the temporary file";
-            return GetLastError();
-        }
-        if (written == 0) {
-            what = "Cannot write the temporary file";
-            return ERROR_WRITE_FAULT;  // no progress at all: never loop forever
+            return wrote ? ERROR_WRITE_FAULT : GetLastError();  // no progress: never loop forever
         }
         done += written;
     }
@@ -184,11 +181,6 @@ std::wstring_view LastName(std::wstring_view path) {
     return path.substr(path.find_last_of(L'\\') + 1);
 }
 
-bool SameName(std::wstring_view a, std::wstring_view b) {
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
-}
-
 // Whether the open file is named `name` now, as its file system reports; false when it cannot
 // say.
 bool IsNamed(HANDLE file, std::wstring_view name) {
@@ -198,8 +190,10 @@ bool IsNamed(HANDLE file, std::wstring_view name) {
                                       static_cast<DWORD>(buffer.size()))) {
         return false;
     }
-    const std::wstring_view path(info->FileName, info->FileNameLength / sizeof(wchar_t));
-    return SameName(LastName(path), name);
+    const std::wstring_view now =
+        LastName({info->FileName, info->FileNameLength / sizeof(wchar_t)});
+    return CompareStringOrdinal(now.data(), static_cast<int>(now.size()), name.data(),
+                                static_cast<int>(name.size()), TRUE) == CSTR_EQUAL;
 }
 
 // Shows the hidden file and renames it to target; hides it again when it still has its temporary

@@ -11,15 +11,7 @@ wchar_t Upper(wchar_t c) {
 
 // Compares two names as Windows does for the ASCII letters in them.
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Upper(a[i]) != Upper(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return Upper(x) == Upper(y); });
 }
 
 bool IsSeparator(wchar_t c) {

@@ -13,8 +13,7 @@
 #include <cstdint>
 
 #include "fuzz/fuzz_support.h"
-#include "wizard/create_wizard.h"
-#include "wizard/folder_path.h"
+#include "wizard/target_path.h"
 
 namespace tbr::fuzz {
 namespace {

@@ -21,8 +21,7 @@
 
 #include "document/windows_names.h"
 #include "fuzz/fuzz_support.h"
-#include "wizard/create_wizard.h"
-#include "wizard/folder_path.h"
+#include "wizard/target_path.h"
 
 namespace tbr::fuzz {
 namespace {

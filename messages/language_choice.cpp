@@ -14,7 +14,9 @@ std::string Variable(const char* name) {
     return value == nullptr ? std::string() : std::string(value);
 }
 
-bool Shipped(std::span<const std::string> shipped, std::string_view code) {
+// Whether a catalogue of that code (a name, or a Windows LANGID) ships.
+template <typename Code, typename Wanted>
+bool Shipped(std::span<const Code> shipped, const Wanted& code) {
     return std::find(shipped.begin(), shipped.end(), code) != shipped.end();
 }
 
@@ -91,17 +93,13 @@ Outcome Match(std::string_view locale, std::span<const std::string> shipped, boo
     if (!otherRegions) {
         return Outcome::Unknown;
     }
+    const std::string prefix = tag.language + "_";
     for (const std::string& candidate : shipped) {
-        const std::string_view other = candidate;
-        if (other.size() <= tag.language.size() || !other.starts_with(tag.language) ||
-            other[tag.language.size()] != '_') {
-            continue;
+        if (candidate.starts_with(prefix) &&
+            SameScript(tag, std::string_view(candidate).substr(prefix.size()))) {
+            found = candidate;
+            return Outcome::Found;
         }
-        if (!SameScript(tag, other.substr(tag.language.size() + 1))) {
-            continue;
-        }
-        found = candidate;
-        return Outcome::Found;
     }
     return Outcome::Unknown;
 }
@@ -151,10 +149,7 @@ std::uint16_t ChooseWindowsCatalogue(std::uint16_t userLanguage,
     constexpr std::uint16_t kEnglish = 0x09;
     constexpr std::uint16_t kChinese = 0x04;
     constexpr std::uint16_t kChineseTraditional = 0x7c04;
-    auto has = [shipped](std::uint16_t id) {
-        return std::find(shipped.begin(), shipped.end(), id) != shipped.end();
-    };
-    if (has(userLanguage)) {
+    if (Shipped(shipped, userLanguage)) {
         return userLanguage;
     }
     const std::uint16_t primary = userLanguage & 0x3ff;
@@ -166,9 +161,9 @@ std::uint16_t ChooseWindowsCatalogue(std::uint16_t userLanguage,
         // Taiwan, Hong Kong and Macau, and zh-Hant itself, read Traditional characters.
         const bool traditional = sub == 0x01 || sub == 0x03 || sub == 0x05 || sub == 0x1f;
         const std::uint16_t table = traditional ? kChineseTraditional : kChinese;
-        return has(table) ? table : 0;
+        return Shipped(shipped, table) ? table : 0;
     }
-    return has(primary) ? primary : 0;
+    return Shipped(shipped, primary) ? primary : 0;
 }
 
 }  // namespace tbr

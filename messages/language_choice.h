@@ -29,8 +29,10 @@ std::string ChooseCatalogue(const LocaleEnvironment& environment,
                             std::span<const std::string> shipped);
 
 // Windows: the string tables' language (a LANGID) for the user's UI language userLanguage, or 0
-// for English. Tables are shipped for a language as a whole (SUBLANG_NEUTRAL), so a region
-// falls back to its language; Simplified Chinese (0x0004) is not given to Traditional regions.
+// for English. A table written under the user's language itself is taken; else a table for the
+// language as a whole (SUBLANG_NEUTRAL), so a region falls back to its language
+// (messages/windows_languages.txt says which is which); Simplified Chinese (0x0004) is not given
+// to Traditional regions.
 std::uint16_t ChooseWindowsCatalogue(std::uint16_t userLanguage,
                                      std::span<const std::uint16_t> shipped);
 

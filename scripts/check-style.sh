@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that the code keeps its form and its names:
 #   format  every C and C++ file of the tree against .clang-format (clang-format --dry-run -Werror);
-#   naming  the plain C++ parts (common, document, shell, app, wizard, tools) against .clang-tidy,
-#           read with the compile commands of a build (CMAKE_EXPORT_COMPILE_COMMANDS).
+#   naming  the plain C++ parts (common, document, shell, app, launcher, wizard, tools) against
+#           .clang-tidy, read with the compile commands of a build (CMAKE_EXPORT_COMPILE_COMMANDS).
 # Each finding is printed with its file and line; any finding fails the check. CTest runs both
 # (label "style"); by hand:
 #   scripts/check-style.sh format
@@ -43,7 +43,7 @@ CheckNaming() {
     [ -f "$database" ] || { echo "check-style: no $database (configure that build first)" >&2; return 1; }
     # The translation units of the plain parts, as the build compiles them.
     mapfile -t units < <(sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' "$database" |
-        grep -E "^$top/(common|document|shell|app|wizard|tools)/[^/]+\.cpp$" | sort -u)
+        grep -E "^$top/(common|document|shell|app|launcher|wizard|tools)/[^/]+\.cpp$" | sort -u)
     [ ${#units[@]} -gt 0 ] || { echo "check-style: no plain C++ parts in $database" >&2; return 1; }
     # One clang-tidy a core; each prints only what it finds, and any finding is an error.
     local found

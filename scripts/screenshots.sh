@@ -2,8 +2,8 @@
 # Takes the screenshots in docs/ from the real program on a virtual X server:
 # docs/main-window.png, docs/create-wizard.png (location page), docs/create-wizard-name.png, and
 # the same at twice the scale (a high-density screen) as docs/main-window@2x.png and so on; and
-# both windows in German, Japanese, Korean, Arabic and Persian (docs/main-window-de.png,
-# docs/create-wizard-de.png, ...).
+# both windows in German, Japanese, Korean, Arabic, Persian and Traditional Chinese
+# (docs/main-window-de.png, docs/create-wizard-de.png, ...).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -39,7 +39,7 @@ done
 # In other languages: the windows are found by their titles in that language.
 languages=("de|Tambrel-Assistent|Tambrel erstellen" "ja|Tambrel ウィザード|Tambrel の作成"
            "ko|Tambrel 마법사|Tambrel 만들기" "ar|معالج Tambrel|إنشاء Tambrel"
-           "fa|جادوگر Tambrel|ایجاد Tambrel")
+           "fa|جادوگر Tambrel|ایجاد Tambrel" "zh_TW|Tambrel 精靈|建立 Tambrel")
 for entry in "${languages[@]}"; do
     IFS='|' read -r language main wizard <<<"$entry"
     HOME=/home/owner XDG_CONFIG_HOME=/nonexistent QT_QPA_PLATFORMTHEME= LANGUAGE=$language \

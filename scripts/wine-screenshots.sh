@@ -3,9 +3,9 @@
 #   scripts/wine-screenshots.sh [build folder]        (default: build/win64, configured already)
 # writes docs/win32-main-window.png and docs/win32-create-wizard.png at 96 DPI, and the same at
 # 192 DPI (200 %) as docs/win32-main-window@2x.png and docs/win32-create-wizard@2x.png; then both
-# windows in German, Japanese, Korean, Arabic and Persian at 96 DPI as
-# docs/win32-main-window-de.png, docs/win32-create-wizard-de.png, ... (-ja, -ko, -ar, -fa): Wine
-# takes the user's language from LC_ALL.
+# windows in German, Japanese, Korean, Traditional Chinese, Arabic and Persian at 96 DPI as
+# docs/win32-main-window-de.png, docs/win32-create-wizard-de.png, ... (-ja, -ko, -zh_TW, -ar, -fa):
+# Wine takes the user's language from LC_ALL.
 # It uses a Wine environment of its own, so a test run of the same build is not disturbed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -77,8 +77,8 @@ fonts() { # Arial's face, the dialog font's face
 
 shoot 96 ""
 shoot 192 "@2x"
-for language in de_DE ja_JP ko_KR; do
-    shoot 96 "-${language%_*}" "$language.UTF-8"
+for pair in de:de_DE ja:ja_JP ko:ko_KR zh_TW:zh_TW; do  # a picture's suffix, its locale
+    shoot 96 "-${pair%%:*}" "${pair#*:}.UTF-8"
 done
 # On Windows Arial and the dialog font hold Arabic and Persian letters; Wine joins them only in a
 # window's own font, never in a linked one. These pictures take DejaVu Sans for both, which holds
@@ -89,4 +89,4 @@ for language in ar_SA fa_IR; do
 done
 fonts "Liberation Sans" "MS Sans Serif"
 echo "wine-screenshots: docs/win32-main-window.png, docs/win32-create-wizard.png, their @2x" \
-    "versions and the German, Japanese, Korean, Arabic and Persian ones written"
+    "versions and the German, Japanese, Korean, Traditional Chinese, Arabic and Persian ones written"

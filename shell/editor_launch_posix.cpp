@@ -23,6 +23,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -173,21 +174,11 @@ int StartFirstCandidate(const StartRequest& request) {
     return accessDenied ? EACCES : ENOENT;
 }
 
-// Runs in the middle process: only async-signal-safe calls from here on.
+// Runs in the middle process: only async-signal-safe calls from here on. The report is one int,
+// fewer bytes than a pipe writes at once (PIPE_BUF), so it arrives whole or not at all.
 [[noreturn]] void SpawnAndReport(const StartRequest& request, int reportFd) {
     const int rc = StartFirstCandidate(request);
-    const char* bytes = reinterpret_cast<const char*>(&rc);
-    std::size_t left = sizeof rc;
-    while (left > 0) {
-        const ssize_t n = ::write(reportFd, bytes, left);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        bytes += n;
-        left -= static_cast<std::size_t>(n);
+    while (::write(reportFd, &rc, sizeof rc) < 0 && errno == EINTR) {
     }
     _exit(0);
 }
@@ -195,25 +186,11 @@ int StartFirstCandidate(const StartRequest& request) {
 // The middle process's report: the start's result, or EIO when it died without reporting.
 int ReadReport(int fd) {
     int rc = 0;
-    char* bytes = reinterpret_cast<char*>(&rc);
-    std::size_t got = 0;
-    while (got < sizeof rc) {
-        const ssize_t n = ::read(fd, bytes + got, sizeof rc - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return EIO;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    return rc;
-}
-
-void Reap(pid_t pid) {
-    // ECHILD: the caller ignores SIGCHLD and the kernel has reaped it already.
-    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-    }
+    ssize_t got = 0;
+    do {
+        got = ::read(fd, &rc, sizeof rc);
+    } while (got < 0 && errno == EINTR);
+    return got == static_cast<ssize_t>(sizeof rc) ? rc : EIO;
 }
 
 }  // namespace
@@ -259,11 +236,19 @@ Status LaunchEditor(const std::string& path) {
     }
     const int rc = ReadReport(report[0]);
     ::close(report[0]);
-    Reap(middle);
+    // Reaped; ECHILD: the caller ignores SIGCHLD and the kernel has reaped it already.
+    while (::waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {
+    }
     if (rc != 0) {
         return Error(rc);
     }
     return {};
+}
+
+bool IsExistingFile(const std::string& path) {
+    struct stat info = {};
+    return !path.empty() && path.find('\0') == std::string::npos &&
+           ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 }  // namespace tbr

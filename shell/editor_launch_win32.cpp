@@ -1,11 +1,12 @@
 // Starting the editor on Windows: one command line, the program found by the system's own search
-// for "tbredit", a normal window, and no waiting.
+// for "tbredit", a normal window, and no waiting; and whether the file handed over is there.
 #include "shell/editor_launch.h"
 
 #include <cwchar>
 #include <optional>
 #include <vector>
 
+#include "common/long_path_win32.h"
 #include "common/wide_text_win32.h"
 #include "shell/dll_search_win32.h"
 
@@ -99,6 +100,25 @@ Status LaunchEditor(const std::string& path) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {};
+}
+
+bool IsExistingFile(const std::string& path) {
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        return false;
+    }
+    // Text that is not UTF-8 (a lone surrogate kept from the system) names no file.
+    const Result<std::wstring> wide = WideFromUtf8(path, "IsExistingFile");
+    if (!wide) {
+        return false;
+    }
+    // Asked in the "\\?\" form: the manifest's long-path awareness alone does not take a path
+    // beyond MAX_PATH (260 characters) unless the machine's LongPathsEnabled is on as well.
+    const std::wstring full = LongPathForm(wide.value());
+    if (full.empty()) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(full.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 }  // namespace tbr

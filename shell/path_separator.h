@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace tbr {
 
@@ -19,14 +18,10 @@ inline bool IsPathSeparator(char c) {
     return c == kPathSeparator;
 }
 
-inline bool EndsWithPathSeparator(std::string_view path) {
-    return !path.empty() && IsPathSeparator(path.back());
-}
-
 // path with a separator at its end: one is appended unless the last character already is one, so
 // a root such as "/" stays as it is. The empty text stays empty: it names no folder.
 inline std::string WithTrailingSeparator(std::string path) {
-    if (!path.empty() && !EndsWithPathSeparator(path)) {
+    if (!path.empty() && !IsPathSeparator(path.back())) {
         path += kPathSeparator;
     }
     return path;

@@ -1,4 +1,5 @@
-// The desktop's message bus, as far as starting this program is concerned.
+// The desktop's message bus, as far as starting this program is concerned. Linux alone: Windows
+// has no session bus to keep off.
 #pragma once
 
 namespace tbr {
@@ -7,7 +8,7 @@ namespace tbr {
 // $XDG_RUNTIME_DIR), the bus libraries would start a bus of their own ("autolaunch"): a daemon
 // that outlives the program and writes ~/.dbus/. Called once at start, before any library reaches
 // for the bus, this points them at an address that fails at once instead. Nothing changes where
-// a bus is there, or on Windows.
+// a bus is there.
 void KeepOffMissingSessionBus();
 
 // True for the one environment entry ("NAME=value") that KeepOffMissingSessionBus added: a

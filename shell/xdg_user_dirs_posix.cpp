@@ -17,12 +17,8 @@ constexpr std::string_view kUserDirsFile = "user-dirs.dirs";
 // its place.
 constexpr std::size_t kMaxUserDirsBytes = 1 << 20;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 void SkipBlanks(std::string_view& s) {
-    while (!s.empty() && IsBlank(s.front())) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
         s.remove_prefix(1);
     }
 }
@@ -41,19 +37,14 @@ bool Consume(std::string_view& s, std::string_view prefix) {
 std::optional<std::string> ReadQuoted(std::string_view s) {
     std::string out;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c == '"') {
+        if (s[i] == '"') {
             return out;
         }
-        if (c == '\\' && i + 1 < s.size()) {
-            const char next = s[i + 1];
-            if (next == '$' || next == '`' || next == '"' || next == '\\') {
-                out += next;
-                ++i;
-                continue;
-            }
+        if (s[i] == '\\' && i + 1 < s.size() &&
+            std::string_view("$`\"\\").find(s[i + 1]) != std::string_view::npos) {
+            ++i;  // the escaped character stands for itself
         }
-        out += c;
+        out += s[i];
     }
     return std::nullopt;
 }
@@ -64,13 +55,11 @@ std::optional<UserDirEntry> ParseLine(std::string_view line, std::string_view na
     if (!Consume(line, "XDG_") || !Consume(line, name) || !Consume(line, "_DIR")) {
         return std::nullopt;
     }
-    SkipBlanks(line);
-    if (!Consume(line, "=")) {
-        return std::nullopt;
-    }
-    SkipBlanks(line);
-    if (!Consume(line, "\"")) {
-        return std::nullopt;
+    for (const std::string_view mark : {"=", "\""}) {  // each after blanks
+        SkipBlanks(line);
+        if (!Consume(line, mark)) {
+            return std::nullopt;
+        }
     }
     // $HOME counts only as a whole word: "$HOME", "$HOME/...", never "$HOMEDIR/...". An escaped
     // \$HOME is a literal folder name and therefore not absolute.
@@ -155,7 +144,7 @@ std::optional<UserDirEntry> FindUserDirEntry(std::string_view fileText, std::str
 }
 
 std::string WithoutTrailingSeparators(std::string path) {
-    while (path.size() > 1 && EndsWithPathSeparator(path)) {
+    while (path.size() > 1 && IsPathSeparator(path.back())) {
         path.pop_back();
     }
     return path;

@@ -1,44 +1,77 @@
 // write_catalogues: the program's catalogue, from po/, in the forms the builds need.
 //
-//   write_catalogues pseudo <out.po>        the pseudo-language en_XA, made from the English
-//   write_catalogues rc <out.rc> <po>...    the Windows string tables: English (en-US), each
-//                                           po's language, and the pseudo-language
+//   write_catalogues pseudo <out.po>      the pseudo-language en_XA, made from the English
+//   write_catalogues rc <out.rc> <languages.txt> <po>...
+//                                         the Windows string tables: English (en-US), each po's
+//                                         language and the pseudo-language, under Windows'
+//                                         numbers for them (messages/windows_languages.txt)
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue.h"
 #include "messages/messages.h"
-#include "pseudo_language.h"
+#include "messages/windows_languages.h"
 
 namespace tbr::tools {
 namespace {
 
-// Windows' primary language numbers for the languages a catalogue may be written in. A table
-// holds a language as a whole (SUBLANG_NEUTRAL): its regions find it.
-const std::map<std::string, int> kWindowsLanguages = {
-    {"ar", 0x01},      {"zh_CN", 0x04},
-    {"zh_TW", 0x7c04}, {"cs", 0x05},
-    {"de", 0x07},      {"es", 0x0a},
-    {"fr", 0x0c},      {"he", 0x0d},
-    {"hu", 0x0e},      {"it", 0x10},
-    {"ja", 0x11},      {"ko", 0x12},
-    {"nl", 0x13},      {"pl", 0x15},
-    {"pt", 0x16},      {"ru", 0x19},
-    {"tr", 0x1f},      {"uk", 0x22},
-    {"fa", 0x29},      {kPseudoLanguage, 0x0501},  // qps-ploc, Windows' own pseudo-locale
-};
+// The pseudo-language en_XA: every English text with accented letters, 40 % longer and in
+// brackets. Shown in the windows, it finds texts too long for their place and texts that never
+// went through the catalogue (they stay plain English, without brackets). The layout direction
+// is left as it is.
+constexpr char kPseudoLanguage[] = "en_XA";
 
-int WindowsLanguage(const std::string& code) {
-    if (const auto found = kWindowsLanguages.find(code); found != kWindowsLanguages.end()) {
-        return found->second;
+// The accented letter (UTF-8) for each ASCII letter, lower case then upper case.
+constexpr std::string_view kLower[26] = {"á", "ƀ", "ç", "ð", "é", "ƒ", "ĝ", "ĥ", "í",
+                                         "ĵ", "ķ", "ļ", "ɱ", "ñ", "ö", "þ", "ǫ", "ŕ",
+                                         "š", "ţ", "û", "ṽ", "ŵ", "ẋ", "ý", "ž"};
+constexpr std::string_view kUpper[26] = {"Å", "Ɓ", "Ç", "Ð", "É", "Ƒ", "Ĝ", "Ĥ", "Î",
+                                         "Ĵ", "Ķ", "Ļ", "Ṁ", "Ñ", "Ö", "Þ", "Ǫ", "Ŕ",
+                                         "Š", "Ţ", "Û", "Ṽ", "Ŵ", "Ẋ", "Ý", "Ž"};
+// Words that make up the added length, so that a long text still breaks between words.
+constexpr std::string_view kFiller[] = {"öñé", "ţŵö", "ţĥŕéé", "ƒöûŕ", "ƒíṽé", "šíẋ", "šéṽéñ"};
+
+std::string PseudoText(MessageId id) {
+    const std::string english = English(id);
+    if (id == MessageId::LayoutDirection) {
+        return english;
     }
-    const auto language = kWindowsLanguages.find(code.substr(0, code.find('_')));
-    return language == kWindowsLanguages.end() ? -1 : language->second;
+    // A text that ends in a line break keeps it at the end.
+    const std::size_t end = english.find_last_not_of('\n') + 1;
+    std::string out = "[";
+    std::size_t letters = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        const char c = english[i];
+        if (c == '%' && i + 1 < english.size()) {  // placeholders stay as they are
+            out += english.substr(i, 2);
+            ++i;
+        } else if (c >= 'a' && c <= 'z') {
+            out += kLower[c - 'a'];
+        } else if (c >= 'A' && c <= 'Z') {
+            out += kUpper[c - 'A'];
+        } else {
+            out += c;
+        }
+        ++letters;
+    }
+    // 40 % more, in whole words after a space.
+    const std::size_t wanted = letters * 2 / 5;
+    std::size_t added = 0;
+    for (std::size_t w = 0; added < wanted; ++w) {
+        const std::string_view word = kFiller[w % std::size(kFiller)];
+        out += ' ';
+        out += word;
+        added += 1 + word.size() / 2;  // two bytes a letter
+    }
+    return out + "]" + english.substr(end);
 }
 
 bool Write(const std::string& path, const std::string& text) {
@@ -66,24 +99,17 @@ int Pseudo(const std::string& path) {
         "\"Language: " +
         std::string(kPseudoLanguage) + "\\n\"\n";
     for (const MessageId id : AllMessages()) {
-        const std::string english = English(id);
-        const std::string text = id == MessageId::LayoutDirection ? english : PseudoText(english);
-        po += "\nmsgid " + CQuoted(english) + "\nmsgstr " + CQuoted(text) + "\n";
+        po += "\nmsgid " + CQuoted(English(id)) + "\nmsgstr " + CQuoted(PseudoText(id)) + "\n";
     }
     return Write(path, po) ? 0 : 1;
 }
 
 // A text as a resource script writes it: "" for a quote, the rest as in C.
 std::string RcQuoted(const std::string& text) {
-    std::string c = CQuoted(text);
-    std::string out;
-    for (std::size_t i = 0; i < c.size(); ++i) {
-        if (c[i] == '\\' && i + 1 < c.size() && c[i + 1] == '"') {
-            out += "\"\"";
-            ++i;
-        } else {
-            out += c[i];
-        }
+    std::string out = CQuoted(text);
+    for (std::size_t at = out.find("\\\""); at != std::string::npos;
+         at = out.find("\\\"", at + 2)) {
+        out[at] = '"';
     }
     return out;
 }
@@ -100,7 +126,21 @@ void AppendTable(std::string& rc, int language, const std::string& name,
     rc += "END\n";
 }
 
-int Rc(const std::string& path, const std::vector<std::string>& paths) {
+// Windows' numbers for the languages, from the file at path; none where it cannot be read.
+WindowsLanguages ReadLanguages(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    try {
+        return ReadWindowsLanguages(text.str());
+    } catch (const std::invalid_argument& error) {
+        std::fprintf(stderr, "write_catalogues: %s: %s\n", path.c_str(), error.what());
+        return {};
+    }
+}
+
+int Rc(const std::string& path, const std::string& languagesPath,
+       const std::vector<std::string>& paths) {
+    const WindowsLanguages languages = ReadLanguages(languagesPath);
     std::vector<Catalogue> catalogues;
     for (const std::string& po : paths) {
         std::vector<std::string> problems;  // gettext's findings as it reads
@@ -119,18 +159,22 @@ int Rc(const std::string& path, const std::vector<std::string>& paths) {
     std::map<MessageId, std::string> english, pseudo;
     for (const MessageId id : AllMessages()) {
         english[id] = English(id);
-        pseudo[id] = id == MessageId::LayoutDirection ? English(id) : PseudoText(English(id));
+        pseudo[id] = PseudoText(id);
     }
     // English as US English, not as LANG_NEUTRAL: the resource loader that names the document
     // type for the shell (FriendlyTypeName, "@tbrwiz.exe,-40") takes a neutral table before the
     // user's language, but falls back to US English after it.
     AppendTable(rc, 0x0409, "English (en-US): the source and the fallback", english);
-    std::set<int> seen;
+    std::set<int> seen{0x0409};
     for (const Catalogue& catalogue : catalogues) {
-        const int language = WindowsLanguage(catalogue.language);
-        if (language < 0 || !seen.insert(language).second) {
-            std::fprintf(stderr, "write_catalogues: %s has no Windows language of its own\n",
-                         catalogue.language.c_str());
+        const std::vector<std::uint16_t> tables = WindowsTables(languages, catalogue.language);
+        bool own = !tables.empty();
+        for (const std::uint16_t table : tables) {
+            own = seen.insert(table).second && own;
+        }
+        if (!own) {
+            std::fprintf(stderr, "write_catalogues: %s has no Windows language of its own (%s)\n",
+                         catalogue.language.c_str(), languagesPath.c_str());
             return 1;
         }
         std::map<MessageId, std::string> texts;
@@ -138,9 +182,13 @@ int Rc(const std::string& path, const std::vector<std::string>& paths) {
             const auto found = catalogue.texts.find(English(id));
             texts[id] = found != catalogue.texts.end() ? found->second : English(id);
         }
-        AppendTable(rc, language, catalogue.language, texts);
+        for (const std::uint16_t table : tables) {
+            AppendTable(rc, table, catalogue.language, texts);
+        }
     }
-    AppendTable(rc, WindowsLanguage(kPseudoLanguage), kPseudoLanguage, pseudo);
+    for (const std::uint16_t table : WindowsTables(languages, kPseudoLanguage)) {
+        AppendTable(rc, table, kPseudoLanguage, pseudo);
+    }
     return Write(path, rc) ? 0 : 1;
 }
 
@@ -152,9 +200,11 @@ int main(int argc, char* argv[]) {
     if (args.size() == 2 && args[0] == "pseudo") {
         return tbr::tools::Pseudo(args[1]);
     }
-    if (args.size() >= 2 && args[0] == "rc") {
-        return tbr::tools::Rc(args[1], {args.begin() + 2, args.end()});
+    if (args.size() >= 3 && args[0] == "rc") {
+        return tbr::tools::Rc(args[1], args[2], {args.begin() + 3, args.end()});
     }
-    std::fprintf(stderr, "usage: write_catalogues pseudo <out.po> | rc <out.rc> <po>...\n");
+    std::fprintf(stderr,
+                 "usage: write_catalogues pseudo <out.po> | "
+                 "rc <out.rc> <languages.txt> <po>...\n");
     return 2;
 }

@@ -2,60 +2,10 @@
 
 #include <utility>
 
-#include "shell/special_folders.h"
-#include "wizard/folder_path.h"
+#include "shell/shell_folders.h"
+#include "wizard/target_path.h"
 
 namespace tbr {
-
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-std::string ComposeTargetPath(const std::string& folder, const std::string& name, char separator) {
-    std::string target = folder;
-    if (target.empty() || target.back() != separator) {
-        target += separator;
-    }
-    return target + TrimSpaces(name) + kDocumentExtension;
-}
-
-namespace {
-
-// Whether the UTF-8 text at `at` encodes a character that makes a name show as something else: a
-// C1 control (U+0080-U+009F, C2 80-9F) or a bidirectional embedding or override (U+202A-U+202E,
-// E2 80 AA-AE) or isolate (U+2066-U+2069, E2 81 A6-A9): an override makes "a<U+202E>fdp.exe"
-// show as "aexe.pdf". The directional marks U+200E and U+200F are left alone: right-to-left names
-// need them.
-bool IsDisguisingCharacterAt(const std::string& name, std::size_t at) {
-    const auto byte = [&name](std::size_t i) {
-        return i < name.size() ? static_cast<unsigned char>(name[i]) : 0u;
-    };
-    const unsigned first = byte(at);
-    const unsigned second = byte(at + 1);
-    const unsigned third = byte(at + 2);
-    return (first == 0xC2 && second >= 0x80 && second <= 0x9F) ||
-           (first == 0xE2 && second == 0x80 && third >= 0xAA && third <= 0xAE) ||
-           (first == 0xE2 && second == 0x81 && third >= 0xA6 && third <= 0xA9);
-}
-
-}  // namespace
-
-bool IsRefusedName(const std::string& name, char separator) {
-    for (std::size_t at = 0; at < name.size(); ++at) {
-        const char c = name[at];
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '/' || c == separator || byte < 0x20 || byte == 0x7f ||
-            IsDisguisingCharacterAt(name, at)) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // The enabling rules run at every change of a box's text, whoever changed it.
 void CreateWizard::setFolderText(const std::string& text) {
@@ -161,7 +111,7 @@ void CreateWizard::onTextChanged(Form2Part control, const std::string& text) {
 }
 
 void CreateWizard::onCancelClicked() {
-    services_.showMainWindow();
+    navigator_.showMainWindow();
 }
 
 void CreateWizard::onFinishClicked() {
@@ -240,7 +190,7 @@ bool CreateWizard::createAndOffer(const std::string& target) {
         services_.tell(MessageId::CreateErrorText, MessageId::CreateErrorTitle);
         return false;
     }
-    services_.endProgram();
+    navigator_.endProgram();
     return true;
 }
 

@@ -1,35 +1,18 @@
 // What the create wizard Form2 does: its two pages, the location choice, the enabling of
-// "Next >" and "Finish", Browse, Cancel and Finish. The window only draws the state below and
-// forwards the user's events here.
+// "Next >" and "Finish", Browse, Cancel and Finish. The window only draws the wizard's state
+// (wizard_state.h) and forwards the user's events here.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "app/navigator.h"
 #include "app/services.h"
 #include "shell/path_separator.h"
 #include "wizard/form2_window.h"
+#include "wizard/wizard_state.h"
 
 namespace tbr {
-
-inline constexpr char kDocumentExtension[] = ".tbr";
-
-enum class WizardPage { Location, Name };
-
-// Everything the wizard window shows that can change. Which controls are visible follows from
-// the page alone.
-struct WizardState {
-    WizardPage page = WizardPage::Location;
-    bool desktopSelected = true;  // Option1 "Windows Desktop"; otherwise Option2 "Other Location"
-    std::string folderText;       // Text1, the folder box
-    std::string nameText;         // Text2, the name box
-    bool folderBoxEnabled = false;
-    bool browseEnabled = false;
-    bool nextEnabled = true;
-    bool finishEnabled = false;
-
-    friend bool operator==(const WizardState&, const WizardState&) = default;
-};
 
 // The front end's side: draw the state (ControlsOf says what each control shows), move the focus.
 class WizardView {
@@ -39,24 +22,11 @@ class WizardView {
     virtual void focus(Form2Part control) = 0;
 };
 
-// Trims leading and trailing spaces (only the space character, as typed text is trimmed).
-std::string TrimSpaces(const std::string& text);
-
-// folder as given, with one separator added unless it already ends in one, + trimmed name +
-// ".tbr". The folder is not trimmed: a folder from the system may end in a space.
-std::string ComposeTargetPath(const std::string& folder, const std::string& name,
-                              char separator = kPathSeparator);
-
-// True when a name holds what a file name must not: a separator, which would reach into another
-// folder, a control character (a pasted line break or tab, any C0 or C1 character, DEL), or a
-// bidirectional embedding, override or isolate, which would make the name show as another.
-// The name is UTF-8.
-bool IsRefusedName(const std::string& name, char separator = kPathSeparator);
-
 class CreateWizard {
   public:
-    CreateWizard(Services& services, WizardView& view, char separator = kPathSeparator)
-        : services_(services), view_(view), separator_(separator) {}
+    CreateWizard(Services& services, Navigator& navigator, WizardView& view,
+                 char separator = kPathSeparator)
+        : services_(services), navigator_(navigator), view_(view), separator_(separator) {}
 
     const WizardState& state() const { return state_; }
 
@@ -88,6 +58,7 @@ class CreateWizard {
     bool createAndOffer(const std::string& target);
 
     Services& services_;
+    Navigator& navigator_;
     WizardView& view_;
     char separator_;
     WizardState state_;

@@ -4,25 +4,22 @@
 #include <initializer_list>
 #include <utility>
 
-#include "wizard/create_wizard.h"
-
 namespace tbr {
 namespace {
 
 using enum ControlRole;
 constexpr int kLocation = static_cast<int>(WizardPage::Location);
 constexpr int kName = static_cast<int>(WizardPage::Name);
-constexpr int kNameBox = static_cast<int>(Form2Part::Text2);
-constexpr int kFinish = static_cast<int>(Form2Part::Command5);
 
 // In tab order: "Next >", the options, the folder box, "Browse...", the name box, "< Back",
 // "Finish", "Cancel". The question names nothing: screen readers read it as the window's text.
 // The folder box has a short name of its own ("Other Location" already names the option before
-// it); the name box is named by its prompt.
+// it); the name box is named by its prompt. "Next >" and "Finish" are their pages' default
+// buttons.
 // clang-format off
 constexpr ControlDescription kControls[] = {
     {.name = "Command1", .role = PushButton, .caption = MessageId::NextButton,
-     .designed = {2160, 3120, 1095, 375}, .page = kLocation, .pageDefault = true},
+     .designed = {2160, 3120, 1095, 375}, .page = kLocation, .defaultButton = true},
     {.name = "Label1", .role = Label, .caption = MessageId::LocationQuestion,
      .designed = {360, 480, 3390, 390}, .page = kLocation},
     {.name = "Option1", .role = Option, .caption = MessageId::DesktopOption,
@@ -35,13 +32,12 @@ constexpr ControlDescription kControls[] = {
     {.name = "Command3", .role = PushButton, .caption = MessageId::BrowseButton,
      .designed = {3360, 2040, 975, 375}, .page = kLocation},
     {.name = "Label2", .role = Label, .caption = MessageId::NamePrompt,
-     .designed = {360, 240, 3015, 375}, .page = kName, .labels = kNameBox},
-    {.name = "Text2", .role = TextBox,
-     .designed = {360, 600, 3975, 315}, .page = kName, .enterPresses = kFinish},
+     .designed = {360, 240, 3015, 375}, .page = kName},
+    {.name = "Text2", .role = TextBox, .designed = {360, 600, 3975, 315}, .page = kName},
     {.name = "Command4", .role = PushButton, .caption = MessageId::BackButton,
      .designed = {1080, 3120, 1095, 375}, .page = kName},
     {.name = "Command5", .role = PushButton, .caption = MessageId::FinishButton,
-     .designed = {2160, 3120, 1095, 375}, .page = kName, .pageDefault = true},
+     .designed = {2160, 3120, 1095, 375}, .page = kName, .defaultButton = true},
     {.name = "Command2", .role = PushButton, .caption = MessageId::CancelButton,
      .designed = {3480, 3120, 1095, 375}},
 };
@@ -60,10 +56,6 @@ constexpr int kBrowseGap = 105;    // between the folder box and "Browse..."
 constexpr int kFolderBoxMinimum = 1500;
 constexpr int kQuestionRoom = 600;  // from the question's top to the first option, less a gap
 
-int Need(const TextMeasure& measure, Form2Part part) {
-    return measure.lineWidth(static_cast<int>(part));
-}
-
 int Lines(const TextMeasure& measure, Form2Part part, int width) {
     return measure.wrappedHeight(static_cast<int>(part), width);
 }
@@ -76,7 +68,7 @@ const WindowDescription kForm2{
 WindowLayout LayOutForm2(const TextMeasure& measure, bool rightToLeft) {
     WindowLayout layout = DesignedLayout(kForm2);
     const auto wider = [&measure](Form2Part part) {
-        return std::max(Designed(part).width, Need(measure, part));
+        return std::max(Designed(part).width, measure.lineWidth(static_cast<int>(part)));
     };
     int buttonWidth = 0;
     for (const Form2Part button :

@@ -5,10 +5,9 @@
 #include <array>
 
 #include "common/window_description.h"
+#include "wizard/wizard_state.h"
 
 namespace tbr {
-
-struct WizardState;
 
 // Form2's controls, in the order of its description (tab order).
 enum class Form2Part {

@@ -19,7 +19,6 @@ TEST(ProcSample, ReadsTheMemoryLinesOfAStatusText) {
     EXPECT_EQ(memory->vm_rss_kib, 28480);
     EXPECT_EQ(memory->rss_anon_kib, 2968);
     EXPECT_EQ(memory->rss_file_kib, 25512);
-    EXPECT_EQ(memory->rss_shmem_kib, 4);
 }
 
 TEST(ProcSample, RefusesAStatusTextWithoutAResidentSize) {

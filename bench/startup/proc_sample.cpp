@@ -52,8 +52,6 @@ std::optional<Memory> ParseStatus(std::string_view text) {
             memory.rss_anon_kib = *a;
         } else if (const auto f = Field(line, "RssFile:")) {
             memory.rss_file_kib = *f;
-        } else if (const auto s = Field(line, "RssShmem:")) {
-            memory.rss_shmem_kib = *s;
         }
     }
     if (!have_rss) {

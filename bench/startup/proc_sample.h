@@ -9,16 +9,14 @@
 namespace tbr::bench {
 
 // Sizes in KiB as the kernel reports them. RssAnon is the process's own heap and stacks,
-// RssFile the pages of mapped files (program, libraries, fonts), RssShmem shared memory
-// (the X server's shared-memory image buffers among them).
+// RssFile the pages of mapped files (program, libraries, fonts).
 struct Memory {
     long vm_rss_kib = 0;
     long rss_anon_kib = 0;
     long rss_file_kib = 0;
-    long rss_shmem_kib = 0;
 };
 
-// Reads the "VmRSS:", "RssAnon:", "RssFile:" and "RssShmem:" lines of a status text. Nothing
+// Reads the "VmRSS:", "RssAnon:" and "RssFile:" lines of a status text. Nothing
 // when VmRSS is missing or unreadable (a process that has already exited has no VmRSS line).
 std::optional<Memory> ParseStatus(std::string_view text);
 

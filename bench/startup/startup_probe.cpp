@@ -5,10 +5,9 @@
 // something is first drawn into the window, and the time of the last drawing before the window
 // stays unchanged for kStillMs.
 //
-//   startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] [--memory-goal R]
-//                 [--first-drawing-goal R] [--last-drawing-goal R] [--verbose]
-//                 [--launcher COMMAND] [--program-env NAME=VALUE] [--program-title TITLE]
-//                 TITLE PROGRAM BASELINE
+//   startup_probe [--runs N] [--time-goal R] [--memory-goal R] [--first-drawing-goal R]
+//                 [--last-drawing-goal R] [--launcher COMMAND] [--program-env NAME=VALUE]
+//                 [--program-title TITLE] TITLE PROGRAM BASELINE
 //
 // The goals are the most that program / baseline may be for the time until the mapping (default
 // 1.3), the memory then (1.15) and the times until the first and the last drawing (none); `none`
@@ -45,13 +44,13 @@ extern char** environ;
 namespace tbr::bench {
 namespace {
 
-// A window is complete when nothing more has been drawn into it for this long.
+// A window is complete when nothing more has been drawn into it for this long; a program whose
+// window is not seen within kTimeoutS fails the run.
 constexpr std::int64_t kStillMs = 300;
+constexpr std::int64_t kTimeoutS = 30;
 
 struct Options {
     int runs = 10;
-    double timeout_s = 30;
-    bool verbose = false;
     Goals goals;
     std::string launcher;  // empty: the programs are started directly
     std::string title;
@@ -63,9 +62,9 @@ struct Options {
 
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
-                 "usage: startup_probe [--runs N] [--timeout SECONDS] [--time-goal R] "
+                 "usage: startup_probe [--runs N] [--time-goal R] "
                  "[--memory-goal R] [--first-drawing-goal R] [--last-drawing-goal R] "
-                 "[--verbose] [--launcher COMMAND] [--program-env NAME=VALUE] "
+                 "[--launcher COMMAND] [--program-env NAME=VALUE] "
                  "[--program-title TITLE] TITLE PROGRAM BASELINE\n"
                  "(a goal R is a ratio or none)\n");
     std::exit(2);
@@ -90,10 +89,6 @@ Options Parse(int argc, char** argv) {
     int i = 1;
     for (; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
         const std::string flag = argv[i];
-        if (flag == "--verbose") {
-            options.verbose = true;
-            continue;
-        }
         if (i + 1 >= argc) {
             Usage();
         }
@@ -106,8 +101,6 @@ Options Parse(int argc, char** argv) {
             options.program_title = value;
         } else if (flag == "--runs") {
             options.runs = static_cast<int>(Number(value));
-        } else if (flag == "--timeout") {
-            options.timeout_s = Number(value);
         } else if (flag == "--time-goal") {
             options.goals.time_ratio = Goal(value);
         } else if (flag == "--memory-goal") {
@@ -136,9 +129,9 @@ std::string BaseName(const std::string& path) {
 
 // Starts `path` without arguments, through the launcher if there is one, with this process's
 // environment and `extra` (NAME=VALUE, replacing a variable of that name); its output goes to
-// /dev/null unless verbose.
+// /dev/null.
 pid_t Spawn(const std::string& launcher, const std::string& path,
-            const std::vector<std::string>& extra, bool verbose) {
+            const std::vector<std::string>& extra) {
     std::vector<char*> environment;
     for (char** variable = environ; *variable != nullptr; ++variable) {
         const std::string_view name(*variable, std::strcspn(*variable, "="));
@@ -155,10 +148,8 @@ pid_t Spawn(const std::string& launcher, const std::string& path,
     environment.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (!verbose) {
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    }
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     char* const direct[] = {const_cast<char*>(path.c_str()), nullptr};
     char* const launched[] = {const_cast<char*>(launcher.c_str()), const_cast<char*>(path.c_str()),
                               nullptr};
@@ -209,13 +200,12 @@ void Fail(const std::string& path, const char* why) {
 // One start of a program: until its window is mapped and first drawn, then killed and gone.
 Sample RunOnce(WindowWatch& watch, const Options& options, const std::string& path,
                ProgramRuns& runs, bool baseline) {
-    const auto timeout_ns = static_cast<std::int64_t>(options.timeout_s * 1e9);
+    constexpr std::int64_t timeout_ns = kTimeoutS * 1'000'000'000;
     const std::string& title =
         baseline || options.program_title.empty() ? options.title : options.program_title;
     const std::int64_t start = MonotonicNs();
     const pid_t pid =
-        Spawn(options.launcher, path, baseline ? std::vector<std::string>() : options.program_env,
-              options.verbose);
+        Spawn(options.launcher, path, baseline ? std::vector<std::string>() : options.program_env);
     bool exited = false;
     const auto running = [pid, &exited] {
         exited = exited || waitpid(pid, nullptr, WNOHANG) == pid;
@@ -287,15 +277,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < options.runs; ++i) {
         for (ProgramRuns* runs : {&program, &baseline}) {
             const std::string& path = runs == &program ? options.program : options.baseline;
-            const Sample s = RunOnce(*watch, options, path, *runs, runs == &baseline);
-            runs->samples.push_back(s);
-            if (options.verbose) {
-                std::fprintf(stderr,
-                             "run %d %s: mapped %.1f ms (%.1f ms processor), VmRSS %ld KiB; "
-                             "drawn %.1f ms, VmRSS %ld KiB; last drawn %.1f ms\n",
-                             i + 1, runs->name.c_str(), s.ms, s.cpu_ms, s.memory.vm_rss_kib,
-                             s.drawn_ms, s.drawn_rss_kib, s.last_drawn_ms);
-            }
+            runs->samples.push_back(RunOnce(*watch, options, path, *runs, runs == &baseline));
         }
     }
     std::fputs(Summarize(program, baseline, options.goals).c_str(), stdout);

@@ -10,8 +10,8 @@
 namespace tbr {
 namespace {
 
-const std::vector<std::string> kShipped = {"ar", "de",    "en_XA", "es",    "fr",   "he",
-                                           "ja", "pt_BR", "ru",    "zh_CN", "zh_TW"};
+const std::vector<std::string> kShipped = {"ar", "de", "en_XA", "es", "fr",    "he",   "hr",
+                                           "ja", "nn", "pt_BR", "ru", "zh_CN", "zh_TW"};
 
 struct Case {
     const char* name;
@@ -43,6 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnshippedLanguageIsEnglish", {"", "", "", "ko_KR.UTF-8"}, ""},
         Case{"PortugalGetsBrazilianPortuguese", {"", "", "", "pt_PT.UTF-8"}, "pt_BR"},
         Case{"PlainPortuguese", {"pt", "", "", ""}, "pt_BR"},
+        Case{"BokmalIsEnglishNotNynorsk", {"no", "", "", "nb_NO.UTF-8"}, ""},
+        Case{"BokmalReaderMayAskForNynorsk", {"nb:nn", "", "", "nb_NO.UTF-8"}, "nn"},
+        Case{"SerbianIsEnglishNotCroatian", {"sr_RS@latin", "", "", "sr_RS.UTF-8"}, ""},
+        Case{"BosnianIsEnglishNotCroatian", {"", "", "", "bs_BA.UTF-8"}, ""},
         Case{"NamedLanguagesBeforeAnotherRegion", {"pt_PT:en", "", "", ""}, ""},
         Case{"NamedLanguagesBeforeAnotherRegionLocale", {"pt_PT:fr", "", "", "de_DE"}, "fr"},
         Case{"Taiwan", {"", "", "", "zh_TW.UTF-8"}, "zh_TW"},

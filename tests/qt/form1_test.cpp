@@ -16,7 +16,7 @@ class Form1Test : public QObject {
   private slots:
     void windowIsFixedWithoutMinimiseOrMaximise() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         ShowAndActivate(form);
         QCOMPARE(form.size(), QSize(343, 360));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -27,13 +27,13 @@ class Form1Test : public QObject {
 
     void followsItsDescription() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         CheckFollowsDescription(form);
     }
 
     void labelsAreCentredBesideTheirButtons() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         for (const auto& [labelName, buttonName] :
              {std::pair{"Label1", "Command1"}, std::pair{"Label2", "Command2"}}) {
             const auto* label = Named<QLabel>(form, labelName);
@@ -52,7 +52,7 @@ class Form1Test : public QObject {
 
     void bannerIsWhiteWithItsLogoAtNaturalSize() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         const auto* banner = Named<QLabel>(form, "Picture1");
         QCOMPARE(banner->pixmap().size(), QSize(317, 81));
         QCOMPARE(banner->contentsRect().size(), QSize(339, 81));
@@ -62,7 +62,7 @@ class Form1Test : public QObject {
     void spaceOrEnterOnCloseEndsTheProgram() {
         for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
             FakeServices services;
-            Form1 form(services);
+            Form1 form(services, services);
             ShowAndActivate(form);
             QTest::keyClick(QApplication::focusWidget(), key);
             QCOMPARE(services.log, std::vector<std::string>{"endProgram"});
@@ -71,7 +71,7 @@ class Form1Test : public QObject {
 
     void buttonsStartTheirRoadsAndTheRestStartsNothing() {
         FakeServices services;
-        Form1 form(services);
+        Form1 form(services, services);
         ShowAndActivate(form);
         for (const char* inert : {"Label1", "Label2", "Picture1"}) {
             QTest::mouseClick(Named(form, inert), Qt::LeftButton);

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/form1_window.h"
+#include "launcher/form1_window.h"
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/fake_services.h"
 #include "ui/qt/banner_words.h"
@@ -23,7 +23,6 @@
 #include "ui/qt/form2.h"
 #include "ui/qt/qt_services.h"
 #include "ui/qt/translations.h"
-#include "ui/qt/window_switcher.h"
 #include "wizard/form2_window.h"
 
 using tbr::LocaleEnvironment;
@@ -171,11 +170,11 @@ class LanguagesTest : public QObject {
         QCOMPARE(QString::fromStdString(translations->language()), language);
         const bool pseudo = language == QStringLiteral("en_XA");
         FakeServices services;
-        Form1 main(services);
+        Form1 main(services, services);
         main.show();
         TBR_TRY_VERIFY(main.fitted());  // once on the screen
         CheckRoom(main, pseudo);
-        Form2 wizard(services);
+        Form2 wizard(services, services);
         wizard.show();
         CheckRoom(wizard, pseudo);
         Named(wizard, "Text2")->setFocus();
@@ -219,7 +218,7 @@ class LanguagesTest : public QObject {
             QGuiApplication::setLayoutDirection(Qt::RightToLeft);  // what -reverse does
         }
         FakeServices services;
-        Form1 main(services);
+        Form1 main(services, services);
         main.show();
         TBR_TRY_VERIFY(main.fitted());
         CheckMirrored(main);
@@ -228,7 +227,7 @@ class LanguagesTest : public QObject {
         const auto [left, right] = GoldOnEachSide(Named(main, "Command1")->grab().toImage());
         const QString star = QStringLiteral("star: %1 pixels left, %2 right").arg(left).arg(right);
         QVERIFY2(left > 4 * right + 10, qPrintable(star));
-        Form2 wizard(services);
+        Form2 wizard(services, services);
         CheckMirrored(wizard);
         // The folder box reads its path left to right, from its left edge.
         wizard.show();
@@ -257,7 +256,7 @@ class LanguagesTest : public QObject {
         QFETCH(QString, language);
         const auto translations = language.isEmpty() ? nullptr : Speak(language);
         FakeServices services;
-        Form1 main(services);
+        Form1 main(services, services);
         main.show();
         TBR_TRY_VERIFY(main.fitted());
         using tbr::resources::kBannerTagline;
@@ -327,8 +326,7 @@ class LanguagesTest : public QObject {
         QFETCH(QStringList, answers);
         QFETCH(QString, newFolder);
         const auto translations = Speak(language);
-        tbr::qt::WindowSwitcher switcher([] {});
-        tbr::qt::QtServices services(switcher);
+        tbr::qt::QtServices services;
         QStringList buttons;
         QString shownTitle;
         WhenModalAppears([&](QWidget* modal) {

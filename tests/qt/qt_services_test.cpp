@@ -11,12 +11,10 @@
 
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_services.h"
-#include "ui/qt/window_switcher.h"
 
 using tbr::Answer;
 using tbr::MessageId;
 using tbr::qt::QtServices;
-using tbr::qt::WindowSwitcher;
 
 class QtServicesTest : public QObject {
     Q_OBJECT
@@ -36,8 +34,7 @@ class QtServicesTest : public QObject {
         QFETCH(int, defaultAnswer);
         QFETCH(int, key);
         QFETCH(int, expected);
-        WindowSwitcher switcher([] {});
-        QtServices services(switcher);
+        QtServices services;
         QString seenTitle, seenText;
         int seenIcon = -1, seenButtons = 0;
         WhenModalAppears([&](QWidget* modal) {
@@ -62,8 +59,7 @@ class QtServicesTest : public QObject {
     }
 
     void messageShowsItsLineBreakAndOnlyOk() {
-        WindowSwitcher switcher([] {});
-        QtServices services(switcher);
+        QtServices services;
         QString seenText;
         int seenButtons = 0;
         WhenModalAppears([&](QWidget* modal) {
@@ -85,8 +81,7 @@ class QtServicesTest : public QObject {
         QFile file(dir.filePath(QStringLiteral("a b.tbr")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        WindowSwitcher switcher([] {});
-        QtServices services(switcher);
+        QtServices services;
         WhenModalAppears([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog != nullptr);
@@ -115,8 +110,7 @@ class QtServicesTest : public QObject {
     }
 
     void folderDialogOffersFoldersOnlyFromTheStartFolder() {
-        WindowSwitcher switcher([] {});
-        QtServices services(switcher);
+        QtServices services;
         QTemporaryDir dir;
         QTemporaryDir start;
         WhenModalAppears([&](QWidget* modal) {

@@ -16,7 +16,6 @@
 
 #include "ui/qt/described_window.h"
 #include "ui/qt/translations.h"
-#include "ui/qt/twips.h"
 
 // Shows a window and waits until it has the keyboard, so that key clicks reach it.
 inline void ShowAndActivate(QWidget& window) {

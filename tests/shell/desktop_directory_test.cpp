@@ -1,5 +1,5 @@
 // GetDesktopDirectory against a temporary HOME and XDG_CONFIG_HOME.
-#include "shell/desktop_directory.h"
+#include "shell/shell_folders.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
 // IsExistingFile: what the edit road may hand to the editor.
-#include "shell/existing_file.h"
+#include "shell/editor_launch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,9 @@
 // cSpecialFolders::GetSpecialFolder: the shapes of its answers and of its errors.
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 
 #include <cerrno>
 #include <climits>
 
-#include "shell/desktop_directory.h"
 #include "tests/shell/shell_folders_fixture.h"
 
 namespace tbr::testing {

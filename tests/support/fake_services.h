@@ -1,5 +1,6 @@
-// A recording stand-in for the outside world: every call is logged as one line, and each answer
-// can be set beforehand. Used by the behaviour tests and the front-end tests.
+// A recording stand-in for the outside world and the navigator: every call is logged as one line,
+// in one log, and each answer can be set beforehand. Used by the behaviour tests and the
+// front-end tests.
 #pragma once
 
 #include <algorithm>
@@ -9,8 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/navigator.h"
 #include "app/services.h"
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 
 namespace tbr::testing {
 
@@ -18,7 +20,7 @@ inline OsError FakeError(const std::string& message = "injected failure") {
     return OsError{5, message, "fake"};
 }
 
-class FakeServices : public Services {
+class FakeServices : public Services, public Navigator {
   public:
     // Answers, set by a test before it acts.
     Result<std::string> desktop = std::string("/home/owner/Desktop");

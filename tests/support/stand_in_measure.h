@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "common/window_layout.h"
+#include "common/window_description.h"
 
 namespace tbr::testing {
 

@@ -6,10 +6,9 @@
 #include <dlgs.h>
 #undef ReplaceText  // commdlg.h's, which would rename MessageId::ReplaceText
 
-#include "app/launcher.h"
 #include "document/new_document.h"
-#include "shell/desktop_directory.h"
-#include "shell/special_folders.h"
+#include "launcher/launcher.h"
+#include "shell/shell_folders.h"
 #include "wizard/create_wizard.h"
 
 namespace tbr::testing {

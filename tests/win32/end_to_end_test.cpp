@@ -5,11 +5,11 @@
 
 #include <dlgs.h>
 
-#include "app/form1_window.h"
 #include "document/new_document.h"
-#include "shell/desktop_directory.h"
+#include "launcher/form1_window.h"
+#include "shell/shell_folders.h"
 #include "ui/win32/catalogue.h"
-#include "ui/win32/control_table.h"
+#include "ui/win32/described_controls.h"
 #include "wizard/form2_window.h"
 
 namespace tbr::testing {

@@ -1,6 +1,6 @@
 // The create wizard as the user meets it: layout at 96 DPI, the first state, the tab order on
 // both pages, the page switch, the enabling rules, Cancel and the window system's close.
-#include "shell/desktop_directory.h"
+#include "shell/shell_folders.h"
 #include "tests/win32/window_test_support.h"
 
 namespace tbr::testing {
@@ -101,15 +101,21 @@ TEST_F(Wizard, SpaceOnNextGoesToTheNamePage) {
                                Id(Form2Part::Command5), Id(Form2Part::Command2)}));
 }
 
-TEST_F(Wizard, EscapeDoesNothingAndEnterPressesTheFocusedButton) {
+// Enter presses the focused button, and away from the buttons the page's default button.
+TEST_F(Wizard, EscapeDoesNothingAndEnterPressesTheFocusedOrTheDefaultButton) {
     press(VK_ESCAPE);
     expectPage(true);
     EXPECT_NE(form2(), nullptr);
-    press(VK_RETURN);  // on "Next >"
+    press(VK_TAB);  // to "Windows Desktop"
+    EXPECT_EQ(DefaultButton(form2()), Id(Form2Part::Command1));
+    press(VK_RETURN);  // "Next >"
     expectPage(false);
     press(VK_ESCAPE);
     expectPage(false);
     EXPECT_NE(form2(), nullptr);
+    press(VK_TAB);     // to "< Back"
+    press(VK_RETURN);  // "< Back", not the default "Finish"
+    expectPage(true);
 }
 
 TEST_F(Wizard, TheEnablingRulesFollowTheTrimmedText) {

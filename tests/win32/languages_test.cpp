@@ -10,9 +10,10 @@
 #include <vector>
 
 #include "resources/banner_words.h"
+#include "tests/support/shipped_languages.h"
 #include "tests/win32/window_test_support.h"
-#include "ui/win32/boxes.h"
 #include "ui/win32/catalogue.h"
+#include "ui/win32/win32_services.h"
 
 namespace tbr::testing {
 namespace {
@@ -181,30 +182,28 @@ INSTANTIATE_TEST_SUITE_P(Shipped, Languages, ::testing::ValuesIn(EveryLanguage()
                              return std::string(name);
                          });
 
-// Every translation and the pseudo-language are in the program; a language without a table gets
-// English, and Arabic, Hebrew and Persian are written right to left.
+// Every translation in po/ and the pseudo-language are in the program, each under Windows'
+// numbers for its language; a language without a table gets English, and Arabic, Hebrew and
+// Persian are written right to left.
 TEST(Catalogue, ShipsEveryLanguageAndItsDirection) {
     const HINSTANCE program = GetModuleHandleW(nullptr);
     std::vector<std::uint16_t> shipped = Catalogue::Shipped(program);
     std::sort(shipped.begin(), shipped.end());
-    // Sorted by number: the pseudo-language (0x0501) before Traditional Chinese (0x7c04).
-    const std::vector<std::uint16_t> tables{0x01, 0x04, 0x05, 0x07, 0x0a,   0x0c,  0x0d,
-                                            0x0e, 0x10, 0x11, 0x12, 0x13,   0x15,  0x16,
-                                            0x19, 0x1f, 0x22, 0x29, 0x0501, 0x7c04};
-    EXPECT_EQ(shipped, tables);
+    EXPECT_EQ(shipped, ShippedWindowsTables());
     const struct {
         LANGID asked;
         LANGID given;
         bool rightToLeft;
     } rows[] = {{0x01, 0x01, true}, {0x0d, 0x0d, true},      {0x07, 0x07, false},
-                {0x0407, 0, false}, {0x1d, 0, false},        {win32::kEnglishTable, 0, false},
+                {0x0407, 0, false}, {0x7f, 0, false},        {win32::kEnglishTable, 0, false},
                 {0x29, 0x29, true}, {0x7c04, 0x7c04, false}, {0x12, 0x12, false}};
     for (const auto& row : rows) {
         const Catalogue catalogue(program, row.asked);
         EXPECT_EQ(catalogue.language(), row.given) << row.asked;
         EXPECT_EQ(catalogue.rightToLeft(), row.rightToLeft) << row.asked;
     }
-    EXPECT_EQ(Catalogue(program, 0x1d).text(MessageId::CloseButton), L"Close");
+    // The invariant locale (0x7f) is no language: never a table, always English.
+    EXPECT_EQ(Catalogue(program, 0x7f).text(MessageId::CloseButton), L"Close");
 }
 
 // Each visible control, seen on the screen, stands where the layout puts it seen in a mirror.
@@ -278,8 +277,7 @@ TEST_P(Direction, WindowsMirrorAndControlsReadAsTheirTexts) {
     };
     const bool rightToLeft = program_.catalogue().rightToLeft();
     // Its message boxes read as its windows do, their text on the reading side.
-    EXPECT_EQ(win32::BoxDirection({L"", L"", rightToLeft}),
-              rightToLeft ? UINT{MB_RTLREADING | MB_RIGHT} : 0u);
+    EXPECT_EQ(win32::BoxDirection(rightToLeft), rightToLeft ? UINT{MB_RTLREADING | MB_RIGHT} : 0u);
     const auto expectCarried = [&](HWND window, bool wizard) {
         const auto exStyle = GetWindowLongW(window, GWL_EXSTYLE);
         EXPECT_EQ((exStyle & WS_EX_LAYOUTRTL) != 0, rightToLeft);

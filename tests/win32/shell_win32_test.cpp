@@ -2,10 +2,8 @@
 // editor's start through the system's program search.
 #include <shlobj.h>
 
-#include "shell/desktop_directory.h"
 #include "shell/editor_launch.h"
-#include "shell/existing_file.h"
-#include "shell/special_folders.h"
+#include "shell/shell_folders.h"
 #include "tests/win32/win32_test_support.h"
 
 namespace tbr::testing {

@@ -139,7 +139,7 @@ TEST(CreateWizard, FolderFromTheSystemIsNeverTrimmed) {
     for (const bool fromDialog : {false, true}) {
         FakeServices s;
         RecordingView v;
-        CreateWizard wizard(s, v, '/');
+        CreateWizard wizard(s, s, v, '/');
         s.desktop = std::string("/home/o/Desk ");
         s.folderChoice = "/srv/Work ";
         wizard.onLoad();

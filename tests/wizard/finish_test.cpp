@@ -277,7 +277,7 @@ TEST(CreateWizard, NameBoxShowsTheFullPathWhileABoxIsUp) {
     };
     PathCheckingServices s;
     RecordingView v;
-    CreateWizard wizard(s, v, '/');
+    CreateWizard wizard(s, s, v, '/');
     s.wizard = &wizard;
     s.desktop = std::string("/home/o/Desktop");
     s.writeResult = FakeError();

@@ -44,9 +44,13 @@ TEST(Form2Description, ControlsAsDesigned) {
     EXPECT_EQ(kForm2.placement, Placement::SystemDefault);
     const auto at = [](Form2Part part) { return kForm2.controls[static_cast<int>(part)]; };
     EXPECT_EQ(at(Form2Part::Text1).spokenName, MessageId::FolderBoxName);
-    EXPECT_EQ(at(Form2Part::Label2).labels, static_cast<int>(Form2Part::Text2));
-    EXPECT_EQ(at(Form2Part::Text2).enterPresses, static_cast<int>(Form2Part::Command5));
-    EXPECT_TRUE(at(Form2Part::Command1).pageDefault && at(Form2Part::Command5).pageDefault);
+    const auto labelled = [](Form2Part label) {
+        return LabelledControl(kForm2, static_cast<std::size_t>(label));
+    };
+    EXPECT_EQ(labelled(Form2Part::Label2), static_cast<int>(Form2Part::Text2));
+    EXPECT_EQ(labelled(Form2Part::Label1), kNoControl);  // the question names no option
+    EXPECT_EQ(labelled(Form2Part::Text1), kNoControl);   // a text box is no label
+    EXPECT_TRUE(at(Form2Part::Command1).defaultButton && at(Form2Part::Command5).defaultButton);
 }
 
 // What the window shows of the wizard's state, control by control.

@@ -19,7 +19,7 @@ struct RecordingView : WizardView {
 struct Wizard {
     FakeServices services;
     RecordingView view;
-    CreateWizard wizard{services, view, '\\'};
+    CreateWizard wizard{services, services, view, '\\'};
     Wizard() {
         services.desktop = std::string("C:\\Users\\owner\\Desktop");
         services.home = std::string("C:\\Users\\owner\\");

@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <cmath>
 
-#include "ui/qt/fonts.h"
+#include "ui/qt/described_window.h"
 
 namespace tbr::qt {
 namespace {
@@ -18,7 +18,7 @@ constexpr int kRoom = kBannerWordsRight - kBannerWordsLeft;
 }  // namespace
 
 WrittenLine FitBannerLine(const QString& text, const BannerLine& line) {
-    QFont font = DialogFont();
+    QFont font = ArialFont(kDialogPoints);
     font.setBold(line.bold);
     font.setPixelSize(100);  // to read the capitals' share of the em
     const qreal capsAt100 = QFontMetricsF(font).capHeight();

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,10 +11,8 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/translations.h"
-#include "ui/qt/twips.h"
 
 namespace tbr::qt {
 namespace {
@@ -89,10 +88,7 @@ int WidgetMeasure::lineHeight(int control) const {
 
 int WidgetMeasure::wrappedHeight(int control, int width) const {
     const auto* label = qobject_cast<const QLabel*>(widgets_[static_cast<std::size_t>(control)]);
-    if (label == nullptr) {
-        return 0;
-    }
-    return Twips(label->heightForWidth(Px(width)));
+    return label == nullptr ? 0 : Twips(label->heightForWidth(Px(width)));
 }
 
 DescribedWindow::DescribedWindow(const WindowDescription& description, QWidget* parent)
@@ -101,7 +97,7 @@ DescribedWindow::DescribedWindow(const WindowDescription& description, QWidget* 
       description_(description) {
     setObjectName(QString::fromLatin1(description.name));
     setWindowTitle(Tr(description.title));
-    setFont(DialogFont());
+    setFont(ArialFont(kDialogPoints));
     for (const ControlDescription& control : description.controls) {
         QWidget* widget = create(control, static_cast<int>(controls_.size()));
         widget->setObjectName(QString::fromLatin1(control.name));
@@ -110,16 +106,15 @@ DescribedWindow::DescribedWindow(const WindowDescription& description, QWidget* 
     // Tab goes round the controls in the order they were made, the description's. Labels name
     // the control after them.
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        const ControlDescription& control = description.controls[i];
-        if (control.labels != kNoControl) {
+        if (const int part = LabelledControl(description, i); part != kNoControl) {
             auto* label = static_cast<QLabel*>(controls_[i]);
-            QWidget* named = controls_.at(static_cast<std::size_t>(control.labels));
+            QWidget* named = controls_.at(static_cast<std::size_t>(part));
             label->setBuddy(named);
             if (named->accessibleName().isEmpty()) {
                 named->setAccessibleName(label->text());
             }
         }
-        hasPageDefaults_ = hasPageDefaults_ || control.pageDefault;
+        hasDefaultButtons_ = hasDefaultButtons_ || description.controls[i].defaultButton;
     }
     focusChanges_ =
         connect(qApp, &QApplication::focusChanged, this, [this] { showDefaultButton(); });
@@ -151,7 +146,7 @@ QWidget* DescribedWindow::create(const ControlDescription& control, int part) {
             label->setWordWrap(true);  // where a translation is wider than the window
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             if (control.font == ControlFont::Label) {
-                label->setFont(LabelFont());
+                label->setFont(ArialFont(kLabelPoints));
             }
             return label;
         }
@@ -175,10 +170,6 @@ QWidget* DescribedWindow::create(const ControlDescription& control, int part) {
             connect(box, &QLineEdit::textChanged, this, [this, part](const QString& text) {
                 emit textChanged(part, text.toStdString());
             });
-            if (const int button = control.enterPresses; button != kNoControl) {
-                connect(box, &QLineEdit::returnPressed, this,
-                        [this, button] { emit clicked(button); });
-            }
             return box;
         }
         case ControlRole::PictureButton:
@@ -229,27 +220,45 @@ void DescribedWindow::render(std::span<const ControlState> states) {
     showDefaultButton();
 }
 
-// A window with page default buttons shows one default button at a time, as a dialog does: its
-// page's own, and while another button has the focus, that one (Enter presses the focused
-// button). Only the look and what screen readers are told depend on it.
+// The default button of the page shown; -1 where it has none.
+int DescribedWindow::pageDefault() const {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (description_.controls[i].defaultButton && controls_[i]->isVisibleTo(this)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// A window with default buttons shows one default button at a time, as a dialog does: its page's
+// own, and while another button has the focus, that one (Enter presses the focused button).
 void DescribedWindow::showDefaultButton() {
-    if (!hasPageDefaults_) {
+    if (!hasDefaultButtons_) {
         return;  // the look stays the toolkit's
     }
     QPushButton* shown = qobject_cast<QPushButton*>(focusWidget());
     if (shown == nullptr || !shown->isVisible()) {
-        shown = nullptr;
-        for (std::size_t i = 0; i < controls_.size(); ++i) {
-            if (description_.controls[i].pageDefault && controls_[i]->isVisibleTo(this)) {
-                shown = static_cast<QPushButton*>(controls_[i]);
-            }
-        }
+        const int part = pageDefault();
+        shown = part < 0 ? nullptr : static_cast<QPushButton*>(control(part));
     }
     for (QWidget* widget : controls_) {
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             button->setDefault(button == shown);
         }
     }
+}
+
+// Enter that no push button took (a focused button takes it itself): the page's default button,
+// where it is enabled.
+void DescribedWindow::keyPressEvent(QKeyEvent* event) {
+    const int part = pageDefault();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && part >= 0) {
+        if (control(part)->isEnabled()) {
+            emit clicked(part);
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // The window is placed as described each time it is shown; the focus starts on the first control

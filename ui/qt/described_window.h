@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QAccessible>
+#include <QFont>
+#include <QRect>
 #include <QWidget>
 #include <span>
 #include <vector>
@@ -12,6 +14,30 @@
 #include "common/window_description.h"
 
 namespace tbr::qt {
+
+// Window layouts are drawn in twips (1/1440 inch); Qt's device-independent pixel is 1/96 inch,
+// so 15 twips make a pixel and Qt scales the result on high-resolution screens.
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+constexpr QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// The windows have fixed layouts measured for the classic 8-point dialog font, so they carry
+// their fonts with them instead of taking the desktop's, which may be larger: Arial at 8.25 pt,
+// the main window's labels at 11.25 pt. "Arial" resolves to a metric-compatible face where the
+// fonts-liberation package is installed.
+inline constexpr qreal kDialogPoints = 8.25;
+inline constexpr qreal kLabelPoints = 11.25;
+inline QFont ArialFont(qreal points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    return font;
+}
 
 // The widgets' texts, measured in their fonts and style; widgets by the window's enumeration. A
 // label's lines are its own word wrapping's.
@@ -39,8 +65,8 @@ class DescribedWindow : public QWidget {
     const WindowDescription& description() const { return description_; }
 
   signals:
-    // A button or option clicked (an option also by the arrow keys), or Enter pressed in a text
-    // box that names a button for it.
+    // A button or option clicked (an option also by the arrow keys), or the page's default button
+    // pressed by Enter.
     void clicked(int part);
     void textChanged(int part, const std::string& text);
 
@@ -53,15 +79,17 @@ class DescribedWindow : public QWidget {
     void render(std::span<const ControlState> states);
 
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* create(const ControlDescription& control, int part);
+    int pageDefault() const;
     void showDefaultButton();
 
     const WindowDescription& description_;
     std::vector<QWidget*> controls_;
     QMetaObject::Connection focusChanges_;
-    bool hasPageDefaults_ = false;
+    bool hasDefaultButtons_ = false;
     bool shownBefore_ = false;
 };
 

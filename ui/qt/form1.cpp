@@ -10,8 +10,8 @@
 
 namespace tbr::qt {
 
-Form1::Form1(Services& services, QWidget* parent)
-    : DescribedWindow(kForm1, parent), launcher_(services) {
+Form1::Form1(Services& services, Navigator& navigator, QWidget* parent)
+    : DescribedWindow(kForm1, parent), launcher_(services, navigator) {
     if (QApplication::windowIcon().isNull()) {
         setWindowIcon(ApplicationIcon());  // else the program's icon, set for all its windows
     }

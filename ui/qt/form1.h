@@ -1,8 +1,8 @@
-// The main window (app/form1_window.h): a banner, two large picture buttons (create, edit) with a
-// line of text each, and "Close". Every click goes to the Launcher.
+// The main window (launcher/form1_window.h): a banner, two large picture buttons (create, edit)
+// with a line of text each, and "Close". Every click goes to the Launcher.
 #pragma once
 
-#include "app/launcher.h"
+#include "launcher/launcher.h"
 #include "ui/qt/described_window.h"
 
 namespace tbr::qt {
@@ -10,7 +10,7 @@ namespace tbr::qt {
 class Form1 : public DescribedWindow {
     Q_OBJECT
   public:
-    explicit Form1(Services& services, QWidget* parent = nullptr);
+    Form1(Services& services, Navigator& navigator, QWidget* parent = nullptr);
 
     // Whether the controls have been placed for their measured texts (once on the screen).
     bool fitted() const { return fitted_; }

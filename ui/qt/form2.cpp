@@ -2,8 +2,8 @@
 
 namespace tbr::qt {
 
-Form2::Form2(Services& services, QWidget* parent)
-    : DescribedWindow(kForm2, parent), wizard_(services, *this) {
+Form2::Form2(Services& services, Navigator& navigator, QWidget* parent)
+    : DescribedWindow(kForm2, parent), wizard_(services, navigator, *this) {
     SetAccessibleWindowRole(this, QAccessible::Dialog);
     // As designed, with room for texts longer than the English ones; mirrored right to left.
     layOut(true);
@@ -13,14 +13,6 @@ Form2::Form2(Services& services, QWidget* parent)
         wizard_.onTextChanged(static_cast<Form2Part>(part), text);
     });
     wizard_.onLoad();
-}
-
-void Form2::render(const WizardState& state) {
-    DescribedWindow::render(ControlsOf(state));
-}
-
-void Form2::focus(Form2Part part) {
-    control(part)->setFocus();
 }
 
 }  // namespace tbr::qt

@@ -11,13 +11,13 @@ namespace tbr::qt {
 class Form2 : public DescribedWindow, private WizardView {
     Q_OBJECT
   public:
-    explicit Form2(Services& services, QWidget* parent = nullptr);
+    Form2(Services& services, Navigator& navigator, QWidget* parent = nullptr);
 
     const WizardState& state() const { return wizard_.state(); }
 
   private:
-    void render(const WizardState& state) override;
-    void focus(Form2Part part) override;
+    void render(const WizardState& state) override { DescribedWindow::render(ControlsOf(state)); }
+    void focus(Form2Part part) override { control(part)->setFocus(); }
 
     CreateWizard wizard_;
 };

@@ -3,10 +3,12 @@
 // before the toolkit starts. Every text is in the user's language.
 #include <QApplication>
 #include <QSettings>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 #include "app/command_line.h"
 #include "shell/session_bus.h"
-#include "ui/qt/open_display.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/translations.h"
 #include "ui/qt/window_switcher.h"
@@ -27,6 +29,31 @@ void LeaveNoTrace() {
     }
 }
 
+QtMessageHandler previousHandler = nullptr;
+std::string failureText;
+
+// The toolkit reports a platform that cannot start as a fatal message and aborts after it.
+void EndOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        previousHandler(type, context, message);
+        return;
+    }
+    std::fputs((failureText + "\n").c_str(), stderr);
+    std::fflush(stderr);
+    std::_Exit(tbr::kNoDisplayStatus);
+}
+
+// Starts the toolkit on the display (argc must outlive the application). Where its platform cannot
+// connect after all (a DISPLAY that names no running server, a missing plugin), the program ends
+// with failure, one line on standard error, and status 1 instead of the toolkit's abort.
+std::unique_ptr<QApplication> OpenDisplay(int& argc, char** argv, std::string failure) {
+    failureText = std::move(failure);
+    previousHandler = qInstallMessageHandler(EndOnFatal);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    return application;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -38,8 +65,7 @@ int main(int argc, char* argv[]) {
         return tbr::ReportCommandLine(decision);
     }
     LeaveNoTrace();
-    const auto app =
-        tbr::qt::OpenDisplay(argc, argv, translations.words(tbr::MessageId::DisplayFailed));
+    const auto app = OpenDisplay(argc, argv, translations.words(tbr::MessageId::DisplayFailed));
     translations.install();
     QApplication::setApplicationName(QStringLiteral(TBR_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(TBR_VERSION_TEXT));

@@ -17,8 +17,6 @@ QString ForDisplay(MessageId text);
 class QtServices : public QObject, public WindowServices {
     Q_OBJECT
   public:
-    explicit QtServices(Navigator& navigator) : WindowServices(navigator) {}
-
     // The window that owns this window's boxes and dialogs.
     void setOwner(QWidget* owner) { owner_ = owner; }
 

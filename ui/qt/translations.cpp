@@ -68,8 +68,7 @@ void Translations::install() {
 }
 
 QString Tr(MessageId id) {
-    const std::string english = English(id);
-    return QCoreApplication::translate("", english.c_str());
+    return QCoreApplication::translate("", English(id).c_str());
 }
 
 }  // namespace tbr::qt

@@ -20,8 +20,8 @@ void WindowSwitcher::replaceWith() {
         current_->hide();
         current_->deleteLater();
     }
-    auto* services = new QtServices(*this);
-    auto* form = new Form(*services);
+    auto* services = new QtServices;
+    auto* form = new Form(*services, *this);
     services->setParent(form);
     services->setOwner(form);
     // Closing the window through the window system unloads it; with no window left, the

@@ -14,14 +14,6 @@ namespace {
 constexpr int kDrawnForDpi = 0;
 constexpr int kWords = sizeof(LONG_PTR);
 
-HBITMAP BannerBitmap(HWND banner) {
-    return reinterpret_cast<HBITMAP>(GetWindowLongPtrW(banner, GWLP_USERDATA));
-}
-
-const BannerWords* Words(HWND banner) {
-    return reinterpret_cast<const BannerWords*>(GetWindowLongPtrW(banner, kWords));
-}
-
 // The banner's sans-serif (Arial, or the font the system gives for it) with capitals capHeight
 // pixels tall.
 HFONT WordsFont(HDC dc, double capHeight, int weight) {
@@ -93,7 +85,7 @@ void WriteWords(HDC dc, const BannerWords& words, int dpi) {
 }
 
 void DrawPicture(HWND banner, HDC dc) {
-    const HBITMAP bitmap = BannerBitmap(banner);
+    const auto bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrW(banner, GWLP_USERDATA));
     BITMAP info{};
     if (bitmap == nullptr || GetObjectW(bitmap, sizeof(info), &info) == 0) {
         return;
@@ -113,7 +105,8 @@ void DrawPicture(HWND banner, HDC dc) {
     }
     SelectObject(source, previous);
     DeleteDC(source);
-    if (const BannerWords* words = Words(banner)) {
+    if (const auto* words =
+            reinterpret_cast<const BannerWords*>(GetWindowLongPtrW(banner, kWords))) {
         WriteWords(dc, *words, dpi);
     }
 }
@@ -159,26 +152,19 @@ LRESULT OnLookChanged(HWND banner, UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-LRESULT OnFocusChanged(HWND banner) {
-    InvalidateRect(banner, nullptr, FALSE);
-    return 0;
-}
-
-LRESULT OnLeftButtonDown(HWND banner) {
-    // Like any control that can take the focus, a click gives it the focus; nothing else happens.
-    SetFocus(banner);
-    return 0;
-}
-
 LRESULT CALLBACK BannerProcedure(HWND banner, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
             return OnPaint(banner);
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            return OnFocusChanged(banner);
+            InvalidateRect(banner, nullptr, FALSE);
+            return 0;
         case WM_LBUTTONDOWN:
-            return OnLeftButtonDown(banner);
+            // Like any control that can take the focus, a click gives it the focus; nothing else
+            // happens.
+            SetFocus(banner);
+            return 0;
         case WM_UPDATEUISTATE:
         case WM_SYSCOLORCHANGE:
             return OnLookChanged(banner, message, wParam, lParam);

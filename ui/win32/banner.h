@@ -4,11 +4,14 @@
 // right to left it looks as it does left to right.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
-#include "ui/win32/control_table.h"
-
 namespace tbr::win32 {
+
+// The banner's window class, which the described controls make a banner of.
+inline constexpr wchar_t kBannerClass[] = L"TbrBanner";
 
 // Registers the banner's window class for this module (again is harmless).
 void RegisterBannerClass(HINSTANCE instance);

@@ -1,4 +1,5 @@
-#include "ui/win32/boxes.h"
+// The system's modal boxes and dialogs of win32_services.h, with the texts in the user's language.
+#include "ui/win32/win32_services.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -36,12 +37,8 @@ int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
     return 0;
 }
 
-}  // namespace
-
-UINT BoxDirection(const BoxText& box) {
-    return box.rightToLeft ? MB_RTLREADING | MB_RIGHT : 0;
-}
-
+// A message text as MessageBoxW shows it: a lone carriage return, the program's line break,
+// becomes CR LF, which every version of the box shows as a line break.
 std::wstring MessageBoxText(const std::wstring& text) {
     std::wstring shown;
     shown.reserve(text.size() + 4);
@@ -54,24 +51,33 @@ std::wstring MessageBoxText(const std::wstring& text) {
     return shown;
 }
 
-Answer AskYesNo(HWND owner, const BoxText& box, Answer defaultAnswer) {
+}  // namespace
+
+UINT BoxDirection(bool rightToLeft) {
+    return rightToLeft ? MB_RTLREADING | MB_RIGHT : 0;
+}
+
+int Win32Services::showBox(MessageId text, MessageId title, UINT buttons) const {
+    return MessageBoxW(owner(), MessageBoxText(catalogue_.text(text)).c_str(),
+                       catalogue_.text(title).c_str(),
+                       buttons | MB_APPLMODAL | BoxDirection(catalogue_.rightToLeft()));
+}
+
+Answer Win32Services::ask(MessageId text, MessageId title, Answer defaultAnswer) {
     const UINT defaultButton = defaultAnswer == Answer::No ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
-    const int pressed = MessageBoxW(owner, MessageBoxText(box.text).c_str(), box.title.c_str(),
-                                    MB_YESNO | MB_APPLMODAL | defaultButton | BoxDirection(box));
     // A box that could not be shown counts as No: nothing is replaced and nothing is started.
-    return pressed == IDYES ? Answer::Yes : Answer::No;
+    return showBox(text, title, MB_YESNO | defaultButton) == IDYES ? Answer::Yes : Answer::No;
 }
 
-void Tell(HWND owner, const BoxText& box) {
-    MessageBoxW(owner, MessageBoxText(box.text).c_str(), box.title.c_str(),
-                MB_OK | MB_APPLMODAL | BoxDirection(box));
+void Win32Services::tell(MessageId text, MessageId title) {
+    showBox(text, title, MB_OK);
 }
 
-Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileDialogRequest& request) {
+Result<std::optional<std::string>> Win32Services::chooseFile(const FileOpenRequest& request) {
     static constexpr char kSource[] = "GetOpenFileNameW";
     // One filter pair; the string's own terminator closes the list with a second NUL.
     const std::wstring filter =
-        request.filterName + L'\0' + WideText(request.filterPattern) + L'\0';
+        catalogue_.text(request.filterName) + L'\0' + WideText(request.filterPattern) + L'\0';
     // The starting folder. Microsoft documents this order for Windows 7 and later
     // (OPENFILENAMEW, lpstrInitialDir):
     //   1. If lpstrInitialDir has the same value as was passed the first time the application
@@ -96,16 +102,17 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileDialog
     initialFolder.copy(file.data(),
                        std::min<std::size_t>(initialFolder.size(), kLongPathBuffer - 1));
 
+    const std::wstring title = catalogue_.text(request.title);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
+    dialog.hwndOwner = owner();
     dialog.hInstance = GetModuleHandleW(nullptr);
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = kLongPathBuffer;
     dialog.lpstrInitialDir = nullptr;
-    dialog.lpstrTitle = request.title.c_str();
+    dialog.lpstrTitle = title.c_str();
     // OFN_NOCHANGEDIR keeps the current folder only for the save dialog: after a pick here it may
     // have moved to the document's folder. Nothing depends on it: relative folders are taken below
     // the profile folder, every path handed on is absolute, and the editor is never looked for in
@@ -129,15 +136,16 @@ Result<std::optional<std::string>> ChooseFileToOpen(HWND owner, const FileDialog
                    kSource};
 }
 
-std::optional<std::string> ChooseFolder(HWND owner, const std::wstring& title,
-                                        const std::string& initialFolder) {
+std::optional<std::string> Win32Services::chooseFolder(MessageId title,
+                                                       const std::string& initialFolder) {
     const std::wstring start = WideText(initialFolder);
+    const std::wstring shownTitle = catalogue_.text(title);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW browse{};
-    browse.hwndOwner = owner;
+    browse.hwndOwner = owner();
     browse.pidlRoot = nullptr;  // the whole tree, from the desktop down
     browse.pszDisplayName = displayName;
-    browse.lpszTitle = title.c_str();
+    browse.lpszTitle = shownTitle.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
     if (!start.empty()) {
         browse.lpfn = SelectStartFolder;

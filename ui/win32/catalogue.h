@@ -1,6 +1,7 @@
 // The program's texts in the user's language, read from the string tables built into the
-// program: one table a language, declared for the language as a whole (SUBLANG_NEUTRAL), each
-// text under its MessageId's number. English is the source: the program's own EnglishText, and
+// program: one table a language, under Windows' numbers for it (messages/windows_languages.txt:
+// the language as a whole, or the sub-languages that read it), each text under its MessageId's
+// number. English is the source: the program's own EnglishText, and
 // the en-US table where the shell's resource loader finds the document type's name (number 40)
 // when the user's language has none.
 #pragma once
@@ -32,7 +33,6 @@ class Catalogue {
 
     LANGID language() const { return language_; }
     std::wstring text(MessageId id) const;
-    std::string words(MessageId id) const { return Utf8Text(text(id)); }
     // Written right to left: the windows are mirrored and boxes read from the right.
     bool rightToLeft() const { return rightToLeft_; }
 

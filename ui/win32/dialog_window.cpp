@@ -16,7 +16,6 @@ std::vector<DWORD> EmptyDialogTemplate(const WindowDescription& dialog, const st
     DLGTEMPLATE header{};
     header.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     header.dwExtendedStyle = WS_EX_APPWINDOW | (rightToLeft ? WS_EX_LAYOUTRTL : 0);
-    header.cdit = 0;
     const bool systemPlacesIt = dialog.placement == Placement::SystemDefault;
     header.x = systemPlacesIt ? kTemplateDefaultPosition : 0;  // else placed once it has its size
     header.y = systemPlacesIt ? kTemplateDefaultPosition : 0;
@@ -42,14 +41,6 @@ HWND CreateModelessDialog(HINSTANCE instance, const WindowDescription& dialog,
     return CreateDialogIndirectParamW(instance,
                                       reinterpret_cast<const DLGTEMPLATE*>(storage.data()), nullptr,
                                       procedure, reinterpret_cast<LPARAM>(self));
-}
-
-void RememberDialogObject(HWND dialog, void* self) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-}
-
-void* DialogObject(HWND dialog) {
-    return reinterpret_cast<void*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
 void CentreOnScreen(HWND window) {
@@ -85,10 +76,6 @@ void TakeOverDpiScaling(HWND dialog) {
         reinterpret_cast<SetBehavior>(reinterpret_cast<void*>(found))(dialog, DDC_DISABLE_ALL,
                                                                       DDC_DISABLE_ALL);
     }
-}
-
-void FocusControl(HWND dialog, HWND control) {
-    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 }  // namespace tbr::win32

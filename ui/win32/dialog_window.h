@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/services.h"
-#include "ui/win32/control_table.h"
+#include "app/navigator.h"
+#include "ui/win32/described_controls.h"
 #include "ui/win32/fonts_and_icons.h"
 
 namespace tbr::win32 {
@@ -18,19 +18,12 @@ namespace tbr::win32 {
 HWND CreateModelessDialog(HINSTANCE instance, const WindowDescription& dialog,
                           const Catalogue& catalogue, DLGPROC procedure, void* self);
 
-// The object that WM_INITDIALOG handed in (stored with the window).
-void RememberDialogObject(HWND dialog, void* self);
-void* DialogObject(HWND dialog);
-
 void CentreOnScreen(HWND window);
 // Hands a message that only top-level windows receive (WM_SYSCOLORCHANGE) on to every control.
 void ForwardToControls(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // Leaves the layout on a DPI change to the window itself, where the system would rescale
 // dialogs from their template units.
 void TakeOverDpiScaling(HWND dialog);
-
-// Sets the focus the way the dialog manager does (default button and selection follow).
-void FocusControl(HWND dialog, HWND control);
 
 // The window object behind one dialog window, built from its description: loading, showing and
 // unloading it, its dialog procedure, and its layout at the window's DPI. Form derives from
@@ -76,23 +69,22 @@ class DialogWindow {
     }
 
   protected:
-    DialogWindow(HINSTANCE instance, Services& services, const Catalogue& catalogue,
+    DialogWindow(HINSTANCE instance, Navigator& navigator, const Catalogue& catalogue,
                  const WindowDescription& description)
         : instance_(instance),
-          services_(services),
+          navigator_(navigator),
           catalogue_(catalogue),
           description_(description) {}
     // The form is gone by now: its window goes without reaching it. A form whose window uses
     // the form's own members unloads in its own destructor.
     ~DialogWindow() {
         if (window_ != nullptr && IsWindow(window_)) {
-            RememberDialogObject(window_, nullptr);
+            SetWindowLongPtrW(window_, DWLP_USER, 0);
         }
         unload();
     }
 
     HINSTANCE instance() const { return instance_; }
-    const Catalogue& catalogue() const { return catalogue_; }
 
     void layOutOwnParts(UINT /*dpi*/) {}
     // Shows what the behaviour says of each control; the changes are not the user's.
@@ -108,10 +100,11 @@ class DialogWindow {
   private:
     static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
+        // The object that WM_INITDIALOG hands in is stored with the window.
         if (message == WM_INITDIALOG) {
-            RememberDialogObject(window, reinterpret_cast<void*>(lParam));
+            SetWindowLongPtrW(window, DWLP_USER, lParam);
         }
-        auto* self = static_cast<DialogWindow*>(DialogObject(window));
+        auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));
         if (self == nullptr) {
             return FALSE;
         }
@@ -129,7 +122,7 @@ class DialogWindow {
                 self->window_ = nullptr;
                 if (!self->unloading_) {
                     // Closed through the window system: no window is left, the program ends.
-                    self->services_.endProgram();
+                    self->navigator_.endProgram();
                 }
                 return FALSE;
             case WM_DPICHANGED:
@@ -196,7 +189,7 @@ class DialogWindow {
     }
 
     HINSTANCE instance_;
-    Services& services_;
+    Navigator& navigator_;
     const Catalogue& catalogue_;
     const WindowDescription& description_;
     HWND window_ = nullptr;

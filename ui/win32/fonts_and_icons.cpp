@@ -3,32 +3,33 @@
 #include "ui/win32/twips.h"
 
 namespace tbr::win32 {
+namespace {
+
+// A font of face at hundredths of a point, at dpi.
+HFONT MakeFont(const wchar_t* face, int hundredthsOfPoint, UINT dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(hundredthsOfPoint, static_cast<int>(dpi), 7200);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    wcscpy_s(font.lfFaceName, LF_FACESIZE, face);
+    return CreateFontIndirectW(&font);
+}
+
+}  // namespace
 
 void WindowFonts::create(UINT dpi) {
     release();
-    LOGFONTW dialogFont{};
-    dialogFont.lfHeight = -MulDiv(8, static_cast<int>(dpi), 72);
-    dialogFont.lfWeight = FW_NORMAL;
-    dialogFont.lfCharSet = DEFAULT_CHARSET;
-    wcscpy_s(dialogFont.lfFaceName, LF_FACESIZE, L"MS Shell Dlg");
-    dialog_ = CreateFontIndirectW(&dialogFont);
-
-    LOGFONTW labelFont{};
-    labelFont.lfHeight = -MulDiv(1125, static_cast<int>(dpi), 7200);  // 11.25 pt
-    labelFont.lfWeight = FW_NORMAL;
-    labelFont.lfCharSet = DEFAULT_CHARSET;
-    wcscpy_s(labelFont.lfFaceName, LF_FACESIZE, L"Arial");
-    label_ = CreateFontIndirectW(&labelFont);
+    dialog_ = MakeFont(L"MS Shell Dlg", 800, dpi);
+    label_ = MakeFont(L"Arial", 1125, dpi);
 }
 
 void WindowFonts::release() {
-    if (dialog_ != nullptr) {
-        DeleteObject(dialog_);
+    for (HFONT* font : {&dialog_, &label_}) {
+        if (*font != nullptr) {
+            DeleteObject(*font);
+            *font = nullptr;
+        }
     }
-    if (label_ != nullptr) {
-        DeleteObject(label_);
-    }
-    dialog_ = label_ = nullptr;
 }
 
 SIZE TextSize(HWND window, HFONT font, const std::wstring& text) {
@@ -63,21 +64,6 @@ void ScaledIcon::release() {
     if (icon_ != nullptr) {
         DestroyIcon(icon_);
         icon_ = nullptr;
-    }
-}
-
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
-void SetWindowTextIfDifferent(HWND window, const std::wstring& text) {
-    // Setting the same text again would move the caret and send a change notification.
-    if (WindowText(window) != text) {
-        SetWindowTextW(window, text.c_str());
     }
 }
 

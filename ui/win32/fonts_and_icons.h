@@ -27,11 +27,6 @@ class WindowFonts {
     HFONT label_ = nullptr;
 };
 
-// A window's text, and setting it only where it differs (so that a box keeps its caret and sends
-// no change notification for the same text).
-std::wstring WindowText(HWND window);
-void SetWindowTextIfDifferent(HWND window, const std::wstring& text);
-
 // The size a text takes in a font, on one line.
 SIZE TextSize(HWND window, HFONT font, const std::wstring& text);
 // The height a text takes in a font when wrapped into width pixels.

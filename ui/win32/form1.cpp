@@ -13,9 +13,10 @@ HBITMAP LoadBitmapResource(HINSTANCE instance, int id) {
 
 }  // namespace
 
-Form1::Form1(HINSTANCE instance, Services& services, const Catalogue& catalogue)
-    : DialogWindow(instance, services, catalogue, kForm1),
-      launcher_(services),
+Form1::Form1(HINSTANCE instance, Services& services, Navigator& navigator,
+             const Catalogue& catalogue)
+    : DialogWindow(instance, navigator, catalogue, kForm1),
+      launcher_(services, navigator),
       banner_(LoadBitmapResource(instance, TBR_IDB_BANNER)),
       bannerWords_{catalogue.text(MessageId::MainWindowTitle),
                    catalogue.text(MessageId::BannerTagline), catalogue.rightToLeft()} {
@@ -23,12 +24,9 @@ Form1::Form1(HINSTANCE instance, Services& services, const Catalogue& catalogue)
 }
 
 Form1::~Form1() {
-    unload();  // the banner shows the bitmap until its window is gone
-    for (const HBITMAP bitmap : {banner_, banner2x_}) {
-        if (bitmap != nullptr) {
-            DeleteObject(bitmap);
-        }
-    }
+    unload();               // the banner shows the bitmap until its window is gone
+    DeleteObject(banner_);  // nothing where none was loaded
+    DeleteObject(banner2x_);
 }
 
 // The pictures for the window's DPI: the icons hold an image for 96, 144 and 192 DPI, and above

@@ -1,9 +1,9 @@
-// Form1, the main window (app/form1_window.h): the banner, the create and edit picture buttons
+// Form1, the main window (launcher/form1_window.h): the banner, the create and edit picture buttons
 // with their labels, and "Close". What its buttons do is Launcher's; this window draws and
 // forwards.
 #pragma once
 
-#include "app/launcher.h"
+#include "launcher/launcher.h"
 #include "ui/win32/banner.h"
 #include "ui/win32/dialog_window.h"
 
@@ -12,7 +12,7 @@ namespace tbr::win32 {
 // show() loads the window afresh, centres it on the screen and shows it, the focus on "Close".
 class Form1 final : public DialogWindow<Form1> {
   public:
-    Form1(HINSTANCE instance, Services& services, const Catalogue& catalogue);
+    Form1(HINSTANCE instance, Services& services, Navigator& navigator, const Catalogue& catalogue);
     ~Form1();
 
   private:

@@ -12,8 +12,9 @@ namespace tbr::win32 {
 // window system places new windows, the focus on "Next >".
 class Form2 final : public DialogWindow<Form2>, private WizardView {
   public:
-    Form2(HINSTANCE instance, Services& services, const Catalogue& catalogue)
-        : DialogWindow(instance, services, catalogue, kForm2), wizard_(services, *this) {}
+    Form2(HINSTANCE instance, Services& services, Navigator& navigator, const Catalogue& catalogue)
+        : DialogWindow(instance, navigator, catalogue, kForm2),
+          wizard_(services, navigator, *this) {}
 
     const WizardState& state() const { return wizard_.state(); }
 

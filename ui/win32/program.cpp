@@ -14,11 +14,6 @@ Program::Program(HINSTANCE instance, Catalogue catalogue)
     // DLLs are loaded then too (delay-loaded, shell/CMakeLists.txt).
 }
 
-Program::~Program() {
-    form1_.reset();
-    form2_.reset();
-}
-
 void Program::start() {
     showMainWindow();
 }
@@ -53,8 +48,8 @@ HWND Program::currentWindow() const {
 template <typename Form>
 void Program::replace(std::unique_ptr<Form>& form, std::unique_ptr<Win32Services>& services) {
     form.reset();
-    services = std::make_unique<Win32Services>(*this, catalogue_);
-    form = std::make_unique<Form>(instance_, *services, catalogue_);
+    services = std::make_unique<Win32Services>(catalogue_);
+    form = std::make_unique<Form>(instance_, *services, *this, catalogue_);
     services->setOwner([window = form.get()] { return window->window(); });
     form->show();
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/navigator.h"
 #include "ui/win32/form1.h"
 #include "ui/win32/form2.h"
 #include "ui/win32/win32_services.h"
@@ -16,7 +17,6 @@ class Program final : public Navigator {
     Program(HINSTANCE instance, Catalogue catalogue);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-    ~Program() override;
 
     // Loads and shows the main window; the program does nothing else on its own.
     void start();

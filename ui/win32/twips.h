@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/wide_text_win32.h"
-#include "common/window_layout.h"
+#include "common/window_description.h"
 
 namespace tbr::win32 {
 
