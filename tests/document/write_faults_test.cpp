@@ -39,12 +39,13 @@ bool InOwnMountNamespace() {
     return isolated;
 }
 
-// A small tmpfs on an empty folder, unmounted again at the end.
+// A small tmpfs (or another file system in memory) on an empty folder, unmounted again at the end.
 class Tmpfs {
   public:
-    Tmpfs(const std::string& where, const std::string& options) : where_(where) {
+    Tmpfs(const std::string& where, const std::string& options, const char* type = "tmpfs")
+        : where_(where) {
         std::filesystem::create_directory(where_);
-        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, options.c_str()) == 0;
+        mounted_ = ::mount(type, where_.c_str(), type, 0, options.c_str()) == 0;
     }
     ~Tmpfs() {
         // Inner mounts (a read-only bind) go first.
@@ -169,6 +170,40 @@ TEST(WriteFaultsDevice, RefusesADeviceNodeAndLeavesItAlone) {
     ASSERT_EQ(::lstat(target.c_str(), &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
     EXPECT_EQ(EntriesOf(folder), std::vector<std::string>{"Null.tbr"});
+}
+
+// A file system without access lists (ramfs, as a USB stick's vfat): a replaced document keeps its
+// mode; in another group's hands it keeps what its group bits allow that group, as where lists
+// are kept.
+TEST(WriteFaultsDevice, ReplacesWhereTheFileSystemHasNoAccessLists) {
+    if (!InOwnMountNamespace()) {
+        GTEST_SKIP() << "needs root and a private mount namespace";
+    }
+    ScratchFolder scratch;
+    const std::string folder = scratch / "disk";
+    std::filesystem::permissions(scratch.path(), std::filesystem::perms(0755));
+    Tmpfs disk(folder, "mode=0777", "ramfs");
+    ASSERT_TRUE(disk.mounted()) << std::strerror(errno);
+    const std::string target = folder + "/Notes.tbr";
+    WriteFile(target, OldContent(10));
+    ASSERT_EQ(::chmod(target.c_str(), 0664), 0);
+    ASSERT_TRUE(WriteNewDocument(target).ok());
+    EXPECT_EQ(ReadFile(target), testing::NewDocument());
+    struct stat info = {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0664u);
+
+    ASSERT_EQ(::chmod(target.c_str(), 0660), 0);
+    Status status;
+    {
+        testing::RunAsNobody asNobody;
+        ASSERT_TRUE(asNobody.switched());
+        status = WriteNewDocument(target);
+    }
+    ASSERT_TRUE(status.ok()) << status.error().message;
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_NE(info.st_gid, 0u);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);  // root's group had rw-; nobody's gets r-- at most
 }
 
 }  // namespace
