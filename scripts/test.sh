@@ -16,13 +16,25 @@ cd "$top"
 started=$SECONDS
 step() { printf '\n=== %s (at %d s) ===\n' "$*" $((SECONDS - started)); }
 
+# Steps that run in the background write to a log of their own; what is still running when the
+# run ends is stopped, and the logs go.
+logs=$(mktemp -d)
+running=""
+trap '[ -z "$running" ] || kill $running 2>/dev/null; rm -rf "$logs"' EXIT
+# Waits for the background step whose log is $1 and prints that log; its failure ends the run.
+Await() {
+    local status=0
+    wait "$running" || status=$?
+    running=""
+    cat "$logs/$1"
+    [ "$status" -eq 0 ] || exit "$status"
+}
+
 step "Packages that the builds need"
 scripts/setup.sh tests-build
 # The tools that only the tests run (Wine, MinGW-w64, the screen reader, the desktop validators,
 # ...) install while the CI build compiles: unpacking them takes minutes on a fresh machine.
-installing=$(mktemp)
-trap 'rm -f "$installing"' EXIT
-scripts/setup.sh test >"$installing" 2>&1 &
+scripts/setup.sh test >"$logs/installing" 2>&1 &
 setup_pid=$!
 
 # As root (as in CI) the tests of a replaced document's owner, permissions, attributes and access
@@ -37,15 +49,13 @@ cmake --build --preset ci
 
 step "Packages that the tests need"
 if ! wait "$setup_pid"; then
-    cat "$installing"
+    cat "$logs/installing"
     exit 1
 fi
-grep -E '^(setup:|Need to get|Fetched)' "$installing" || true
+grep -E '^(setup:|Need to get|Fetched)' "$logs/installing" || true
 
 # The other builds compile while the CI tests run: those mostly wait on virtual displays,
 # the screen reader and the desktop tools, and the builds keep both cores busy meanwhile.
-building=$(mktemp)
-trap 'rm -f "$installing" "$building"; [ -z "${builds_pid:-}" ] || kill "$builds_pid" 2>/dev/null' EXIT
 (
     set -e
     cmake --preset asan
@@ -56,18 +66,14 @@ trap 'rm -f "$installing" "$building"; [ -z "${builds_pid:-}" ] || kill "$builds
     cmake --build --preset win64
     cmake --preset release  # what the run command builds, checked last
     cmake --build --preset release --target tbrwiz
-) >"$building" 2>&1 &
-builds_pid=$!
+) >"$logs/building" 2>&1 &
+running=$!
 
 step "CI tests"
 ctest --preset ci
 
 step "Sanitizer, fuzz, Windows and release builds"
-status=0
-wait "$builds_pid" || status=$?
-builds_pid=
-cat "$building"
-[ "$status" -eq 0 ] || exit "$status"
+Await building
 
 step "Sanitizer tests and coverage"
 ctest --preset asan
@@ -75,16 +81,10 @@ scripts/coverage.sh build/asan
 
 # The fuzz targets keep one core busy while the Windows tests, which mostly wait on Wine, run.
 step "Fuzz targets, a few seconds each, one at a time beside the Windows tests under Wine"
-fuzzing=$(mktemp)
-trap 'rm -f "$installing" "$building" "$fuzzing"; [ -z "${fuzz_pid:-}" ] || kill "$fuzz_pid" 2>/dev/null' EXIT
-ctest --preset fuzz --parallel 1 >"$fuzzing" 2>&1 &
-fuzz_pid=$!
+ctest --preset fuzz --parallel 1 >"$logs/fuzzing" 2>&1 &
+running=$!
 ctest --preset win64
-status=0
-wait "$fuzz_pid" || status=$?
-fuzz_pid=
-cat "$fuzzing"
-[ "$status" -eq 0 ] || exit "$status"
+Await fuzzing
 
 step "The run command without a display"
 tests/setup/run_headless_test.sh

@@ -1,7 +1,8 @@
 // Real file-system faults while a document replaces an old file: a full disk, no free inodes, a
 // read-only file system, immutable and append-only files and folders, a device node at the
 // target. Each must come back as an error with the OS reason, the old file byte-identical and no
-// temporary file left.
+// temporary file left. And what only root can make: a file system without access lists, and a
+// document straight in the root folder.
 //
 // Needs root: the test process moves into its own mount namespace, so every mount it makes
 // disappears with it, even after a crash. Without root or namespaces each case is skipped.
@@ -204,6 +205,27 @@ TEST(WriteFaultsDevice, ReplacesWhereTheFileSystemHasNoAccessLists) {
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_NE(info.st_gid, 0u);
     EXPECT_EQ(info.st_mode & 07777, 0640u);  // root's group had rw-; nobody's gets r-- at most
+}
+
+// A document straight in the root folder, "/Notes.tbr": the folder is "/" itself. Written with the
+// scratch folder as the root (root may leave it again through a descriptor of the real one).
+TEST(WriteNewDocument, WritesIntoTheRootFolder) {
+    if (::geteuid() != 0) {
+        TBR_SKIP_UNLESS_REQUIRED("needs root to change the root folder");
+    }
+    ScratchFolder folder;
+    const int realRoot = ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(realRoot, 0);
+    const auto saved = std::filesystem::current_path();
+    ASSERT_EQ(::chroot(folder.path().c_str()), 0);
+    const Status status = WriteNewDocument("/Notes.tbr");
+    const bool back = ::fchdir(realRoot) == 0 && ::chroot(".") == 0;
+    ::close(realRoot);
+    std::filesystem::current_path(saved);
+    ASSERT_TRUE(back);
+    ASSERT_TRUE(status.ok()) << status.error().message;
+    EXPECT_EQ(ReadFile(folder / "Notes.tbr"), testing::NewDocument());
+    EXPECT_EQ(EntriesOf(folder.path()), std::vector<std::string>{"Notes.tbr"});
 }
 
 }  // namespace

@@ -165,27 +165,6 @@ TEST(WriteNewDocument, WritesARelativePathIntoTheCurrentFolder) {
     EXPECT_EQ(EntriesOf(folder.path()), Names{"Notes.tbr"});
 }
 
-// A document straight in the root folder, "/Notes.tbr": the folder is "/" itself. Written with the
-// scratch folder as the root (root may leave it again through a descriptor of the real one).
-TEST(WriteNewDocument, WritesIntoTheRootFolder) {
-    if (::geteuid() != 0) {
-        TBR_SKIP_UNLESS_REQUIRED("needs root to change the root folder");
-    }
-    ScratchFolder folder;
-    const int realRoot = ::open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_GE(realRoot, 0);
-    const auto saved = std::filesystem::current_path();
-    ASSERT_EQ(::chroot(folder.path().c_str()), 0);
-    const Status status = WriteNewDocument("/Notes.tbr");
-    const bool back = ::fchdir(realRoot) == 0 && ::chroot(".") == 0;
-    ::close(realRoot);
-    std::filesystem::current_path(saved);
-    ASSERT_TRUE(back);
-    ASSERT_TRUE(status.ok()) << status.error().message;
-    EXPECT_EQ(ReadFile(folder / "Notes.tbr"), NewDocument());
-    EXPECT_EQ(EntriesOf(folder.path()), Names{"Notes.tbr"});
-}
-
 // Each case prepares the folder, then names a target that must be refused: the error carries the
 // OS reason and nothing in the folder changes.
 TEST(WriteNewDocument, RefusesBadTargetsAndChangesNothing) {
